@@ -1,0 +1,14 @@
+#include "app/mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    // Qt 5 scales a fixed-size form on dense screens only when asked before start-up.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,388 @@
+#include "app/mainwindow.h"
+
+#include "app/form/formbuilder.h"
+#include "bundle/bundleassembly.h"
+#include "bundle/compression.h"
+#include "bundle/sizetext.h"
+#include "tools/packageprobe.h"
+#include "tools/toolrunner.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextEdit>
+
+// The resources live in the library; a static library needs them pulled in by name.
+static void initPlinvexResources()
+{
+    Q_INIT_RESOURCE(plinvex);
+}
+
+namespace {
+
+// Shows the wait cursor while outside tools run; the window cannot repaint then.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+bool isFileDrag(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return static_cast<const QDropEvent *>(event)->mimeData()->hasUrls();
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , form(new FormWidgets)
+    , lastIconPath(QLatin1String(""))
+    , toolTimeout(kToolTimeoutMs)
+{
+    initPlinvexResources();
+    buildForm(*form, this);
+    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    setFixedSize(geometry().width(), geometry().height());
+    setAcceptDrops(true);
+    form->icon->setScaledContents(true);
+    routeFileDropsToWindow();
+    showFormView();
+    clearForm();
+
+    compressProcess = new QProcess;
+    compressProcess->setReadChannel(QProcess::StandardOutput);
+    connect(
+        compressProcess, &QProcess::readyReadStandardOutput, compressProcess,
+        [this] { appendProcessOutput(); }, Qt::DirectConnection);
+}
+
+MainWindow::~MainWindow()
+{
+    // The output handler reaches into the form, so the process goes first.
+    compressProcess->disconnect();
+    delete compressProcess;
+    delete form;
+}
+
+// ---------------------------------------------------------------- views
+
+void MainWindow::setViewVisibility(bool formView)
+{
+    const QList<QWidget *> formWidgets = {
+        form->label,       form->label_2,      form->label_3,    form->label_4,
+        form->label_5,     form->label_6,      form->label_7,    form->label_8,
+        form->label_9,     form->lable22,      form->name,       form->filename,
+        form->pkgname,     form->version,      form->author,     form->website,
+        form->contributor, form->image,        form->info,       form->icon,
+        form->pushButton,  form->pushButton_2, form->pushButton_3};
+    for (QWidget *widget : formWidgets)
+        widget->setVisible(formView);
+    form->lable33->setVisible(!formView);
+    form->pushButton_4->setVisible(!formView);
+    form->pushButton_5->setVisible(!formView);
+    form->pushButton_6->setVisible(formView);
+    form->textBrowser->hide();
+}
+
+void MainWindow::showFormView()
+{
+    setViewVisibility(true);
+}
+
+void MainWindow::showResultView()
+{
+    setViewVisibility(false);
+}
+
+void MainWindow::clearForm()
+{
+    for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version,
+                            form->author, form->website, form->contributor})
+        edit->clear();
+    form->image->clear();
+    form->info->clear();
+    form->icon->clear();
+    form->textBrowser->clear();
+    form->pushButton_3->setText(tr("单击此处选择Logo图标"));
+}
+
+// A file dropped on a text field counts as a drop on the window, so a
+// screenshot can land anywhere and no field receives a file address as text.
+void MainWindow::routeFileDropsToWindow()
+{
+    for (QWidget *field : {static_cast<QWidget *>(form->name), static_cast<QWidget *>(form->pkgname),
+                           static_cast<QWidget *>(form->version),
+                           static_cast<QWidget *>(form->author),
+                           static_cast<QWidget *>(form->website),
+                           static_cast<QWidget *>(form->contributor), form->info->viewport()})
+        field->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isFileDrag(event))
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::Drop)
+        dropEvent(static_cast<QDropEvent *>(event));
+    else
+        static_cast<QDragMoveEvent *>(event)->acceptProposedAction();
+    return true;
+}
+
+// ---------------------------------------------------------------- slots
+
+void MainWindow::on_pushButton_clicked()
+{
+    if (!packRequestAccepted())
+        return;
+    fillOptionalFields();
+    showResultView();
+    buildBundle();
+}
+
+void MainWindow::on_pushButton_2_clicked()
+{
+    close();
+}
+
+void MainWindow::on_pushButton_3_clicked()
+{
+    iconPath = QFileDialog::getOpenFileName(this, tr("选择图标"), QDir::homePath(),
+                                            tr("Image Files(*.png)"));
+    if (!iconPath.isEmpty()) {
+        lastIconPath = iconPath;
+        showLogoPreview();
+        return;
+    }
+    informNothingChosen();
+    iconPath = lastIconPath;
+}
+
+void MainWindow::on_pushButton_4_clicked()
+{
+    clearForm();
+    showFormView();
+}
+
+void MainWindow::on_pushButton_5_clicked()
+{
+    form->textBrowser->show();
+    form->pushButton_5->hide();
+    compressBundle();
+}
+
+void MainWindow::on_pushButton_6_clicked()
+{
+    submission.debPath = QFileDialog::getOpenFileName(this, tr("选择安装包"), QDir::homePath(),
+                                                      tr("Deb Files(*.deb)"));
+    if (submission.debPath.isEmpty()) {
+        informNothingChosen();
+        return;
+    }
+    form->filename->setText(submission.debPath);
+    probeChosenPackage();
+}
+
+// ---------------------------------------------------------------- inputs
+
+void MainWindow::informNothingChosen()
+{
+    QMessageBox::information(nullptr, tr("呐！"), tr("根本没有选中东西嘛！"), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+}
+
+void MainWindow::probeChosenPackage()
+{
+    PackageIdentity identity;
+    {
+        BusyCursor busy;
+        identity = probePackage(submission.debPath, toolTimeout);
+    }
+    if (!identity.found) {
+        // The path stays so the packager can type name and version by hand.
+        QMessageBox::critical(this, QStringLiteral("呐！"),
+                              QStringLiteral("读不出这个安装包的包名和版本呢，手动填一下吧～"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
+    }
+    submission.pkgName = identity.name;
+    submission.version = identity.version;
+    form->pkgname->setText(submission.pkgName);
+    form->version->setText(submission.version);
+}
+
+void MainWindow::showLogoPreview()
+{
+    form->pushButton_3->setText(QString());
+    form->icon->setPixmap(
+        QIcon(iconPath).pixmap(QSize(135, 135), QIcon::Normal, QIcon::Off));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    droppedFile = QFileInfo(urls.isEmpty() ? QString() : urls.first().toLocalFile());
+    if (droppedFile.suffix() != QLatin1String("png")) {
+        QMessageBox::critical(this, QStringLiteral("呐！"),
+                              QStringLiteral("内个...只支持png文件呢～"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
+        return;
+    }
+    form->image->append(droppedFile.filePath());
+}
+
+// ---------------------------------------------------------------- packing
+
+bool MainWindow::packRequestAccepted()
+{
+    const QFileInfo package(form->filename->text());
+    if (!package.exists()) {
+        QMessageBox::critical(this, QStringLiteral("呐！"),
+                              QStringLiteral("这是个不存在的文件啊喂！"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
+        return false;
+    }
+    if (package.suffix() != QLatin1String("deb")) {
+        QMessageBox::critical(this, QStringLiteral("呐！"),
+                              QStringLiteral("内个...你选择的好像不是deb文件呐～"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
+        return false;
+    }
+    if (!requiredInputsFilled()) {
+        QMessageBox::information(nullptr, tr("诶？"), tr("你好像忘记了什么～"), QMessageBox::Ok,
+                                 QMessageBox::NoButton);
+        return false;
+    }
+    // The name becomes a folder that a failed pack removes again: it must
+    // name exactly one folder on the desktop.
+    if (!isPlainFolderName(form->pkgname->text())) {
+        QMessageBox::critical(this, QStringLiteral("呐！"),
+                              QStringLiteral("包名不能包含斜杠，也不能是.或..哦～"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::requiredInputsFilled() const
+{
+    return !form->name->text().isEmpty() && !form->pkgname->text().isEmpty() &&
+           !form->version->text().isEmpty() && !form->contributor->text().isEmpty() &&
+           !iconPath.isEmpty() && !form->image->toPlainText().isEmpty() &&
+           !form->info->toPlainText().isEmpty();
+}
+
+// The store wants every key filled; a blank marks an optional field left out.
+void MainWindow::fillOptionalFields()
+{
+    if (form->author->text().isEmpty())
+        form->author->setText(QStringLiteral(" "));
+    if (form->website->text().isEmpty())
+        form->website->setText(QStringLiteral(" "));
+}
+
+void MainWindow::takeSnapshot()
+{
+    submission.appName = form->name->text();
+    submission.debPath = form->filename->text();
+    submission.pkgName = form->pkgname->text();
+    submission.version = form->version->text();
+    submission.author = form->author->text();
+    submission.website = form->website->text();
+    submission.contributor = form->contributor->text();
+    submission.updateTime =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    submission.screenshotList = form->image->toPlainText();
+    submission.moreText = form->info->toPlainText().remove(QLatin1Char('\n'));
+    submission.sizeText = formatSize(QFileInfo(submission.debPath).size());
+}
+
+void MainWindow::buildBundle()
+{
+    takeSnapshot();
+    const QString bundleDir = bundleDirPath(submission.pkgName);
+    // An earlier bundle in the same place must survive a failed re-pack.
+    const bool folderExisted = pathExists(bundleDir);
+    BundleOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = assembleBundle({submission, iconPath, bundleDir, toolTimeout});
+    }
+    if (outcome.status == BundleOutcome::Built)
+        return;
+    showErrorBox(outcome.status == BundleOutcome::ControlFileFailed
+                     ? QStringLiteral("写入控制文件失败！")
+                     : QStringLiteral("打包失败！\n") + outcome.failure);
+    showFormView();
+    if (!folderExisted)
+        removeBundleDir();
+}
+
+void MainWindow::removeBundleDir()
+{
+    BusyCursor busy;
+    removeBundleFolder(bundleDirPath(submission.pkgName), toolTimeout);
+}
+
+// ---------------------------------------------------------------- compression
+
+void MainWindow::compressBundle()
+{
+    ToolResult result;
+    {
+        BusyCursor busy;
+        result = compressBundleFolder(*compressProcess, submission.pkgName, toolTimeout);
+    }
+    if (result.succeeded())
+        return;
+    showErrorBox(QStringLiteral("压缩失败！\n") + result.failureText());
+    offerCompressionAgain();
+}
+
+void MainWindow::appendProcessOutput()
+{
+    form->textBrowser->append(textUpToNul(compressProcess->readAllStandardOutput()));
+}
+
+// The listing stays in view; the button comes back above it for another try.
+void MainWindow::offerCompressionAgain()
+{
+    form->pushButton_5->show();
+    form->pushButton_5->raise();
+}
+
+void MainWindow::showErrorBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), text, QMessageBox::NoButton,
+                    this);
+    QPushButton *ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}

@@ -1,0 +1,20 @@
+#ifndef PLINVEX_CONTROLFILE_H
+#define PLINVEX_CONTROLFILE_H
+
+#include <QByteArray>
+#include <QString>
+
+struct Submission;
+
+// The twelve lines of app.json for a submission, as UTF-8.
+QByteArray controlFileContents(const Submission &submission);
+
+// Writes app.json at `path` whole, replacing any earlier one only once the new
+// one is complete. False when it could not be written.
+bool writeControlFile(const QString &path, const Submission &submission);
+
+// A value as JSON needs it between quotes; everything that needs no escape,
+// non-ASCII and "/" included, stays as it is.
+QString escapeJsonValue(const QString &value);
+
+#endif

@@ -1,0 +1,22 @@
+#ifndef PLINVEX_SUBMISSION_H
+#define PLINVEX_SUBMISSION_H
+
+#include <QString>
+
+// The form's values as they were when the pack button was pressed.
+struct Submission
+{
+    QString appName;
+    QString debPath;
+    QString pkgName;
+    QString version;
+    QString author;
+    QString website;
+    QString contributor;
+    QString updateTime;
+    QString sizeText;
+    QString moreText;
+    QString screenshotList;
+};
+
+#endif

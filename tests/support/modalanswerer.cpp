@@ -1,0 +1,86 @@
+#include "support/modalanswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+ModalRecord describe(QWidget *modal)
+{
+    ModalRecord record;
+    record.className = QString::fromLatin1(modal->metaObject()->className());
+    record.title = modal->windowTitle();
+    record.hasParent = modal->parentWidget() != nullptr;
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        record.text = box->text();
+        for (QAbstractButton *button : box->buttons())
+            record.buttons << button->text();
+    } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+        record.text = dialog->nameFilters().join(QLatin1String(";;"));
+        record.directory = dialog->directory().absolutePath();
+    }
+    return record;
+}
+
+} // namespace
+
+ModalAnswerer::ModalAnswerer()
+{
+    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    timer.start(10);
+}
+
+ModalAnswerer &ModalAnswerer::pressOk()
+{
+    return then([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box && !box->buttons().isEmpty())
+            box->buttons().first()->click();
+        else
+            modal->close();
+    });
+}
+
+ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
+{
+    return then([path](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog) {
+            modal->close();
+            return;
+        }
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+}
+
+ModalAnswerer &ModalAnswerer::cancelDialog()
+{
+    return then([](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        else
+            modal->close();
+    });
+}
+
+ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> answer)
+{
+    answers.enqueue(std::move(answer));
+    return *this;
+}
+
+void ModalAnswerer::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || answers.isEmpty() || !modal->isVisible())
+        return;
+    if (modal == lastAnswered)
+        return;
+    lastAnswered = modal;
+    seen << describe(modal);
+    answers.dequeue()(modal);
+}

@@ -1,0 +1,57 @@
+#ifndef PLINVEX_MODALANSWERER_H
+#define PLINVEX_MODALANSWERER_H
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+// What a modal widget looked like when it was answered.
+struct ModalRecord
+{
+    QString className;
+    QString title;
+    QString text; // message box text, or the file dialog's name filters
+    QStringList buttons;
+    bool hasParent = false;
+    QString directory; // file dialogs only
+};
+
+// Answers the modal dialogs and message boxes a test provokes, in order, by
+// finding the active modal widget the way a user meets it.
+class ModalAnswerer : public QObject
+{
+    Q_OBJECT
+
+public:
+    ModalAnswerer();
+
+    // The next modal widget is a message box: press its (first) button.
+    ModalAnswerer &pressOk();
+    // The next modal widget is a file dialog: type `path` and accept.
+    ModalAnswerer &chooseFile(const QString &path);
+    // The next modal widget is a file dialog: cancel it.
+    ModalAnswerer &cancelDialog();
+    // Any other answer.
+    ModalAnswerer &then(std::function<void(QWidget *)> answer);
+
+    const QList<ModalRecord> &records() const { return seen; }
+    int pending() const { return answers.size(); }
+
+private:
+    void poll();
+
+    QQueue<std::function<void(QWidget *)>> answers;
+    QList<ModalRecord> seen;
+    QPointer<QWidget> lastAnswered;
+    QTimer timer;
+};
+
+#endif

@@ -1,0 +1,76 @@
+#include "support/testfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
+
+TemporaryHome::TemporaryHome(bool withDesktop)
+    : dir(QDir::tempPath() + QStringLiteral("/plinvex home XXXXXX"))
+    , root(dir.path())
+    , previousHome(qgetenv("HOME"))
+{
+    if (withDesktop)
+        QDir().mkpath(desktop());
+    qputenv("HOME", QFile::encodeName(root));
+}
+
+TemporaryHome::~TemporaryHome()
+{
+    qputenv("HOME", previousHome);
+}
+
+bool writeTextFile(const QString &path, const QByteArray &contents)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+bool writeScript(const QString &path, const QByteArray &body)
+{
+    return writeTextFile(path, QByteArrayLiteral("#!/bin/sh\n") + body) &&
+           QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner |
+                                           QFileDevice::ExeGroup | QFileDevice::ExeOther);
+}
+
+bool makeDebianPackage(const QString &debPath, const QString &name, const QString &version,
+                       qint64 payloadBytes)
+{
+    QTemporaryDir tree;
+    const QString control = QStringLiteral("Package: %1\nVersion: %2\nArchitecture: all\n"
+                                           "Maintainer: Test <test@example.org>\n"
+                                           "Description: test package\n")
+                                .arg(name, version);
+    if (!writeTextFile(tree.filePath(QStringLiteral("DEBIAN/control")), control.toUtf8()))
+        return false;
+    QByteArray payload(int(payloadBytes), Qt::Uninitialized);
+    for (int i = 0; i + 4 <= payload.size(); i += 4) {
+        const quint32 word = QRandomGenerator::global()->generate();
+        memcpy(payload.data() + i, &word, 4);
+    }
+    if (!writeTextFile(tree.filePath(QStringLiteral("usr/share/%1/data.bin").arg(name)),
+                       payload))
+        return false;
+    QDir().mkpath(QFileInfo(debPath).absolutePath());
+    QProcess build;
+    build.start(QStringLiteral("dpkg-deb"),
+                {QStringLiteral("-Znone"), QStringLiteral("--root-owner-group"),
+                 QStringLiteral("--build"), tree.path(), debPath});
+    return build.waitForFinished(120000) && build.exitStatus() == QProcess::NormalExit &&
+           build.exitCode() == 0;
+}
+
+bool makePng(const QString &path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(200, 80, 60));
+    QPainter painter(&image);
+    painter.fillRect(0, 0, width / 2, height / 2, QColor(40, 120, 200));
+    painter.end();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return image.save(path, "PNG");
+}

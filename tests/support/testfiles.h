@@ -1,0 +1,40 @@
+#ifndef PLINVEX_TESTFILES_H
+#define PLINVEX_TESTFILES_H
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A throw-away home folder that QDir::homePath() reports while it lives.
+class TemporaryHome
+{
+public:
+    explicit TemporaryHome(bool withDesktop = true);
+    ~TemporaryHome();
+    TemporaryHome(const TemporaryHome &) = delete;
+    TemporaryHome &operator=(const TemporaryHome &) = delete;
+
+    QString path() const { return root; }
+    QString desktop() const { return root + QStringLiteral("/Desktop"); }
+    QString filePath(const QString &relative) const { return root + QLatin1Char('/') + relative; }
+
+private:
+    QTemporaryDir dir;
+    QString root;
+    QByteArray previousHome;
+};
+
+// Builds a real Debian package with dpkg-deb --build. `payloadBytes` of
+// incompressible data make the package about that large.
+bool makeDebianPackage(const QString &debPath, const QString &name, const QString &version,
+                       qint64 payloadBytes = 0);
+
+// Writes a real PNG of the given size.
+bool makePng(const QString &path, int width, int height);
+
+// Writes text to a file, creating its folder; true on success.
+bool writeTextFile(const QString &path, const QByteArray &contents);
+
+// Makes an executable shell script at `path`.
+bool writeScript(const QString &path, const QByteArray &body);
+
+#endif

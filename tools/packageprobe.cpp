@@ -1,0 +1,39 @@
+#include "tools/packageprobe.h"
+
+#include "tools/toolrunner.h"
+
+QStringList probeParts(const QString &probeOutput)
+{
+    // QChar::isSpace rather than a regular expression: it also counts no-break
+    // and ideographic spaces, as the probe always has.
+    QString collapsed;
+    collapsed.reserve(probeOutput.size());
+    bool inSpaceRun = false;
+    for (const QChar ch : probeOutput) {
+        if (ch.isSpace()) {
+            if (!inSpaceRun)
+                collapsed.append(QLatin1Char(' '));
+            inSpaceRun = true;
+        } else {
+            collapsed.append(ch);
+            inSpaceRun = false;
+        }
+    }
+    return collapsed.split(QLatin1Char(' '), Qt::KeepEmptyParts, Qt::CaseSensitive);
+}
+
+PackageIdentity probePackage(const QString &debPath, int timeoutMs)
+{
+    const ToolResult probe =
+        runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-W"), debPath}, timeoutMs);
+    PackageIdentity identity;
+    if (!probe.succeeded())
+        return identity;
+    const QStringList parts = probeParts(textUpToNul(probe.standardOutput));
+    if (parts.size() < 2)
+        return identity;
+    identity.found = true;
+    identity.name = parts.at(0);
+    identity.version = parts.at(1);
+    return identity;
+}

@@ -1,0 +1,23 @@
+#ifndef PLINVEX_PACKAGEPROBE_H
+#define PLINVEX_PACKAGEPROBE_H
+
+#include <QString>
+#include <QStringList>
+
+// Name and version of a Debian package as `dpkg-deb -W` reports them.
+struct PackageIdentity
+{
+    bool found = false;
+    QString name;
+    QString version;
+};
+
+// Splits the probe's output into parts: every run of white space becomes one
+// blank and the text is cut at each blank, empty parts kept, nothing trimmed.
+QStringList probeParts(const QString &probeOutput);
+
+// Asks dpkg-deb for the package's name and version. Not found when the tool
+// cannot start, fails, times out or says less than a name and a version.
+PackageIdentity probePackage(const QString &debPath, int timeoutMs);
+
+#endif
