@@ -158,7 +158,7 @@ void removeBundleFolder(const QString &bundleDir, int timeoutMs)
 {
     const QFileInfo info(bundleDir);
     if (!isPlainFolderName(info.fileName()) || info.fileName().isEmpty() ||
-        info.absolutePath() != desktopPath())
+        info.absolutePath() != QDir::cleanPath(desktopPath()))
         return;
     if (info.isSymLink()) {
         QFile::remove(bundleDir);
