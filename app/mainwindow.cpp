@@ -91,12 +91,11 @@ MainWindow::~MainWindow()
 void MainWindow::setViewVisibility(bool formView)
 {
     const QList<QWidget *> formWidgets = {
-        form->label,       form->label_2,      form->label_3,    form->label_4,
-        form->label_5,     form->label_6,      form->label_7,    form->label_8,
-        form->label_9,     form->lable22,      form->name,       form->filename,
-        form->pkgname,     form->version,      form->author,     form->website,
-        form->contributor, form->image,        form->info,       form->icon,
-        form->pushButton,  form->pushButton_2, form->pushButton_3};
+        form->label,      form->label_2,      form->label_3,     form->label_4, form->label_5,
+        form->label_6,    form->label_7,      form->label_8,     form->label_9, form->lable22,
+        form->name,       form->filename,     form->pkgname,     form->version, form->author,
+        form->website,    form->contributor,  form->image,       form->info,    form->icon,
+        form->pushButton, form->pushButton_2, form->pushButton_3};
     for (QWidget *widget : formWidgets)
         widget->setVisible(formView);
     form->lable33->setVisible(!formView);
@@ -118,8 +117,8 @@ void MainWindow::showResultView()
 
 void MainWindow::clearForm()
 {
-    for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version,
-                            form->author, form->website, form->contributor})
+    for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version, form->author,
+                            form->website, form->contributor})
         edit->clear();
     form->image->clear();
     form->info->clear();
@@ -132,11 +131,11 @@ void MainWindow::clearForm()
 // screenshot can land anywhere and no field receives a file address as text.
 void MainWindow::routeFileDropsToWindow()
 {
-    for (QWidget *field : {static_cast<QWidget *>(form->name), static_cast<QWidget *>(form->pkgname),
-                           static_cast<QWidget *>(form->version),
-                           static_cast<QWidget *>(form->author),
-                           static_cast<QWidget *>(form->website),
-                           static_cast<QWidget *>(form->contributor), form->info->viewport()})
+    for (QWidget *field :
+         {static_cast<QWidget *>(form->name), static_cast<QWidget *>(form->pkgname),
+          static_cast<QWidget *>(form->version), static_cast<QWidget *>(form->author),
+          static_cast<QWidget *>(form->website), static_cast<QWidget *>(form->contributor),
+          form->info->viewport()})
         field->installEventFilter(this);
 }
 
@@ -235,8 +234,7 @@ void MainWindow::probeChosenPackage()
 void MainWindow::showLogoPreview()
 {
     form->pushButton_3->setText(QString());
-    form->icon->setPixmap(
-        QIcon(iconPath).pixmap(QSize(135, 135), QIcon::Normal, QIcon::Off));
+    form->icon->setPixmap(QIcon(iconPath).pixmap(QSize(135, 135), QIcon::Normal, QIcon::Off));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -270,8 +268,8 @@ bool MainWindow::packRequestAccepted()
     }
     if (package.suffix() != QLatin1String("deb")) {
         QMessageBox::critical(this, QStringLiteral("呐！"),
-                              QStringLiteral("内个...你选择的好像不是deb文件呐～"),
-                              QMessageBox::Ok, QMessageBox::NoButton);
+                              QStringLiteral("内个...你选择的好像不是deb文件呐～"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
         return false;
     }
     if (!requiredInputsFilled()) {

@@ -52,9 +52,8 @@ private:
     // An existing bundle folder is fine: re-packing goes into it.
     bool makeFolder()
     {
-        const ToolResult result =
-            runTool(process, QStringLiteral("mkdir"), {QStringLiteral("--"), r.bundleDir},
-                    r.timeoutMs);
+        const ToolResult result = runTool(process, QStringLiteral("mkdir"),
+                                          {QStringLiteral("--"), r.bundleDir}, r.timeoutMs);
         if (isRealDirectory(r.bundleDir))
             return true;
         failure = result.failureText();
@@ -99,15 +98,14 @@ private:
             const QRegularExpressionMatch shot = screenshotName.match(entry);
             const bool staleShot = shot.hasMatch() && shot.captured(1).size() < 10 &&
                                    shot.captured(1).toInt() > screenshotCount;
-            const bool stalePackage =
-                entry.endsWith(QLatin1String(".deb")) && entry != packageName;
+            const bool stalePackage = entry.endsWith(QLatin1String(".deb")) && entry != packageName;
             if (staleShot || stalePackage)
                 leftovers << dir.filePath(entry);
         }
         if (leftovers.isEmpty())
             return true;
-        return run(QStringLiteral("rm"), QStringList{QStringLiteral("-f"), QStringLiteral("--")}
-                                             << leftovers);
+        return run(QStringLiteral("rm"),
+                   QStringList{QStringLiteral("-f"), QStringLiteral("--")} << leftovers);
     }
 
     QString iconPath() const { return r.bundleDir + QStringLiteral("/icon.png"); }

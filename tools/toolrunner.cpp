@@ -26,8 +26,7 @@ QString ToolResult::failureText() const
         return program + QStringLiteral(": 超时");
     QString detail = QString::fromLocal8Bit(standardError).trimmed();
     if (detail.isEmpty()) {
-        detail = crashed ? QStringLiteral("异常退出")
-                         : QStringLiteral("退出码 %1").arg(exitCode);
+        detail = crashed ? QStringLiteral("异常退出") : QStringLiteral("退出码 %1").arg(exitCode);
     }
     // Most tools already begin their messages with their own name.
     if (detail.startsWith(program))

@@ -98,7 +98,8 @@ void createWidgets(FormWidgets &f, QWidget *c)
     f.pushButton_2 = place<QPushButton>(c, "pushButton_2", {170, 580, 91, 41}, button);
     f.label_8 = place<QLabel>(c, "label_8", {20, 370, 81, 31}, caption);
     f.icon = place<QLabel>(c, "icon", {670, 20, 180, 180}, input);
-    f.pushButton_3 = place<QPushButton>(c, "pushButton_3", {670, 20, 180, 180}, {kLogoOverlayStyle});
+    f.pushButton_3 =
+        place<QPushButton>(c, "pushButton_3", {670, 20, 180, 180}, {kLogoOverlayStyle});
     f.lable33 = place<QLabel>(c, "lable33", {-80, 0, 1024, 640}, {kResultBackgroundStyle});
     f.textBrowser = place<QTextBrowser>(c, "textBrowser", {20, 30, 431, 311}, input);
     f.label_7 = place<QLabel>(c, "label_7", {20, 320, 51, 31}, caption);
@@ -118,12 +119,11 @@ void createWidgets(FormWidgets &f, QWidget *c)
 void stackWidgets(const FormWidgets &f)
 {
     const QList<QWidget *> bottomToTop = {
-        f.lable33,      f.lable22,     f.name,         f.filename,     f.label,
-        f.label_2,      f.label_5,     f.author,       f.label_9,      f.info,
-        f.label_4,      f.version,     f.pushButton,   f.pushButton_2, f.label_8,
-        f.icon,         f.pushButton_3, f.label_7,     f.contributor,  f.label_6,
-        f.website,      f.pkgname,     f.label_3,      f.pushButton_6, f.pushButton_4,
-        f.pushButton_5, f.textBrowser, f.image};
+        f.lable33,      f.lable22,      f.name,        f.filename, f.label,        f.label_2,
+        f.label_5,      f.author,       f.label_9,     f.info,     f.label_4,      f.version,
+        f.pushButton,   f.pushButton_2, f.label_8,     f.icon,     f.pushButton_3, f.label_7,
+        f.contributor,  f.label_6,      f.website,     f.pkgname,  f.label_3,      f.pushButton_6,
+        f.pushButton_4, f.pushButton_5, f.textBrowser, f.image};
     for (QWidget *widget : bottomToTop)
         widget->raise();
 }

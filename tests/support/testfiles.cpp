@@ -52,8 +52,7 @@ bool makeDebianPackage(const QString &debPath, const QString &name, const QStrin
         const quint32 word = QRandomGenerator::global()->generate();
         memcpy(payload.data() + i, &word, 4);
     }
-    if (!writeTextFile(tree.filePath(QStringLiteral("usr/share/%1/data.bin").arg(name)),
-                       payload))
+    if (!writeTextFile(tree.filePath(QStringLiteral("usr/share/%1/data.bin").arg(name)), payload))
         return false;
     QDir().mkpath(QFileInfo(debPath).absolutePath());
     QProcess build;
