@@ -13,10 +13,10 @@ QString archivePath(const QString &pkgName)
 ToolResult compressBundleFolder(QProcess &process, const QString &pkgName, int timeoutMs)
 {
     process.setWorkingDirectory(desktopPath() + QLatin1Char('/'));
-    const ToolResult result = runTool(process, QStringLiteral("tar"),
-                                      {QStringLiteral("-zcvf"), pkgName + QStringLiteral(".tar.gz"),
-                                       QStringLiteral("./") + pkgName + QLatin1Char('/')},
-                                      timeoutMs);
+    ToolResult result = runTool(process, QStringLiteral("tar"),
+                                {QStringLiteral("-zcvf"), pkgName + QStringLiteral(".tar.gz"),
+                                 QStringLiteral("./") + pkgName + QLatin1Char('/')},
+                                timeoutMs);
     // A tar that never started wrote nothing: an earlier archive stays.
     if (result.started && !result.succeeded())
         QFile::remove(archivePath(pkgName));
