@@ -1,5 +1,7 @@
 #include "app/form/formbuilder.h"
 
+#include "app/form/formaccessibility.h"
+
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -149,4 +151,5 @@ void buildForm(FormWidgets &form, QMainWindow *window)
 
     QObject::connect(form.pushButton_2, SIGNAL(clicked(bool)), window, SLOT(close()));
     QMetaObject::connectSlotsByName(window);
+    applyFormAccessibility(form);
 }

@@ -1,0 +1,40 @@
+#include "app/form/formaccessibility.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextEdit>
+
+namespace {
+
+QString formText(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+void applyFormAccessibility(FormWidgets &form)
+{
+    // A buddy gives the input its caption as accessible name. The captions
+    // carry no '&', so no mnemonic appears and no shortcut is added.
+    form.label->setBuddy(form.name);
+    form.label_2->setBuddy(form.filename);
+    form.label_3->setBuddy(form.pkgname);
+    form.label_4->setBuddy(form.version);
+    form.label_5->setBuddy(form.author);
+    form.label_6->setBuddy(form.website);
+    form.label_7->setBuddy(form.contributor);
+    form.label_8->setBuddy(form.image);
+    form.label_9->setBuddy(form.info);
+
+    // The preview and the output browser have no caption beside them.
+    form.icon->setAccessibleName(formText("Logo图标"));
+    form.textBrowser->setAccessibleName(formText("压缩输出"));
+
+    // The logo button loses its text once a logo is shown; the description
+    // still says what pressing it does. Buttons keep their texts as names.
+    form.pushButton_3->setAccessibleDescription(formText("单击此处选择Logo图标"));
+}
