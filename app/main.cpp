@@ -8,6 +8,10 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plinvex"));
+    QApplication::setApplicationVersion(QStringLiteral(PLINVEX_VERSION));
+    // Lets docks and Wayland compositors match the window to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.plinvex.Plinvex"));
     MainWindow window;
     window.show();
     return app.exec();
