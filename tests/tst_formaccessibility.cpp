@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 QAccessibleInterface *accessibleOf(QWidget *widget)
@@ -36,6 +38,8 @@ class TestFormAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void captionNamesItsInput_data();
     void captionNamesItsInput();
     void captionLooksTheSameWithItsBuddy_data();
@@ -45,7 +49,25 @@ private slots:
     void buttonIsNamedByItsText_data();
     void buttonIsNamedByItsText();
     void logoButtonKeepsItsDescriptionOnceALogoIsShown();
+
+private:
+    // The checks that only read the form share one window.
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<MainWindow> window;
 };
+
+void TestFormAccessibility::initTestCase()
+{
+    home = std::make_unique<TemporaryHome>();
+    window = std::make_unique<MainWindow>();
+    window->show();
+}
+
+void TestFormAccessibility::cleanupTestCase()
+{
+    window.reset();
+    home.reset();
+}
 
 namespace {
 
@@ -89,11 +111,8 @@ void TestFormAccessibility::captionNamesItsInput()
     QFETCH(QString, caption);
     QFETCH(QString, input);
     QFETCH(QString, name);
-    TemporaryHome home;
-    MainWindow window;
-    window.show();
-    auto *label = widgetNamed<QLabel>(window, caption);
-    auto *field = widgetNamed<QWidget>(window, input);
+    auto *label = widgetNamed<QLabel>(*window, caption);
+    auto *field = widgetNamed<QWidget>(*window, input);
 
     QCOMPARE(label->buddy(), field);
     QCOMPARE(label->text(), name);
@@ -116,10 +135,7 @@ void TestFormAccessibility::captionLooksTheSameWithItsBuddy_data()
 void TestFormAccessibility::captionLooksTheSameWithItsBuddy()
 {
     QFETCH(QString, caption);
-    TemporaryHome home;
-    MainWindow window;
-    window.show();
-    auto *label = widgetNamed<QLabel>(window, caption);
+    auto *label = widgetNamed<QLabel>(*window, caption);
     QVERIFY(label->buddy());
 
     QLabel twin(label->text(), label->parentWidget());
@@ -145,10 +161,7 @@ void TestFormAccessibility::widgetWithoutCaptionIsNamed()
 {
     QFETCH(QString, objectName);
     QFETCH(QString, name);
-    TemporaryHome home;
-    MainWindow window;
-    window.show();
-    QCOMPARE(accessibleText(widgetNamed<QWidget>(window, objectName), QAccessible::Name), name);
+    QCOMPARE(accessibleText(widgetNamed<QWidget>(*window, objectName), QAccessible::Name), name);
 }
 
 void TestFormAccessibility::buttonIsNamedByItsText_data()
@@ -169,10 +182,7 @@ void TestFormAccessibility::buttonIsNamedByItsText()
 {
     QFETCH(QString, objectName);
     QFETCH(QString, text);
-    TemporaryHome home;
-    MainWindow window;
-    window.show();
-    auto *button = widgetNamed<QPushButton>(window, objectName);
+    auto *button = widgetNamed<QPushButton>(*window, objectName);
     QVERIFY(button->accessibleName().isEmpty());
     QCOMPARE(button->text(), text);
     QCOMPARE(accessibleText(button, QAccessible::Name), text);
@@ -183,12 +193,13 @@ void TestFormAccessibility::buttonIsNamedByItsText()
 void TestFormAccessibility::logoButtonKeepsItsDescriptionOnceALogoIsShown()
 {
     const QString description = QStringLiteral("单击此处选择Logo图标");
-    TemporaryHome home;
-    const QString logo = home.filePath(QStringLiteral("logo.png"));
+    // Choosing a logo changes the window, so this case has its own.
+    TemporaryHome logoHome;
+    const QString logo = logoHome.filePath(QStringLiteral("logo.png"));
     QVERIFY(makePng(logo, 64, 64));
-    MainWindow window;
-    window.show();
-    auto *button = widgetNamed<QPushButton>(window, QStringLiteral("pushButton_3"));
+    MainWindow logoWindow;
+    logoWindow.show();
+    auto *button = widgetNamed<QPushButton>(logoWindow, QStringLiteral("pushButton_3"));
     QCOMPARE(accessibleText(button, QAccessible::Description), description);
 
     ModalAnswerer answerer;
@@ -196,12 +207,13 @@ void TestFormAccessibility::logoButtonKeepsItsDescriptionOnceALogoIsShown()
     button->click();
     QCOMPARE(answerer.pending(), 0);
 
-    QVERIFY(
-        !widgetNamed<QLabel>(window, QStringLiteral("icon"))->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(!widgetNamed<QLabel>(logoWindow, QStringLiteral("icon"))
+                 ->pixmap(Qt::ReturnByValue)
+                 .isNull());
     QVERIFY(button->text().isEmpty());
     QCOMPARE(accessibleText(button, QAccessible::Description), description);
     QCOMPARE(
-        accessibleText(widgetNamed<QWidget>(window, QStringLiteral("icon")), QAccessible::Name),
+        accessibleText(widgetNamed<QWidget>(logoWindow, QStringLiteral("icon")), QAccessible::Name),
         QStringLiteral("Logo图标"));
 }
 
