@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -14,13 +15,16 @@ ModalRecord describe(QWidget *modal)
     record.className = QString::fromLatin1(modal->metaObject()->className());
     record.title = modal->windowTitle();
     record.hasParent = modal->parentWidget() != nullptr;
+    record.parent = modal->parentWidget();
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         record.text = box->text();
+        record.icon = box->icon();
         for (QAbstractButton *button : box->buttons())
             record.buttons << button->text();
     } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
         record.text = dialog->nameFilters().join(QLatin1String(";;"));
         record.directory = dialog->directory().absolutePath();
+        record.fileMode = dialog->fileMode();
     }
     return record;
 }
@@ -52,7 +56,18 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
             modal->close();
             return;
         }
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (path.contains(QLatin1Char('"'))) {
+            // The dialog reads quotes in the name field as a list of names, so
+            // go to the folder and type the bare name. The dialog may clear the
+            // field while it settles in the new folder: accept at once.
+            const QFileInfo file(path);
+            dialog->setDirectory(file.absolutePath());
+            nameEdit->setText(file.fileName());
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            return;
+        }
+        nameEdit->setText(path);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
 }

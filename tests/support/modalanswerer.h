@@ -21,7 +21,10 @@ struct ModalRecord
     QString text; // message box text, or the file dialog's name filters
     QStringList buttons;
     bool hasParent = false;
-    QString directory; // file dialogs only
+    QString directory;               // file dialogs only
+    const QWidget *parent = nullptr; // compare only, the widget may be gone
+    int icon = 0;                    // message boxes only: the QMessageBox::Icon
+    int fileMode = -1;               // file dialogs only: the QFileDialog::FileMode
 };
 
 // Answers the modal dialogs and message boxes a test provokes, in order, by
@@ -35,7 +38,9 @@ public:
 
     // The next modal widget is a message box: press its (first) button.
     ModalAnswerer &pressOk();
-    // The next modal widget is a file dialog: type `path` and accept.
+    // The next modal widget is a file dialog: type `path` and accept. For a
+    // path holding a double quote, go to its folder and type the file name,
+    // which itself must hold none.
     ModalAnswerer &chooseFile(const QString &path);
     // The next modal widget is a file dialog: cancel it.
     ModalAnswerer &cancelDialog();
