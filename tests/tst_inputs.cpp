@@ -1,0 +1,703 @@
+#include "app/mainwindow.h"
+#include "support/dragdrop.h"
+#include "support/modalanswerer.h"
+#include "support/testfiles.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kNoChoiceTitle = QStringLiteral("呐！");
+const QString kNoChoiceText = QStringLiteral("根本没有选中东西嘛！");
+const QString kProbeFailedText = QStringLiteral("读不出这个安装包的包名和版本呢，手动填一下吧～");
+const QString kOnlyPngText = QStringLiteral("内个...只支持png文件呢～");
+const QString kLogoInvitation = QStringLiteral("单击此处选择Logo图标");
+
+// Closes a modal widget that no answer was queued for, so that an unexpected
+// box fails the test instead of hanging it.
+class StrayModalCloser
+{
+public:
+    explicit StrayModalCloser(const ModalAnswerer &answerer)
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, &answerer] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible() || answerer.pending() > 0) {
+                ticks = 0;
+                return;
+            }
+            if (++ticks < 30)
+                return;
+            ticks = 0;
+            QString text;
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                text = box->text();
+            strays << QString::fromLatin1(modal->metaObject()->className()) + QLatin1Char(' ') +
+                          modal->windowTitle() + QLatin1Char(' ') + text;
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        });
+        timer.start(50);
+    }
+
+    QStringList strays;
+
+private:
+    QTimer timer;
+    int ticks = 0;
+};
+
+} // namespace
+
+class TestInputs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void choosingAPackageFillsItsFields_data();
+    void choosingAPackageFillsItsFields();
+    void cancelledPackageChooserChangesNothing_data();
+    void cancelledPackageChooserChangesNothing();
+    void choosingAgainReplacesHandEdits();
+    void unreadablePackage_data();
+    void unreadablePackage();
+    void probeOutputShapes_data();
+    void probeOutputShapes();
+
+    void choosingALogoShowsItsPreview_data();
+    void choosingALogoShowsItsPreview();
+    void secondLogoReplacesThePreview();
+    void cancelledLogoChooserKeepsTheLogo_data();
+    void cancelledLogoChooserKeepsTheLogo();
+    void logoThatIsNotAnImage();
+
+    void everyDragIsAcceptedOnEntering_data();
+    void everyDragIsAcceptedOnEntering();
+    void drops_data();
+    void drops();
+    void listHoldsOnePathPerLine();
+    void fileDroppedOnAFieldAddsAScreenshot_data();
+    void fileDroppedOnAFieldAddsAScreenshot();
+    void textDraggedOntoAFieldStillEditsIt();
+
+private:
+    template <typename Widget> Widget *widget(const char *objectName) const
+    {
+        return window->findChild<Widget *>(QString::fromLatin1(objectName));
+    }
+    QLineEdit *edit(const char *objectName) const { return widget<QLineEdit>(objectName); }
+    QTextEdit *screenshotList() const { return widget<QTextEdit>("image"); }
+    QLabel *preview() const { return widget<QLabel>("icon"); }
+    QPushButton *logoButton() const { return widget<QPushButton>("pushButton_3"); }
+
+    // Presses the open-file button and picks `path` (or cancels for an empty one).
+    void choosePackage(const QString &path);
+    void chooseLogo(const QString &path);
+    void expectBox(const ModalRecord &record, QMessageBox::Icon icon, const QWidget *parent,
+                   const QString &title, const QString &text);
+    void expectChooser(const ModalRecord &record, const QString &title, const QString &filter);
+    void typeInto(QLineEdit *field, const QString &text);
+    void fillAllButTheLogo(const QString &package);
+
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ModalAnswerer> answerer;
+    std::unique_ptr<StrayModalCloser> strayCloser;
+    QByteArray originalPath;
+};
+
+void TestInputs::init()
+{
+    originalPath = qgetenv("PATH");
+    home = std::make_unique<TemporaryHome>();
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    answerer = std::make_unique<ModalAnswerer>();
+    strayCloser = std::make_unique<StrayModalCloser>(*answerer);
+}
+
+void TestInputs::cleanup()
+{
+    qputenv("PATH", originalPath);
+    const QStringList strays = strayCloser->strays;
+    const int pending = answerer->pending();
+    strayCloser.reset();
+    answerer.reset();
+    window.reset();
+    home.reset();
+    QVERIFY2(strays.isEmpty(), qPrintable(strays.join(QLatin1String("; "))));
+    QCOMPARE(pending, 0);
+}
+
+void TestInputs::choosePackage(const QString &path)
+{
+    if (path.isEmpty())
+        answerer->cancelDialog().pressOk();
+    else
+        answerer->chooseFile(path);
+    widget<QPushButton>("pushButton_6")->click();
+}
+
+void TestInputs::chooseLogo(const QString &path)
+{
+    if (path.isEmpty())
+        answerer->cancelDialog().pressOk();
+    else
+        answerer->chooseFile(path);
+    logoButton()->click();
+}
+
+void TestInputs::expectBox(const ModalRecord &record, QMessageBox::Icon icon, const QWidget *parent,
+                           const QString &title, const QString &text)
+{
+    QCOMPARE(record.className, QStringLiteral("QMessageBox"));
+    QCOMPARE(record.icon, int(icon));
+    QCOMPARE(record.parent, parent);
+    QCOMPARE(record.title, title);
+    QCOMPARE(record.text, text);
+    QCOMPARE(record.buttons.size(), 1);
+}
+
+void TestInputs::expectChooser(const ModalRecord &record, const QString &title,
+                               const QString &filter)
+{
+    QCOMPARE(record.className, QStringLiteral("QFileDialog"));
+    QCOMPARE(record.parent, window.get());
+    QCOMPARE(record.title, title);
+    QCOMPARE(record.text, filter);
+    QCOMPARE(record.directory, home->path());
+    QCOMPARE(record.fileMode, int(QFileDialog::ExistingFile));
+}
+
+void TestInputs::typeInto(QLineEdit *field, const QString &text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+    QCOMPARE(field->text(), text);
+}
+
+// ---------------------------------------------------------------- package
+
+void TestInputs::choosingAPackageFillsItsFields_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("plain") << QStringLiteral("pkgs/hello_2.10-2_all.deb") << QStringLiteral("hello")
+                           << QStringLiteral("2.10-2");
+    QTest::newRow("blanks and a double quote")
+        << QStringLiteral("my \"best\" packages/hello world 1.0.deb") << QStringLiteral("hello")
+        << QStringLiteral("1.0");
+    QTest::newRow("shell characters") << QStringLiteral("$(touch pwned); `x`/a;b & c.deb")
+                                      << QStringLiteral("tool") << QStringLiteral("3");
+    QTest::newRow("epoch and tilde")
+        << QStringLiteral("打包/krita.deb") << QStringLiteral("krita-data")
+        << QStringLiteral("1:5.2.0~rc1+dfsg-3");
+}
+
+void TestInputs::choosingAPackageFillsItsFields()
+{
+    QFETCH(QString, relativePath);
+    QFETCH(QString, name);
+    QFETCH(QString, version);
+    const QString path = home->filePath(relativePath);
+    QVERIFY(makeDebianPackage(path, name, version));
+
+    choosePackage(path);
+
+    QCOMPARE(answerer->records().size(), 1);
+    expectChooser(answerer->records().at(0), QStringLiteral("选择安装包"),
+                  QStringLiteral("Deb Files(*.deb)"));
+    QCOMPARE(edit("filename")->text(), path);
+    QCOMPARE(edit("pkgname")->text(), name);
+    QCOMPARE(edit("version")->text(), version);
+    QVERIFY(!QFile::exists(QDir::currentPath() + QStringLiteral("/pwned")));
+}
+
+void TestInputs::cancelledPackageChooserChangesNothing_data()
+{
+    QTest::addColumn<bool>("choseBefore");
+    QTest::newRow("before any choice") << false;
+    QTest::newRow("after a choice") << true;
+}
+
+void TestInputs::cancelledPackageChooserChangesNothing()
+{
+    QFETCH(bool, choseBefore);
+    const QString path = home->filePath(QStringLiteral("debs/hello.deb"));
+    if (choseBefore) {
+        QVERIFY(makeDebianPackage(path, QStringLiteral("hello"), QStringLiteral("2.10-2")));
+        choosePackage(path);
+    }
+    const QString filename = edit("filename")->text();
+    const QString pkgname = edit("pkgname")->text();
+    const QString version = edit("version")->text();
+    const int before = answerer->records().size();
+
+    choosePackage(QString());
+
+    QCOMPARE(answerer->records().size(), before + 2);
+    expectChooser(answerer->records().at(before), QStringLiteral("选择安装包"),
+                  QStringLiteral("Deb Files(*.deb)"));
+    expectBox(answerer->records().at(before + 1), QMessageBox::Information, nullptr, kNoChoiceTitle,
+              kNoChoiceText);
+    QCOMPARE(edit("filename")->text(), filename);
+    QCOMPARE(edit("pkgname")->text(), pkgname);
+    QCOMPARE(edit("version")->text(), version);
+}
+
+void TestInputs::choosingAgainReplacesHandEdits()
+{
+    const QString first = home->filePath(QStringLiteral("debs/first.deb"));
+    const QString second = home->filePath(QStringLiteral("debs/second.deb"));
+    QVERIFY(makeDebianPackage(first, QStringLiteral("first"), QStringLiteral("1.0")));
+    QVERIFY(makeDebianPackage(second, QStringLiteral("second"), QStringLiteral("2.0-1")));
+
+    choosePackage(first);
+    typeInto(edit("pkgname"), QStringLiteral("typed-name"));
+    typeInto(edit("version"), QStringLiteral("9.9"));
+    choosePackage(first);
+    QCOMPARE(edit("pkgname")->text(), QStringLiteral("first"));
+    QCOMPARE(edit("version")->text(), QStringLiteral("1.0"));
+
+    typeInto(edit("version"), QStringLiteral("7"));
+    choosePackage(second);
+    QCOMPARE(edit("filename")->text(), second);
+    QCOMPARE(edit("pkgname")->text(), QStringLiteral("second"));
+    QCOMPARE(edit("version")->text(), QStringLiteral("2.0-1"));
+}
+
+void TestInputs::unreadablePackage_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("file is not a package") << QStringLiteral("not a package");
+    QTest::newRow("dpkg-deb missing") << QStringLiteral("missing tool");
+    QTest::newRow("dpkg-deb fails after printing") << QStringLiteral("failing tool");
+    QTest::newRow("dpkg-deb never ends") << QStringLiteral("hanging tool");
+}
+
+void TestInputs::unreadablePackage()
+{
+    QFETCH(QString, fault);
+    const QString good = home->filePath(QStringLiteral("debs/hello.deb"));
+    QVERIFY(makeDebianPackage(good, QStringLiteral("hello"), QStringLiteral("2.10-2")));
+    choosePackage(good);
+    QCOMPARE(edit("pkgname")->text(), QStringLiteral("hello"));
+
+    QString chosen = good;
+    const QString tools = home->filePath(QStringLiteral("tools"));
+    QVERIFY(QDir().mkpath(tools));
+    if (fault == QLatin1String("not a package")) {
+        chosen = home->filePath(QStringLiteral("debs/x.deb"));
+        QVERIFY(writeTextFile(chosen, "this is not an archive\n"));
+    } else if (fault == QLatin1String("missing tool")) {
+        qputenv("PATH", QFile::encodeName(tools));
+    } else if (fault == QLatin1String("failing tool")) {
+        QVERIFY(writeScript(tools + QStringLiteral("/dpkg-deb"),
+                            "printf 'other\\t3.0\\n'\necho 'dpkg-deb: error: broken' >&2\n"
+                            "exit 2\n"));
+        qputenv("PATH", QFile::encodeName(tools));
+    } else {
+        QVERIFY(writeScript(tools + QStringLiteral("/dpkg-deb"), "exec /bin/sleep 10\n"));
+        qputenv("PATH", QFile::encodeName(tools));
+        window->setToolTimeout(300);
+    }
+    const int before = answerer->records().size();
+
+    answerer->chooseFile(chosen).pressOk();
+    widget<QPushButton>("pushButton_6")->click();
+    qputenv("PATH", originalPath);
+
+    QCOMPARE(answerer->records().size(), before + 2);
+    expectBox(answerer->records().at(before + 1), QMessageBox::Critical, window.get(),
+              kNoChoiceTitle, kProbeFailedText);
+    QCOMPARE(edit("filename")->text(), chosen);
+    QCOMPARE(edit("pkgname")->text(), QString());
+    QCOMPARE(edit("version")->text(), QString());
+}
+
+void TestInputs::probeOutputShapes_data()
+{
+    QTest::addColumn<QByteArray>("printed"); // printf format of the stand-in tool
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("usual") << QByteArray("hello\\t2.10-2\\n") << QStringLiteral("hello")
+                           << QStringLiteral("2.10-2");
+    QTest::newRow("words past the version ignored")
+        << QByteArray("hello 1.0 more words\\n") << QStringLiteral("hello")
+        << QStringLiteral("1.0");
+    QTest::newRow("leading white space moves the name")
+        << QByteArray(" \\thello\\t1.0\\n") << QString() << QStringLiteral("hello");
+    QTest::newRow("bytes after a nul ignored")
+        << QByteArray("hello\\t1.0\\000x\\n") << QStringLiteral("hello") << QStringLiteral("1.0");
+    QTest::newRow("utf-8") << QByteArray("包\\t版本\\r\\n") << QStringLiteral("包")
+                           << QStringLiteral("版本");
+    QTest::newRow("ideographic space") << QByteArray("hello\\343\\200\\2001.0\\n")
+                                       << QStringLiteral("hello") << QStringLiteral("1.0");
+}
+
+// A stand-in dpkg-deb checks that the package path came as one argument and
+// prints a chosen output.
+void TestInputs::probeOutputShapes()
+{
+    QFETCH(QByteArray, printed);
+    QFETCH(QString, name);
+    QFETCH(QString, version);
+    const QString package = home->filePath(QStringLiteral("a \"b\" c/any thing.deb"));
+    QVERIFY(writeTextFile(package, "stand-in\n"));
+    const QString tools = home->filePath(QStringLiteral("tools"));
+    QVERIFY(writeScript(tools + QStringLiteral("/dpkg-deb"),
+                        "[ \"$#\" = 2 ] && [ \"$1\" = -W ] && [ -f \"$2\" ] || exit 9\n"
+                        "printf '" +
+                            printed + "'\n"));
+    qputenv("PATH", QFile::encodeName(tools) + ":" + originalPath);
+
+    choosePackage(package);
+
+    QCOMPARE(answerer->records().size(), 1);
+    QCOMPARE(edit("filename")->text(), package);
+    QCOMPARE(edit("pkgname")->text(), name);
+    QCOMPARE(edit("version")->text(), version);
+}
+
+// ---------------------------------------------------------------- logo
+
+void TestInputs::choosingALogoShowsItsPreview_data()
+{
+    QTest::addColumn<QSize>("imageSize");
+    QTest::addColumn<QSize>("previewSize");
+    QTest::newRow("wide, reduced") << QSize(300, 200) << QSize(135, 90);
+    QTest::newRow("large square, reduced") << QSize(1024, 1024) << QSize(135, 135);
+    QTest::newRow("tall, reduced") << QSize(100, 400) << QSize(33, 135);
+    QTest::newRow("small, not enlarged") << QSize(64, 48) << QSize(64, 48);
+    QTest::newRow("exact") << QSize(135, 135) << QSize(135, 135);
+}
+
+void TestInputs::choosingALogoShowsItsPreview()
+{
+    QFETCH(QSize, imageSize);
+    QFETCH(QSize, previewSize);
+    const QString logo = home->filePath(QStringLiteral("art \"work\"/logo 1.png"));
+    QVERIFY(makePng(logo, imageSize.width(), imageSize.height()));
+
+    chooseLogo(logo);
+
+    QCOMPARE(answerer->records().size(), 1);
+    expectChooser(answerer->records().at(0), QStringLiteral("选择图标"),
+                  QStringLiteral("Image Files(*.png)"));
+    QCOMPARE(logoButton()->text(), QString());
+    QVERIFY(logoButton()->isVisible());
+    const QPixmap pixmap = preview()->pixmap(Qt::ReturnByValue);
+    QVERIFY(!pixmap.isNull());
+    QCOMPARE(pixmap.size(), previewSize);
+    QVERIFY(preview()->hasScaledContents());
+}
+
+void TestInputs::secondLogoReplacesThePreview()
+{
+    const QString first = home->filePath(QStringLiteral("first.png"));
+    const QString second = home->filePath(QStringLiteral("second.png"));
+    QVERIFY(makePng(first, 300, 200));
+    QVERIFY(makePng(second, 64, 64));
+
+    chooseLogo(first);
+    QCOMPARE(preview()->pixmap(Qt::ReturnByValue).size(), QSize(135, 90));
+    chooseLogo(second);
+    QCOMPARE(preview()->pixmap(Qt::ReturnByValue).size(), QSize(64, 64));
+    QCOMPARE(logoButton()->text(), QString());
+}
+
+void TestInputs::cancelledLogoChooserKeepsTheLogo_data()
+{
+    QTest::addColumn<bool>("choseBefore");
+    QTest::newRow("before any choice") << false;
+    QTest::newRow("after a choice") << true;
+}
+
+// Whether a logo is kept shows when packing: the form is complete but for the logo.
+void TestInputs::cancelledLogoChooserKeepsTheLogo()
+{
+    QFETCH(bool, choseBefore);
+    const QString logo = home->filePath(QStringLiteral("logo.png"));
+    QVERIFY(makePng(logo, 256, 256));
+    if (choseBefore)
+        chooseLogo(logo);
+    const QString buttonText = logoButton()->text();
+    const qint64 pixmapKey = preview()->pixmap(Qt::ReturnByValue).cacheKey();
+    const int before = answerer->records().size();
+
+    chooseLogo(QString());
+
+    QCOMPARE(answerer->records().size(), before + 2);
+    expectBox(answerer->records().at(before + 1), QMessageBox::Information, nullptr, kNoChoiceTitle,
+              kNoChoiceText);
+    QCOMPARE(logoButton()->text(), buttonText);
+    QCOMPARE(logoButton()->text(), choseBefore ? QString() : kLogoInvitation);
+    QCOMPARE(preview()->pixmap(Qt::ReturnByValue).cacheKey(), pixmapKey);
+    QCOMPARE(preview()->pixmap(Qt::ReturnByValue).isNull(), !choseBefore);
+
+    fillAllButTheLogo(home->filePath(QStringLiteral("hello.deb")));
+    if (QTest::currentTestFailed())
+        return;
+    const int beforePack = answerer->records().size();
+    if (!choseBefore)
+        answerer->pressOk();
+    widget<QPushButton>("pushButton")->click();
+
+    const QString bundle = home->desktop() + QStringLiteral("/hello");
+    if (choseBefore) {
+        QCOMPARE(answerer->records().size(), beforePack);
+        QVERIFY(widget<QPushButton>("pushButton_4")->isVisible());
+        QCOMPARE(QImage(bundle + QStringLiteral("/icon.png")).size(), QSize(128, 128));
+    } else {
+        QCOMPARE(answerer->records().size(), beforePack + 1);
+        expectBox(answerer->records().at(beforePack), QMessageBox::Information, nullptr,
+                  QStringLiteral("诶？"), QStringLiteral("你好像忘记了什么～"));
+        QVERIFY(widget<QPushButton>("pushButton")->isVisible());
+        QVERIFY(!QFileInfo::exists(bundle));
+    }
+}
+
+void TestInputs::fillAllButTheLogo(const QString &package)
+{
+    QVERIFY(makeDebianPackage(package, QStringLiteral("hello"), QStringLiteral("1.0")));
+    choosePackage(package);
+    typeInto(edit("name"), QStringLiteral("Hello"));
+    typeInto(edit("contributor"), QStringLiteral("Packager"));
+    widget<QTextEdit>("info")->setFocus();
+    QTest::keyClicks(widget<QTextEdit>("info"), QStringLiteral("Says hello."));
+    const QString shot = home->filePath(QStringLiteral("shot.png"));
+    QVERIFY(makePng(shot, 800, 600));
+    std::unique_ptr<QMimeData> data(fileDragData({shot}));
+    QVERIFY(dragAndDrop(window.get(), data.get()).dropped);
+    QCOMPARE(screenshotList()->toPlainText(), shot);
+}
+
+void TestInputs::logoThatIsNotAnImage()
+{
+    const QString notes = home->filePath(QStringLiteral("notes.png"));
+    QVERIFY(writeTextFile(notes, "plain text, not a picture\n"));
+
+    chooseLogo(notes);
+
+    QCOMPARE(answerer->records().size(), 1);
+    QCOMPARE(logoButton()->text(), QString());
+    QVERIFY(preview()->pixmap(Qt::ReturnByValue).isNull());
+}
+
+// ---------------------------------------------------------------- drops
+
+void TestInputs::everyDragIsAcceptedOnEntering_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("png file") << QStringLiteral("png");
+    QTest::newRow("other file") << QStringLiteral("jpg");
+    QTest::newRow("web address") << QStringLiteral("http");
+    QTest::newRow("plain text") << QStringLiteral("text");
+    QTest::newRow("image data") << QStringLiteral("image");
+    QTest::newRow("nothing at all") << QStringLiteral("empty");
+}
+
+void TestInputs::everyDragIsAcceptedOnEntering()
+{
+    QFETCH(QString, kind);
+    QMimeData data;
+    if (kind == QLatin1String("png"))
+        data.setUrls({QUrl::fromLocalFile(home->filePath(QStringLiteral("a.png")))});
+    else if (kind == QLatin1String("jpg"))
+        data.setUrls({QUrl::fromLocalFile(home->filePath(QStringLiteral("a.jpg")))});
+    else if (kind == QLatin1String("http"))
+        data.setUrls({QUrl(QStringLiteral("http://example.org/a.png"))});
+    else if (kind == QLatin1String("text"))
+        data.setText(QStringLiteral("some words"));
+    else if (kind == QLatin1String("image"))
+        data.setImageData(QImage(4, 4, QImage::Format_RGB32));
+
+    for (Qt::DropAction proposed : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction}) {
+        QDragEnterEvent enter(QPoint(300, 600), proposed, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), proposed);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(window.get(), &leave);
+    }
+    QVERIFY(screenshotList()->toPlainText().isEmpty());
+}
+
+void TestInputs::drops_data()
+{
+    // Files are named relative to the temporary home; a name with a scheme is a URL as it stands.
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("added"); // empty: the drop is refused
+    const auto files = [](std::initializer_list<const char *> names) {
+        QStringList list;
+        for (const char *name : names)
+            list << QString::fromUtf8(name);
+        return list;
+    };
+    const QString none;
+    QTest::newRow("png") << files({"a.png"}) << none << QStringLiteral("a.png");
+    QTest::newRow("upper-case suffix") << files({"shot.PNG"}) << none << none;
+    QTest::newRow("mixed-case suffix") << files({"shot.Png"}) << none << none;
+    QTest::newRow("double suffix")
+        << files({"shot.tar.png"}) << none << QStringLiteral("shot.tar.png");
+    QTest::newRow("other suffix") << files({"shot.jpg"}) << none << none;
+    QTest::newRow("png before the suffix") << files({"shot.png.jpg"}) << none << none;
+    QTest::newRow("no suffix") << files({"shot"}) << none << none;
+    QTest::newRow("png folder") << files({"pics.png/shot"}) << none << none;
+    QTest::newRow("blanks, quotes and chinese")
+        << files({"截图 \"一\" $(x).png"}) << none << QStringLiteral("截图 \"一\" $(x).png");
+    QTest::newRow("three files, first taken")
+        << files({"one.png", "two.png", "three.png"}) << none << QStringLiteral("one.png");
+    QTest::newRow("only the first judged") << files({"one.jpg", "two.png"}) << none << none;
+    QTest::newRow("web address") << files({"http://example.org/shot.png"}) << none << none;
+    QTest::newRow("text only") << QStringList() << QStringLiteral("some words") << none;
+    QTest::newRow("file address as text only")
+        << QStringList() << QStringLiteral("file:///tmp/a.png") << none;
+    QTest::newRow("nothing at all") << QStringList() << none << none;
+}
+
+void TestInputs::drops()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, text);
+    QFETCH(QString, added);
+    // An earlier screenshot shows that a refusal leaves the list as it was.
+    const QString earlier = home->filePath(QStringLiteral("earlier.png"));
+    std::unique_ptr<QMimeData> first(fileDragData({earlier}));
+    QVERIFY(dragAndDrop(window.get(), first.get()).dropped);
+    QCOMPARE(screenshotList()->toPlainText(), earlier);
+
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &file : files) {
+        urls << (file.contains(QLatin1String("://")) ? QUrl(file)
+                                                     : QUrl::fromLocalFile(home->filePath(file)));
+    }
+    if (!urls.isEmpty())
+        data.setUrls(urls);
+    if (!text.isEmpty())
+        data.setText(text);
+    if (added.isEmpty())
+        answerer->pressOk();
+    const DragOutcome outcome = dragAndDrop(window.get(), &data, QPoint(600, 400));
+
+    QVERIFY(outcome.enterAccepted);
+    QVERIFY(outcome.dropped);
+    // Not taken, so that a moving drag source never deletes its file.
+    QVERIFY(!outcome.dropAccepted);
+    if (added.isEmpty()) {
+        QCOMPARE(answerer->records().size(), 1);
+        expectBox(answerer->records().at(0), QMessageBox::Critical, window.get(), kNoChoiceTitle,
+                  kOnlyPngText);
+        QCOMPARE(screenshotList()->toPlainText(), earlier);
+    } else {
+        QCOMPARE(answerer->records().size(), 0);
+        QCOMPARE(screenshotList()->toPlainText(),
+                 earlier + QLatin1Char('\n') + home->filePath(added));
+    }
+}
+
+void TestInputs::listHoldsOnePathPerLine()
+{
+    const QStringList paths = {
+        home->filePath(QStringLiteral("b.png")), home->filePath(QStringLiteral("a b.png")),
+        home->filePath(QStringLiteral("b.png")), QStringLiteral("/nowhere/c.png")};
+    QStringList expected;
+    for (const QString &path : paths) {
+        std::unique_ptr<QMimeData> data(fileDragData({path}));
+        QVERIFY(dragAndDrop(window.get(), data.get()).dropped);
+        expected << path;
+        QCOMPARE(screenshotList()->toPlainText(), expected.join(QLatin1Char('\n')));
+    }
+    QCOMPARE(screenshotList()->document()->blockCount(), paths.size());
+    QCOMPARE(answerer->records().size(), 0);
+}
+
+void TestInputs::fileDroppedOnAFieldAddsAScreenshot_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("file");
+    for (const char *field : {"name", "filename", "pkgname", "version", "author", "website",
+                              "contributor", "info", "image", "pushButton_3", "pushButton_6"}) {
+        QTest::addRow("png on %s", field) << QString::fromLatin1(field) << QStringLiteral("s.png");
+    }
+    QTest::newRow("jpg on name") << QStringLiteral("name") << QStringLiteral("s.jpg");
+    QTest::newRow("jpg on info") << QStringLiteral("info") << QStringLiteral("s.jpg");
+}
+
+// The windowing system hands a drag to the widget under the pointer; a
+// file must land in the list wherever it is let go, and never as text.
+void TestInputs::fileDroppedOnAFieldAddsAScreenshot()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, file);
+    QWidget *target = window->findChild<QWidget *>(field);
+    QVERIFY(target);
+    const QPoint centre = target->mapTo(window.get(), target->rect().center());
+    const QString path = home->filePath(file);
+    std::unique_ptr<QMimeData> data(fileDragData({path}));
+    const bool png = file.endsWith(QLatin1String(".png"));
+    if (!png)
+        answerer->pressOk();
+
+    const DragOutcome outcome = dragAndDropAt(window.get(), centre, data.get());
+
+    QVERIFY(outcome.enterAccepted);
+    QVERIFY(outcome.dropped);
+    for (const char *name :
+         {"name", "filename", "pkgname", "version", "author", "website", "contributor"})
+        QCOMPARE(edit(name)->text(), QString());
+    QCOMPARE(widget<QTextEdit>("info")->toPlainText(), QString());
+    if (png) {
+        QCOMPARE(answerer->records().size(), 0);
+        QCOMPARE(screenshotList()->toPlainText(), path);
+    } else {
+        QCOMPARE(answerer->records().size(), 1);
+        expectBox(answerer->records().at(0), QMessageBox::Critical, window.get(), kNoChoiceTitle,
+                  kOnlyPngText);
+        QCOMPARE(screenshotList()->toPlainText(), QString());
+    }
+}
+
+void TestInputs::textDraggedOntoAFieldStillEditsIt()
+{
+    QLineEdit *name = edit("name");
+    QMimeData data;
+    data.setText(QStringLiteral("Dragged Name"));
+    const DragOutcome outcome =
+        dragAndDropAt(window.get(), name->mapTo(window.get(), name->rect().center()), &data);
+    QVERIFY(outcome.dropped);
+    QCOMPARE(name->text(), QStringLiteral("Dragged Name"));
+    QCOMPARE(answerer->records().size(), 0);
+    QCOMPARE(screenshotList()->toPlainText(), QString());
+}
+
+int main(int argc, char *argv[])
+{
+    // The toolkit's own dialogs, so the tests can answer them.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    TestInputs test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_inputs.moc"

@@ -1,0 +1,279 @@
+#include "support/testfiles.h"
+#include "tools/packageprobe.h"
+#include "tools/toolrunner.h"
+
+#include <QProcess>
+#include <QRegExp>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+
+class TestToolRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void argumentReachesToolWhole_data();
+    void argumentReachesToolWhole();
+    void manyArgumentsKeepTheirOrder();
+    void missingProgramIsNotStarted();
+    void failingToolReportsItsErrorOutput();
+    void failingToolWithoutErrorOutputNamesTheTool();
+    void toolPastItsBoundIsKilled();
+    void sameProcessRunsTheNextToolAfterATimeout();
+    void crashIsReported();
+    void toolReadingInputDoesNotWait();
+    void outputIsCollected();
+
+    void probeParts_data();
+    void probeParts();
+    void probePartsTreatsWhiteSpaceLikeTheProbeExpression();
+    void textUpToNul_data();
+    void textUpToNul();
+
+private:
+    QTemporaryDir scratch;
+    QString printArgs; // prints its argument count, then each argument on its own line
+};
+
+void TestToolRunner::initTestCase()
+{
+    QVERIFY(scratch.isValid());
+    printArgs = scratch.filePath(QStringLiteral("print args"));
+    QVERIFY(
+        writeScript(printArgs, "echo \"$#\"\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done\n"));
+}
+
+void TestToolRunner::argumentReachesToolWhole_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("blanks") << QStringLiteral("/home/a b/My Package 1.0.deb");
+    QTest::newRow("double quotes") << QStringLiteral("/tmp/say \"hi\" there.deb");
+    QTest::newRow("lone double quote") << QStringLiteral("/tmp/a\"b.deb");
+    QTest::newRow("single quotes") << QStringLiteral("/tmp/it's here.png");
+    QTest::newRow("command substitution") << QStringLiteral("/tmp/$(touch pwned).png");
+    QTest::newRow("back quotes") << QStringLiteral("/tmp/`touch pwned`.png");
+    QTest::newRow("semicolon") << QStringLiteral("/tmp/x.png; touch pwned");
+    QTest::newRow("pipe and ampersand") << QStringLiteral("a | b && c &");
+    QTest::newRow("variable") << QStringLiteral("$HOME/${PATH}");
+    QTest::newRow("glob") << QStringLiteral("/tmp/*.png");
+    QTest::newRow("backslash") << QStringLiteral("C:\\new\\table");
+    QTest::newRow("leading dash") << QStringLiteral("-rf");
+    QTest::newRow("chinese") << QStringLiteral("/tmp/截图 一.png");
+    QTest::newRow("tab") << QStringLiteral("a\tb");
+    QTest::newRow("empty") << QString();
+}
+
+void TestToolRunner::argumentReachesToolWhole()
+{
+    QFETCH(QString, argument);
+    const QString marker = QDir::currentPath() + QStringLiteral("/pwned");
+    QFile::remove(marker);
+
+    const ToolResult result = runTool(printArgs, {argument}, 10000);
+
+    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QCOMPARE(QString::fromUtf8(result.standardOutput),
+             QStringLiteral("1\n") + argument + QLatin1Char('\n'));
+    QVERIFY2(!QFile::exists(marker), "a shell interpreted the argument");
+}
+
+void TestToolRunner::manyArgumentsKeepTheirOrder()
+{
+    const QStringList arguments = {QStringLiteral("-resize"), QStringLiteral("400x300"),
+                                   QStringLiteral("/a b/screen 1.png"), QString(),
+                                   QStringLiteral("\"")};
+    const ToolResult result = runTool(printArgs, arguments, 10000);
+    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QCOMPARE(QString::fromUtf8(result.standardOutput),
+             QStringLiteral("5\n") + arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void TestToolRunner::missingProgramIsNotStarted()
+{
+    const QString program = QStringLiteral("plinvex-no-such-tool");
+    const ToolResult result = runTool(program, {QStringLiteral("x")}, 5000);
+    QVERIFY(!result.started);
+    QVERIFY(!result.succeeded());
+    QVERIFY(!result.timedOut);
+    QCOMPARE(result.failureText(), program + QStringLiteral(": 找不到程序"));
+}
+
+void TestToolRunner::failingToolReportsItsErrorOutput()
+{
+    const QString tool = scratch.filePath(QStringLiteral("failing"));
+    QVERIFY(writeScript(tool, "echo 'cannot stat the file: No such file' >&2\nexit 3\n"));
+    const ToolResult result = runTool(tool, {}, 10000);
+    QVERIFY(result.started);
+    QVERIFY(!result.timedOut);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, 3);
+    QVERIFY(!result.succeeded());
+    QVERIFY2(result.failureText().contains(QStringLiteral("cannot stat the file: No such file")),
+             qPrintable(result.failureText()));
+}
+
+void TestToolRunner::failingToolWithoutErrorOutputNamesTheTool()
+{
+    const ToolResult result = runTool(QStringLiteral("false"), {}, 10000);
+    QVERIFY(result.started);
+    QVERIFY(!result.succeeded());
+    QVERIFY2(result.failureText().startsWith(QStringLiteral("false")),
+             qPrintable(result.failureText()));
+}
+
+void TestToolRunner::toolPastItsBoundIsKilled()
+{
+    const QString pidFile = scratch.filePath(QStringLiteral("sleeper.pid"));
+    const QString tool = scratch.filePath(QStringLiteral("sleeper"));
+    QVERIFY(writeScript(tool, "echo $$ > \"$1\"\nexec sleep 10\n"));
+
+    const ToolResult result = runTool(tool, {pidFile}, 300);
+
+    QVERIFY(result.started);
+    QVERIFY(result.timedOut);
+    QVERIFY(!result.succeeded());
+    QVERIFY(result.failureText().startsWith(tool));
+
+    QFile file(pidFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    bool isNumber = false;
+    const pid_t pid = pid_t(file.readAll().trimmed().toLongLong(&isNumber));
+    QVERIFY(isNumber && pid > 0);
+    errno = 0;
+    QCOMPARE(::kill(pid, 0), -1);
+    QCOMPARE(errno, ESRCH);
+}
+
+void TestToolRunner::sameProcessRunsTheNextToolAfterATimeout()
+{
+    QProcess process;
+    const ToolResult slow = runTool(process, QStringLiteral("sleep"), {QStringLiteral("10")}, 300);
+    QVERIFY(slow.timedOut);
+
+    const ToolResult next = runTool(process, printArgs, {QStringLiteral("next one")}, 10000);
+    QVERIFY2(next.succeeded(), qPrintable(next.failureText()));
+    QCOMPARE(QString::fromUtf8(next.standardOutput), QStringLiteral("1\nnext one\n"));
+}
+
+void TestToolRunner::crashIsReported()
+{
+    const ToolResult result = runTool(
+        QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("kill -SEGV $$")}, 10000);
+    QVERIFY(result.started);
+    QVERIFY(result.crashed);
+    QVERIFY(!result.timedOut);
+    QVERIFY(!result.succeeded());
+    QVERIFY2(result.failureText().startsWith(QStringLiteral("sh")),
+             qPrintable(result.failureText()));
+}
+
+void TestToolRunner::toolReadingInputDoesNotWait()
+{
+    // cat copies its standard input: it ends at once only when nothing can arrive there.
+    const ToolResult result = runTool(QStringLiteral("cat"), {}, 5000);
+    QVERIFY(!result.timedOut);
+    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QVERIFY(result.standardOutput.isEmpty());
+}
+
+void TestToolRunner::outputIsCollected()
+{
+    // Larger than a pipe buffer, so the tool blocks unless its output is drained.
+    const ToolResult result =
+        runTool(QStringLiteral("sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("head -c 300000 /dev/zero | tr '\\0' x; echo oops >&2")},
+                10000);
+    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QCOMPARE(result.standardOutput, QByteArray(300000, 'x'));
+    QCOMPARE(result.standardError, QByteArray("oops\n"));
+}
+
+void TestToolRunner::probeParts_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QStringList>("parts");
+    const QString empty;
+    QTest::newRow("tool output") << QStringLiteral("hello\t2.10-2\n")
+                                 << QStringList{QStringLiteral("hello"), QStringLiteral("2.10-2"),
+                                                empty};
+    QTest::newRow("no final line feed")
+        << QStringLiteral("hello\t2.10-2")
+        << QStringList{QStringLiteral("hello"), QStringLiteral("2.10-2")};
+    QTest::newRow("line feeds between")
+        << QStringLiteral("a\n\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("no-break space")
+        << QStringLiteral("a\u00a0b") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("ideographic space") << QStringLiteral("包\u3000版本")
+                                       << QStringList{QStringLiteral("包"), QStringLiteral("版本")};
+    QTest::newRow("leading white space")
+        << QStringLiteral(" \thello\t1.0\n")
+        << QStringList{empty, QStringLiteral("hello"), QStringLiteral("1.0"), empty};
+    QTest::newRow("several runs") << QStringLiteral("a  \t\n b\r\n\vc\f d")
+                                  << QStringList{QStringLiteral("a"), QStringLiteral("b"),
+                                                 QStringLiteral("c"), QStringLiteral("d")};
+    QTest::newRow("more than two words")
+        << QStringLiteral("hello 1.0 extra\n")
+        << QStringList{QStringLiteral("hello"), QStringLiteral("1.0"), QStringLiteral("extra"),
+                       empty};
+    QTest::newRow("empty") << QString() << QStringList{empty};
+    QTest::newRow("only a line feed") << QStringLiteral("\n") << QStringList{empty, empty};
+    QTest::newRow("one word") << QStringLiteral("hello") << QStringList{QStringLiteral("hello")};
+    QTest::newRow("other characters kept")
+        << QStringLiteral("a-b+c~1:2.0") << QStringList{QStringLiteral("a-b+c~1:2.0")};
+}
+
+void TestToolRunner::probeParts()
+{
+    QFETCH(QString, output);
+    QFETCH(QStringList, parts);
+    QCOMPARE(::probeParts(output), parts);
+}
+
+// The probe's split is defined by the expression [\s]+; every character of
+// the basic plane must separate exactly when that expression matches it.
+void TestToolRunner::probePartsTreatsWhiteSpaceLikeTheProbeExpression()
+{
+    const QRegExp whiteSpace(QStringLiteral("[\\s]+"), Qt::CaseSensitive, QRegExp::RegExp);
+    for (uint code = 0; code <= 0xffff; ++code) {
+        const QChar ch{ushort(code)};
+        if (ch.isSurrogate())
+            continue;
+        const QString text = QStringLiteral("a") + ch + QStringLiteral("b");
+        const bool separates = ::probeParts(text).size() == 2;
+        if (separates != whiteSpace.exactMatch(QString(ch)))
+            QFAIL(qPrintable(QStringLiteral("U+%1 handled wrongly").arg(code, 4, 16)));
+    }
+}
+
+void TestToolRunner::textUpToNul_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no nul") << QByteArray("hello\t1.0\n") << QStringLiteral("hello\t1.0\n");
+    QTest::newRow("cut at nul") << QByteArray("hello\t1.0\0junk 2.0", 18)
+                                << QStringLiteral("hello\t1.0");
+    QTest::newRow("nul first") << QByteArray("\0hello", 6) << QString();
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("utf-8") << QStringLiteral("包名\t版本\n").toUtf8()
+                           << QStringLiteral("包名\t版本\n");
+    QTest::newRow("utf-8 before nul")
+        << QByteArray(QStringLiteral("截图").toUtf8() + QByteArray("\0x", 2))
+        << QStringLiteral("截图");
+}
+
+void TestToolRunner::textUpToNul()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(::textUpToNul(bytes), text);
+}
+
+QTEST_GUILESS_MAIN(TestToolRunner)
+#include "tst_toolrunner.moc"
