@@ -1,6 +1,7 @@
 #include "tools/toolrunner.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -27,6 +28,15 @@ QString ToolResult::failureText() const
     QString detail = QString::fromLocal8Bit(standardError).trimmed();
     if (detail.isEmpty()) {
         detail = crashed ? QStringLiteral("异常退出") : QStringLiteral("退出码 %1").arg(exitCode);
+    }
+    // A tool found on the search path is started by its full path and names
+    // itself so ("/usr/bin/mkdir: ..."); the user knows it by its name.
+    if (!program.contains(QLatin1Char('/'))) {
+        const QRegularExpression startedAs(QStringLiteral("^/[^:\n]*/") +
+                                               QRegularExpression::escape(program) +
+                                               QStringLiteral("(?=[: ])"),
+                                           QRegularExpression::MultilineOption);
+        detail.replace(startedAs, program);
     }
     // Most tools already begin their messages with their own name.
     if (detail.startsWith(program))
