@@ -1,0 +1,283 @@
+#include "app/mainwindow.h"
+#include "support/foldersnapshot.h"
+#include "support/packingform.h"
+#include "support/testfiles.h"
+#include "support/toolshelf.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+const QString kCompressFailed = QStringLiteral("压缩失败！\n");
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QString boxSummary(const QList<ModalRecord> &boxes)
+{
+    QStringList lines;
+    for (const ModalRecord &box : boxes)
+        lines << box.title + QStringLiteral(": ") + box.text;
+    return lines.join(QLatin1String(" | "));
+}
+
+// The paths in an archive as the real tar lists them, sorted.
+QStringList archiveListing(const QString &archive)
+{
+    QProcess tar;
+    tar.start(QStringLiteral("tar"), {QStringLiteral("-tzf"), archive});
+    if (!tar.waitForFinished(30000) || tar.exitStatus() != QProcess::NormalExit ||
+        tar.exitCode() != 0)
+        return {QStringLiteral("<tar -tzf failed: ") +
+                QString::fromLocal8Bit(tar.readAllStandardError()) + QLatin1Char('>')};
+    QStringList paths =
+        QString::fromUtf8(tar.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    paths.sort();
+    return paths;
+}
+
+// What the archive holds, unpacked, as a snapshot of the bundle folder.
+QMap<QString, QString> unpacked(const QString &archive, const QString &pkg)
+{
+    QTemporaryDir dir;
+    QProcess tar;
+    tar.start(QStringLiteral("tar"),
+              {QStringLiteral("-xzf"), archive, QStringLiteral("-C"), dir.path()});
+    if (!tar.waitForFinished(30000) || tar.exitCode() != 0)
+        return {};
+    return folderSnapshot(dir.path() + QLatin1Char('/') + pkg);
+}
+
+// A home with a real package, logo and screenshot, and a window that has
+// just packed them into Desktop/<pkg>.
+struct PackedScene
+{
+    explicit PackedScene(const QString &pkgName)
+        : pkg(pkgName)
+    {
+        PackingInputs inputs =
+            completeInputs(makeInputPackage(home, QStringLiteral("hello_1.0_all.deb"),
+                                            QStringLiteral("hello"), QStringLiteral("1.0")),
+                           makeInputImage(home, QStringLiteral("logo.png"), QSize(256, 256)),
+                           {makeInputImage(home, QStringLiteral("shot.png"), QSize(640, 360))});
+        if (inputs.package.isEmpty() || inputs.logo.isEmpty() ||
+            inputs.screenshots.contains(QString())) {
+            problem = QStringLiteral("could not make the inputs");
+            return;
+        }
+        inputs.retypePackageName = pkg != QLatin1String("hello");
+        inputs.packageName = pkg;
+        window.show();
+        problem = fillPackingForm(window, inputs);
+        if (!problem.isEmpty())
+            return;
+        const PressOutcome press = pressAnswering(window, "pushButton");
+        problem = press.problem + boxSummary(press.boxes);
+        if (problem.isEmpty() && !showsResultView(window))
+            problem = QStringLiteral("packing did not reach the result view");
+    }
+
+    QString bundle() const { return home.desktop() + QLatin1Char('/') + pkg; }
+    QString archive() const { return bundle() + QStringLiteral(".tar.gz"); }
+    QStringList expectedListing() const
+    {
+        const QString root = QStringLiteral("./") + pkg + QLatin1Char('/');
+        return {root, root + QStringLiteral("app.json"), root + QStringLiteral("hello_1.0_all.deb"),
+                root + QStringLiteral("icon.png"), root + QStringLiteral("screen_1.png")};
+    }
+
+    QString pkg;
+    TemporaryHome home;
+    MainWindow window;
+    QString problem;
+};
+
+} // namespace
+
+class TestCompression : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void compressesBundle_data();
+    void compressesBundle();
+    void reportsFailedCompression_data();
+    void reportsFailedCompression();
+
+private:
+    void checkGoodArchive(PackedScene &scene);
+};
+
+void TestCompression::compressesBundle_data()
+{
+    QTest::addColumn<QString>("pkg");
+
+    QTest::newRow("plain name") << QStringLiteral("hello");
+    QTest::newRow("name with blanks") << QStringLiteral("my  app");
+    QTest::newRow("name like an option") << QStringLiteral("-rf");
+    QTest::newRow("Chinese name") << QStringLiteral("图片查看器");
+}
+
+void TestCompression::compressesBundle()
+{
+    QFETCH(QString, pkg);
+
+    PackedScene scene(pkg);
+    QVERIFY2(scene.problem.isEmpty(), qPrintable(scene.problem));
+    MainWindow &window = scene.window;
+    auto *browser = formWidget<QTextBrowser>(window, "textBrowser");
+    QVERIFY(!browser->isVisible());
+    const auto bundleBefore = folderSnapshot(scene.bundle());
+
+    const PressOutcome press = pressAnswering(window, "pushButton_5");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QVERIFY2(press.boxes.isEmpty(), qPrintable(boxSummary(press.boxes)));
+
+    QVERIFY(browser->isVisible());
+    QVERIFY(!formWidget<QPushButton>(window, "pushButton_5")->isVisible());
+    QVERIFY(!isReachable(window, "pushButton_5"));
+    QVERIFY(showsResultView(window));
+    QVERIFY(!QApplication::overrideCursor());
+    checkGoodArchive(scene);
+    QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
+    QCOMPARE(entriesOf(scene.home.desktop()), (QStringList{pkg, pkg + QStringLiteral(".tar.gz")}));
+
+    // Another one: back to an empty form, the log emptied and hidden.
+    QVERIFY(pressButton(window, "pushButton_4").isEmpty());
+    QVERIFY(showsFormView(window));
+    QVERIFY(!browser->isVisible());
+    QCOMPARE(browser->toPlainText(), QString());
+    QVERIFY(!formWidget<QPushButton>(window, "pushButton_5")->isVisible());
+}
+
+// The archive on the desktop holds the bundle whole, and the log shows
+// tar's listing of it.
+void TestCompression::checkGoodArchive(PackedScene &scene)
+{
+    QVERIFY(QFileInfo(scene.archive()).isFile());
+    QCOMPARE(archiveListing(scene.archive()), scene.expectedListing());
+    QCOMPARE(unpacked(scene.archive(), scene.pkg), folderSnapshot(scene.bundle()));
+    const QStringList logLines = formWidget<QTextBrowser>(scene.window, "textBrowser")
+                                     ->toPlainText()
+                                     .split(QLatin1Char('\n'));
+    for (const QString &path : scene.expectedListing())
+        QVERIFY2(logLines.contains(path), qPrintable(path));
+}
+
+void TestCompression::reportsFailedCompression_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("textStart");
+    QTest::addColumn<bool>("wholeText");
+
+    QTest::newRow("tar not on the path")
+        << QStringLiteral("no tar") << kCompressFailed + QStringLiteral("tar: 找不到程序") << true;
+    QTest::newRow("bundle folder gone")
+        << QStringLiteral("no bundle") << kCompressFailed + QStringLiteral("tar: ") << false;
+    QTest::newRow("gzip not on the path")
+        << QStringLiteral("no gzip") << kCompressFailed + QStringLiteral("tar") << false;
+    QTest::newRow("tar leaves a broken archive")
+        << QStringLiteral("broken tar")
+        << kCompressFailed + QStringLiteral("tar: 写不下去了 (write error)") << true;
+    QTest::newRow("tar past its bound")
+        << QStringLiteral("slow tar") << kCompressFailed + QStringLiteral("tar: 超时") << true;
+}
+
+void TestCompression::reportsFailedCompression()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, textStart);
+    QFETCH(bool, wholeText);
+
+    PackedScene scene(QStringLiteral("hello"));
+    QVERIFY2(scene.problem.isEmpty(), qPrintable(scene.problem));
+    MainWindow &window = scene.window;
+    auto *browser = formWidget<QTextBrowser>(window, "textBrowser");
+    const auto bundleBefore = folderSnapshot(scene.bundle());
+    const QString away = scene.home.filePath(QStringLiteral("away"));
+
+    ToolShelf shelf;
+    QVERIFY(shelf.isComplete());
+    if (cause == QLatin1String("no tar")) {
+        QVERIFY(shelf.remove(QStringLiteral("tar")));
+    } else if (cause == QLatin1String("no gzip")) {
+        QVERIFY(shelf.remove(QStringLiteral("gzip")));
+    } else if (cause == QLatin1String("no bundle")) {
+        QVERIFY(QDir().rename(scene.bundle(), away));
+    } else if (cause == QLatin1String("broken tar")) {
+        QVERIFY(shelf.fake(QStringLiteral("tar"), "printf 'half an archive' > \"$2\"\n"
+                                                  "echo './hello/icon.png'\n"
+                                                  "echo 'tar: 写不下去了 (write error)' >&2\n"
+                                                  "exit 2\n"));
+    } else if (cause == QLatin1String("slow tar")) {
+        QVERIFY(shelf.fakeHanging(QStringLiteral("tar"), "printf 'half an archive' > \"$2\""));
+        window.setToolTimeout(1500);
+    }
+
+    shelf.use();
+    const PressOutcome press = pressAnswering(window, "pushButton_5");
+    shelf.putBack();
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+
+    QCOMPARE(press.boxes.size(), 1);
+    const ModalRecord &box = press.boxes.first();
+    QCOMPARE(box.title, QStringLiteral("错误"));
+    QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
+    QVERIFY(box.parent == &window);
+    if (wholeText)
+        QCOMPARE(box.text, textStart);
+    else
+        QVERIFY2(box.text.startsWith(textStart) && box.text.size() > textStart.size(),
+                 qPrintable(box.text));
+    if (cause == QLatin1String("no bundle"))
+        QVERIFY2(box.text.contains(QLatin1String("./hello")), qPrintable(box.text));
+    // tar is named as the packager knows it, not by where it was found.
+    QVERIFY2(!box.text.contains(QLatin1String("/tar")), qPrintable(box.text));
+    // What tar says on its error output goes to the box, not into the log.
+    QVERIFY(!browser->toPlainText().contains(QStringLiteral("写不下去了")));
+
+    // No broken archive is left to be mistaken for a good one, the bundle is
+    // untouched, and the compress button is offered again above the log.
+    QVERIFY(!QFile::exists(scene.archive()));
+    if (cause != QLatin1String("no bundle"))
+        QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
+    QVERIFY(browser->isVisible());
+    QVERIFY(isReachable(window, "pushButton_5"));
+    QVERIFY(isReachable(window, "pushButton_4"));
+    QVERIFY(!formWidget<QPushButton>(window, "pushButton")->isVisible());
+    QVERIFY(!QApplication::overrideCursor());
+    if (cause == QLatin1String("slow tar"))
+        QVERIFY(shelf.hangingToolEnded(QStringLiteral("tar")));
+
+    // With the cause gone, pressing again compresses.
+    if (cause == QLatin1String("no bundle"))
+        QVERIFY(QDir().rename(away, scene.bundle()));
+    window.setToolTimeout(30000);
+    const PressOutcome retry = pressAnswering(window, "pushButton_5");
+    QVERIFY2(retry.problem.isEmpty(), qPrintable(retry.problem));
+    QVERIFY2(retry.boxes.isEmpty(), qPrintable(boxSummary(retry.boxes)));
+    checkGoodArchive(scene);
+    QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
+    QVERIFY(!isReachable(window, "pushButton_5"));
+    QVERIFY(browser->isVisible());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    TestCompression test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_compression.moc"

@@ -1,0 +1,263 @@
+#include "bundle/controlfile.h"
+#include "bundle/submission.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+Submission sampleSubmission()
+{
+    Submission s;
+    s.appName = QStringLiteral("Sample Viewer");
+    s.debPath = QStringLiteral("/home/user/Downloads/sample-viewer_1.2.0_amd64.deb");
+    s.pkgName = QStringLiteral("sample-viewer");
+    s.version = QStringLiteral("1.2.0");
+    s.author = QStringLiteral(" ");
+    s.website = QStringLiteral(" ");
+    s.contributor = QStringLiteral("packer");
+    s.updateTime = QStringLiteral("2024-05-01 09:30");
+    s.sizeText = QStringLiteral("1.50MB");
+    s.moreText = QStringLiteral("A small image viewer.Opens PNG files.");
+    return s;
+}
+
+const QByteArray kSampleFile = "{\n"
+                               "   \"Name\":\"Sample Viewer\",\n"
+                               "   \"Version\":\"1.2.0\",\n"
+                               "   \"Filename\":\"sample-viewer_1.2.0_amd64.deb\",\n"
+                               "   \"Pkgname\":\"sample-viewer\",\n"
+                               "   \"Author\":\" \",\n"
+                               "   \"Contributor\":\"packer\",\n"
+                               "   \"Website\":\" \",\n"
+                               "   \"Update\":\"2024-05-01 09:30\",\n"
+                               "   \"Size\":\"1.50MB\",\n"
+                               "   \"More\":\"A small image viewer.Opens PNG files.\"\n"
+                               "}\n";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestControlFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void runsUnderCLocale();
+    void writesWorkedExample();
+    void escapesValues_data();
+    void escapesValues();
+    void escapesEveryField();
+    void writesUtf8();
+    void replacesExistingFileWhole_data();
+    void replacesExistingFileWhole();
+    void refusesUnwritablePlace_data();
+    void refusesUnwritablePlace();
+};
+
+// The encoding checks below mean something only when the locale is not UTF-8.
+void TestControlFile::runsUnderCLocale()
+{
+    QCOMPARE(qgetenv("LC_ALL"), QByteArray("C"));
+    QCOMPARE(qgetenv("LANG"), QByteArray("C"));
+}
+
+void TestControlFile::writesWorkedExample()
+{
+    QCOMPARE(controlFileContents(sampleSubmission()), kSampleFile);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.json"));
+    QVERIFY(writeControlFile(path, sampleSubmission()));
+    QCOMPARE(readAll(path), kSampleFile);
+}
+
+void TestControlFile::escapesValues_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("double quote") << QStringLiteral("say \"hi\"") << QByteArray("say \\\"hi\\\"");
+    QTest::newRow("backslash") << QStringLiteral("C:\\tmp\\") << QByteArray("C:\\\\tmp\\\\");
+    QTest::newRow("line feed") << QStringLiteral("a\nb") << QByteArray("a\\nb");
+    QTest::newRow("tab") << QStringLiteral("a\tb") << QByteArray("a\\tb");
+    QTest::newRow("carriage return") << QStringLiteral("a\rb") << QByteArray("a\\rb");
+    QTest::newRow("backspace") << QStringLiteral("a\bb") << QByteArray("a\\bb");
+    QTest::newRow("form feed") << QStringLiteral("a\fb") << QByteArray("a\\fb");
+    QTest::newRow("NUL") << QString(QChar(0)) + QStringLiteral("x") << QByteArray("\\u0000x");
+    QTest::newRow("SOH") << QStringLiteral("\x01") << QByteArray("\\u0001");
+    QTest::newRow("vertical tab") << QStringLiteral("\x0b") << QByteArray("\\u000b");
+    QTest::newRow("ESC") << QStringLiteral("\x1b[0m") << QByteArray("\\u001b[0m");
+    QTest::newRow("unit separator") << QStringLiteral("\x1f") << QByteArray("\\u001f");
+    QTest::newRow("slash") << QStringLiteral("https://example.org/a/b")
+                           << QByteArray("https://example.org/a/b");
+    QTest::newRow("Chinese") << QStringLiteral("示例查看器")
+                             << QByteArray("\xe7\xa4\xba\xe4\xbe\x8b\xe6\x9f\xa5\xe7\x9c\x8b"
+                                           "\xe5\x99\xa8");
+    QTest::newRow("blank") << QStringLiteral(" ") << QByteArray(" ");
+    QTest::newRow("mixed") << QStringLiteral("\"\\\"\n") << QByteArray("\\\"\\\\\\\"\\n");
+}
+
+void TestControlFile::escapesValues()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, written);
+
+    Submission s = sampleSubmission();
+    s.appName = value;
+    const QByteArray contents = controlFileContents(s);
+    const QList<QByteArray> lines = contents.split('\n');
+    QCOMPARE(lines.size(), 13); // twelve lines, each ended by a line feed
+    QCOMPARE(lines.at(1), QByteArray("   \"Name\":\"") + written + QByteArray("\","));
+    QCOMPARE(lines.at(12), QByteArray());
+
+    // The store reads the file as JSON and must get the value back unchanged.
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(contents, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(document.object().value(QStringLiteral("Name")).toString(), value);
+}
+
+void TestControlFile::escapesEveryField()
+{
+    const QString hostile = QStringLiteral("\"}\\\n\t,\"x\":\"");
+    Submission s;
+    s.appName = hostile;
+    s.debPath = QStringLiteral("/tmp/") + QString(hostile).remove(QLatin1Char('\n')) +
+                QStringLiteral(".deb");
+    s.pkgName = hostile;
+    s.version = hostile;
+    s.author = hostile;
+    s.website = hostile;
+    s.contributor = hostile;
+    s.updateTime = hostile;
+    s.sizeText = hostile;
+    s.moreText = hostile;
+
+    const QByteArray contents = controlFileContents(s);
+    QCOMPARE(contents.count('\n'), 12);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(contents, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(object.keys().size(), 10);
+    for (const char *key : {"Name", "Version", "Pkgname", "Author", "Contributor", "Website",
+                            "Update", "Size", "More"})
+        QCOMPARE(object.value(QLatin1String(key)).toString(), hostile);
+    QCOMPARE(object.value(QLatin1String("Filename")).toString(),
+             QString(hostile).remove(QLatin1Char('\n')) + QStringLiteral(".deb"));
+}
+
+void TestControlFile::writesUtf8()
+{
+    Submission s = sampleSubmission();
+    s.appName = QStringLiteral("图片查看器");
+    s.contributor = QStringLiteral("打包者");
+    s.moreText = QStringLiteral("一个小巧的看图工具。支持PNG。");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.json"));
+    QVERIFY(writeControlFile(path, s));
+    const QByteArray bytes = readAll(path);
+    QVERIFY(bytes.contains("   \"Name\":\"\xe5\x9b\xbe\xe7\x89\x87\xe6\x9f\xa5\xe7\x9c\x8b"
+                           "\xe5\x99\xa8\",\n"));
+    QVERIFY(bytes.contains("   \"Contributor\":\"\xe6\x89\x93\xe5\x8c\x85\xe8\x80\x85\",\n"));
+    QVERIFY(!bytes.startsWith("\xef\xbb\xbf")); // no byte-order mark
+    QVERIFY(!bytes.contains('?'));
+    QCOMPARE(QString::fromUtf8(bytes), QString::fromUtf8(controlFileContents(s)));
+    QCOMPARE(QJsonDocument::fromJson(bytes).object().value(QStringLiteral("More")).toString(),
+             s.moreText);
+}
+
+void TestControlFile::replacesExistingFileWhole_data()
+{
+    QTest::addColumn<QByteArray>("earlier");
+
+    QTest::newRow("earlier control file") << kSampleFile;
+    QTest::newRow("longer text") << QByteArray(4096, 'x');
+    QTest::newRow("empty file") << QByteArray();
+}
+
+void TestControlFile::replacesExistingFileWhole()
+{
+    QFETCH(QByteArray, earlier);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.json"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(earlier), qint64(earlier.size()));
+    }
+    Submission s = sampleSubmission();
+    s.version = QStringLiteral("2.0.0");
+    QVERIFY(writeControlFile(path, s));
+    QCOMPARE(readAll(path), controlFileContents(s));
+    QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("app.json")});
+}
+
+void TestControlFile::refusesUnwritablePlace_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QString>("prepare");
+
+    QTest::newRow("missing folder") << QStringLiteral("gone/app.json") << QString();
+    QTest::newRow("missing folders") << QStringLiteral("gone/deeper/app.json") << QString();
+    QTest::newRow("app.json is a folder")
+        << QStringLiteral("bundle/app.json") << QStringLiteral("bundle/app.json/");
+    QTest::newRow("folder is a file")
+        << QStringLiteral("bundle/app.json") << QStringLiteral("bundle");
+}
+
+void TestControlFile::refusesUnwritablePlace()
+{
+    QFETCH(QString, relativePath);
+    QFETCH(QString, prepare);
+
+    QTemporaryDir dir;
+    if (prepare.endsWith(QLatin1Char('/'))) {
+        QVERIFY(QDir(dir.path()).mkpath(prepare));
+    } else if (!prepare.isEmpty()) {
+        QFile file(dir.filePath(prepare));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a folder");
+    }
+    const QStringList before = entriesOf(dir.path());
+    const QStringList bundleBefore = entriesOf(dir.filePath(QStringLiteral("bundle")));
+
+    QVERIFY(!writeControlFile(dir.filePath(relativePath), sampleSubmission()));
+
+    // No half-written or temporary file is left anywhere.
+    QCOMPARE(entriesOf(dir.path()), before);
+    QCOMPARE(entriesOf(dir.filePath(QStringLiteral("bundle"))), bundleBefore);
+    QCOMPARE(entriesOf(dir.filePath(QStringLiteral("bundle/app.json"))), QStringList());
+    if (prepare == QLatin1String("bundle"))
+        QCOMPARE(readAll(dir.filePath(prepare)), QByteArray("not a folder"));
+}
+
+int main(int argc, char *argv[])
+{
+    // The control file must be UTF-8 whatever the packager's locale says, so
+    // the whole suite runs under the plain C locale.
+    qputenv("LC_ALL", "C");
+    qputenv("LANG", "C");
+    QCoreApplication app(argc, argv);
+    TestControlFile test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_controlfile.moc"

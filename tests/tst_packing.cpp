@@ -1,0 +1,896 @@
+#include "app/mainwindow.h"
+#include "bundle/sizetext.h"
+#include "support/foldersnapshot.h"
+#include "support/packingform.h"
+#include "support/testfiles.h"
+#include "support/toolshelf.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+using Texts = QMap<QString, QString>;
+
+namespace {
+
+const QString kNotAFile = QStringLiteral("这是个不存在的文件啊喂！");
+const QString kNotADeb = QStringLiteral("内个...你选择的好像不是deb文件呐～");
+const QString kForgotten = QStringLiteral("你好像忘记了什么～");
+const QString kBadName = QStringLiteral("包名不能包含斜杠，也不能是.或..哦～");
+const QString kPackFailed = QStringLiteral("打包失败！\n");
+const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|mogrify|rm)[: ]"));
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray digestOf(const QString &path)
+{
+    return QCryptographicHash::hash(readAll(path), QCryptographicHash::Sha1);
+}
+
+QSize imageSize(const QString &path)
+{
+    return QImageReader(path).size();
+}
+
+QString boxSummary(const QList<ModalRecord> &boxes)
+{
+    QStringList lines;
+    for (const ModalRecord &box : boxes)
+        lines << box.title + QStringLiteral(": ") + box.text;
+    return lines.join(QLatin1String(" | "));
+}
+
+// Packages and pictures take a while to make, so each is made once and
+// copied into the home folder of every test that packs it.
+struct Originals
+{
+    Originals()
+        : dir(QDir::tempPath() + QStringLiteral("/plinvex originals XXXXXX"))
+        , deb(dir.filePath(QStringLiteral("hello_1.0_all.deb")))
+        , debTwo(dir.filePath(QStringLiteral("hello_2.0_all.deb")))
+        , logo(dir.filePath(QStringLiteral("logo.png")))
+        , shotOne(dir.filePath(QStringLiteral("shot one.png")))
+        , shotTwo(dir.filePath(QStringLiteral("shot two.png")))
+    {
+        made = makeDebianPackage(deb, QStringLiteral("hello"), QStringLiteral("1.0")) &&
+               makeDebianPackage(debTwo, QStringLiteral("hello"), QStringLiteral("2.0")) &&
+               makePng(logo, 512, 256) && makePng(shotOne, 640, 360) && makePng(shotTwo, 300, 600);
+    }
+
+    QTemporaryDir dir;
+    QString deb;
+    QString debTwo;
+    QString logo;
+    QString shotOne;
+    QString shotTwo;
+    bool made = false;
+};
+
+const Originals &originals()
+{
+    static const Originals made;
+    return made;
+}
+
+// The files a packager gives: a real package, a logo and screenshots, all in
+// a home folder whose path holds a blank.
+struct Scene
+{
+    explicit Scene(bool withDesktop = true)
+        : home(withDesktop)
+    {
+        deb = copy(originals().deb, QStringLiteral("hello_1.0_all.deb"));
+        logo = copy(originals().logo, QStringLiteral("logo.png"));
+        shots << copy(originals().shotOne, QStringLiteral("shot one.png"))
+              << copy(originals().shotTwo, QStringLiteral("shot two.png"));
+    }
+
+    // A copy of an original under <home>/inputs; empty when it failed.
+    QString copy(const QString &original, const QString &relative) const
+    {
+        const QString path = home.filePath(QStringLiteral("inputs/") + relative);
+        QFile::remove(path);
+        return originals().made && QDir().mkpath(QFileInfo(path).absolutePath()) &&
+                       QFile::copy(original, path)
+                   ? path
+                   : QString();
+    }
+
+    bool ready() const
+    {
+        return !deb.isEmpty() && !logo.isEmpty() && !shots.contains(QString()) &&
+               home.path().contains(QLatin1Char(' '));
+    }
+
+    PackingInputs inputs() const { return completeInputs(deb, logo, shots); }
+    QString bundle(const QString &pkg = QStringLiteral("hello")) const
+    {
+        return home.desktop() + QLatin1Char('/') + pkg;
+    }
+
+    TemporaryHome home;
+    QString deb;
+    QString logo;
+    QStringList shots;
+};
+
+QString realTool(const QString &tool)
+{
+    return QStandardPaths::findExecutable(tool);
+}
+
+} // namespace
+
+class TestPacking : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesPackRequest_data();
+    void refusesPackRequest();
+    void packsBundle_data();
+    void packsBundle();
+    void packsUnderCLocale();
+    void repackReplacesEarlierBundle();
+    void reportsFailedStep_data();
+    void reportsFailedStep();
+    void keepsEarlierBundleWhenRepackFails();
+    void reportsControlFileFailure_data();
+    void reportsControlFileFailure();
+    void leavesWhatStandsInBundlePlace_data();
+    void leavesWhatStandsInBundlePlace();
+    void confinesHostilePackageNames_data();
+    void confinesHostilePackageNames();
+
+private:
+    void checkBundle(const Scene &scene, const PackingInputs &inputs, const QString &pkg,
+                     const QDateTime &pressed);
+};
+
+// ---------------------------------------------------------------- refusals
+
+void TestPacking::refusesPackRequest_data()
+{
+    QTest::addColumn<QString>("packageFile"); // empty: no package chosen
+    QTest::addColumn<bool>("packageVanishes");
+    QTest::addColumn<QStringList>("omit");
+    QTest::addColumn<QString>("retypedName"); // null: keep what the probe found
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("parented");
+
+    const QString deb = QStringLiteral("hello_1.0_all.deb");
+    const QStringList all = {QStringLiteral("name"),       QStringLiteral("pkgname"),
+                             QStringLiteral("version"),    QStringLiteral("contributor"),
+                             QStringLiteral("logo"),       QStringLiteral("screenshots"),
+                             QStringLiteral("description")};
+    const QString ne = QStringLiteral("呐！");
+    const QString eh = QStringLiteral("诶？");
+
+    QTest::newRow("no package, nothing else")
+        << QString() << false << all << QString() << ne << kNotAFile << true;
+    QTest::newRow("no package, all else filled")
+        << QString() << false << QStringList() << QString() << ne << kNotAFile << true;
+    QTest::newRow("package gone before packing")
+        << deb << true << QStringList() << QString() << ne << kNotAFile << true;
+    QTest::newRow(".DEB, nothing else") << QStringLiteral("hello_1.0_all.DEB") << false << all
+                                        << QString() << ne << kNotADeb << true;
+    QTest::newRow(".deb.bak") << QStringLiteral("hello_1.0_all.deb.bak") << false << QStringList()
+                              << QString() << ne << kNotADeb << true;
+    QTest::newRow(".Deb") << QStringLiteral("hello.Deb") << false << QStringList() << QString()
+                          << ne << kNotADeb << true;
+    for (const QString &input : all) {
+        QTest::addRow("%s missing", qPrintable(input))
+            << deb << false << QStringList{input} << QString() << eh << kForgotten << false;
+    }
+    QTest::newRow("only the package given")
+        << deb << false << all << QString() << eh << kForgotten << false;
+    QTest::newRow("a.b.deb, name missing")
+        << QStringLiteral("a.b.deb") << false << QStringList{QStringLiteral("name")} << QString()
+        << eh << kForgotten << false;
+    QTest::newRow("name with slash")
+        << deb << false << QStringList() << QStringLiteral("a/b") << ne << kBadName << true;
+    QTest::newRow("name is .") << deb << false << QStringList() << QStringLiteral(".") << ne
+                               << kBadName << true;
+    QTest::newRow("name is ..") << deb << false << QStringList() << QStringLiteral("..") << ne
+                                << kBadName << true;
+    // Completeness is judged before the name's shape.
+    QTest::newRow("name a/b, description missing")
+        << deb << false << QStringList{QStringLiteral("description")} << QStringLiteral("a/b") << eh
+        << kForgotten << false;
+}
+
+void TestPacking::refusesPackRequest()
+{
+    QFETCH(QString, packageFile);
+    QFETCH(bool, packageVanishes);
+    QFETCH(QStringList, omit);
+    QFETCH(QString, retypedName);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(bool, parented);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    PackingInputs inputs = scene.inputs();
+    inputs.package.clear();
+    if (!packageFile.isEmpty()) {
+        inputs.package = scene.copy(originals().deb, packageFile);
+        QVERIFY(!inputs.package.isEmpty());
+    }
+    if (omit.contains(QLatin1String("name")))
+        inputs.name.clear();
+    if (omit.contains(QLatin1String("contributor")))
+        inputs.contributor.clear();
+    if (omit.contains(QLatin1String("logo")))
+        inputs.logo.clear();
+    if (omit.contains(QLatin1String("screenshots")))
+        inputs.screenshots.clear();
+    if (omit.contains(QLatin1String("description")))
+        inputs.info.clear();
+    inputs.retypePackageName = omit.contains(QLatin1String("pkgname")) || !retypedName.isNull();
+    inputs.packageName = retypedName;
+    inputs.retypeVersion = omit.contains(QLatin1String("version"));
+
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    if (packageVanishes)
+        QVERIFY(QFile::remove(inputs.package));
+    const Texts before = formTexts(window);
+    const auto homeBefore = folderSnapshot(scene.home.path());
+
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+
+    QCOMPARE(press.boxes.size(), 1);
+    const ModalRecord &box = press.boxes.first();
+    QCOMPARE(box.className, QStringLiteral("QMessageBox"));
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.hasParent, parented);
+    if (parented)
+        QVERIFY(box.parent == &window);
+
+    // A refused press changes nothing: not the form, not the view, not the disk.
+    QVERIFY2(formTexts(window) == before,
+             qPrintable(snapshotDifference(before, formTexts(window))));
+    QCOMPARE(formWidget<QLineEdit>(window, "author")->text(), QString());
+    QCOMPARE(formWidget<QLineEdit>(window, "website")->text(), QString());
+    QVERIFY(showsFormView(window));
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList());
+    QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
+             qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
+}
+
+// ---------------------------------------------------------------- packing
+
+void TestPacking::packsBundle_data()
+{
+    QTest::addColumn<QSize>("logoSize");
+    QTest::addColumn<QSize>("iconSize");
+    QTest::addColumn<QList<QSize>>("shotSizes");
+    QTest::addColumn<QList<QSize>>("screenSizes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("author");
+    QTest::addColumn<QString>("website");
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<QString>("pkg"); // typed over the probe's when not "hello"
+    QTest::addColumn<QString>("inputFolder");
+
+    const QList<QSize> three = {QSize(1920, 1080), QSize(1200, 1200), QSize(600, 1200)};
+    const QList<QSize> threeScaled = {QSize(400, 225), QSize(300, 300), QSize(150, 300)};
+    const QList<QSize> one = {QSize(1000, 400)};
+    const QList<QSize> oneScaled = {QSize(400, 160)};
+    const QString info = QStringLiteral("A small image viewer.\nOpens PNG files.");
+    const QString hello = QStringLiteral("hello");
+
+    QTest::newRow("wide logo, three screenshots")
+        << QSize(512, 256) << QSize(128, 64) << three << threeScaled
+        << QStringLiteral("Sample Viewer") << QString() << QString() << info << hello
+        << QStringLiteral("inputs");
+    QTest::newRow("tall logo, one screenshot")
+        << QSize(100, 400) << QSize(32, 128) << one << oneScaled << QStringLiteral("Viewer")
+        << QStringLiteral("Upstream Author") << QStringLiteral("https://example.org/viewer")
+        << QStringLiteral("one line") << hello << QStringLiteral("inputs");
+    QTest::newRow("name of a single blank")
+        << QSize(256, 256) << QSize(128, 128) << one << oneScaled << QStringLiteral(" ")
+        << QString() << QString() << info << hello << QStringLiteral("inputs");
+    QTest::newRow("only author empty")
+        << QSize(256, 256) << QSize(128, 128) << one << oneScaled << QStringLiteral("Viewer")
+        << QString() << QStringLiteral("https://example.org") << info << hello
+        << QStringLiteral("inputs");
+    QTest::newRow("only website empty")
+        << QSize(256, 256) << QSize(128, 128) << one << oneScaled << QStringLiteral("Viewer")
+        << QStringLiteral("Upstream") << QString() << info << hello << QStringLiteral("inputs");
+    QTest::newRow("package name with blanks")
+        << QSize(512, 256) << QSize(128, 64) << one << oneScaled << QStringLiteral("Viewer")
+        << QString() << QString() << info << QStringLiteral("sample viewer  2")
+        << QStringLiteral("inputs");
+    QTest::newRow("Chinese texts and paths")
+        << QSize(512, 256) << QSize(128, 64) << one << oneScaled << QStringLiteral("图片查看器")
+        << QStringLiteral("原作者") << QStringLiteral("https://example.org/图片")
+        << QStringLiteral("一个小巧的看图工具。\n支持PNG。\n") << QStringLiteral("图片查看器")
+        << QStringLiteral("输入 文件");
+    QTest::newRow("text needing escapes")
+        << QSize(512, 256) << QSize(128, 64) << one << oneScaled
+        << QStringLiteral("The \"best\" viewer\\") << QStringLiteral("A\tB") << QStringLiteral(" ")
+        << QStringLiteral("line \"one\"\nline two") << hello << QStringLiteral("inputs");
+}
+
+void TestPacking::packsBundle()
+{
+    QFETCH(QSize, logoSize);
+    QFETCH(QSize, iconSize);
+    QFETCH(QList<QSize>, shotSizes);
+    QFETCH(QList<QSize>, screenSizes);
+    QFETCH(QString, name);
+    QFETCH(QString, author);
+    QFETCH(QString, website);
+    QFETCH(QString, info);
+    QFETCH(QString, pkg);
+    QFETCH(QString, inputFolder);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    PackingInputs inputs = scene.inputs();
+    inputs.logo =
+        makeInputImage(scene.home, inputFolder + QStringLiteral("/标志 logo.png"), logoSize);
+    inputs.screenshots.clear();
+    for (int i = 0; i < shotSizes.size(); ++i)
+        inputs.screenshots << makeInputImage(
+            scene.home, inputFolder + QStringLiteral("/shot %1.png").arg(i), shotSizes.at(i));
+    QVERIFY(!inputs.logo.isEmpty() && !inputs.screenshots.contains(QString()));
+    inputs.name = name;
+    inputs.author = author;
+    inputs.website = website;
+    inputs.info = info;
+    inputs.retypePackageName = pkg != QLatin1String("hello");
+    inputs.packageName = pkg;
+
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const QDateTime pressed = QDateTime::currentDateTime();
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QVERIFY2(press.boxes.isEmpty(), qPrintable(boxSummary(press.boxes)));
+
+    QVERIFY(showsResultView(window));
+    QVERIFY(isReachable(window, "pushButton_5"));
+    QVERIFY(isReachable(window, "pushButton_4"));
+    QVERIFY(!QApplication::overrideCursor());
+    // An optional field left empty is marked by a blank; a filled one stays.
+    QCOMPARE(formWidget<QLineEdit>(window, "author")->text(),
+             author.isEmpty() ? QStringLiteral(" ") : author);
+    QCOMPARE(formWidget<QLineEdit>(window, "website")->text(),
+             website.isEmpty() ? QStringLiteral(" ") : website);
+
+    checkBundle(scene, inputs, pkg, pressed);
+    const QString bundle = scene.bundle(pkg);
+    QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), iconSize);
+    for (int i = 0; i < screenSizes.size(); ++i)
+        QCOMPARE(imageSize(bundle + QStringLiteral("/screen_%1.png").arg(i + 1)),
+                 screenSizes.at(i));
+}
+
+// Everything but the image sizes: which files, and what app.json says.
+void TestPacking::checkBundle(const Scene &scene, const PackingInputs &inputs, const QString &pkg,
+                              const QDateTime &pressed)
+{
+    const QString bundle = scene.bundle(pkg);
+    const QString debName = QFileInfo(inputs.package).fileName();
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList{pkg});
+    QStringList expected = {debName, QStringLiteral("icon.png"), QStringLiteral("app.json")};
+    for (int i = 1; i <= inputs.screenshots.size(); ++i)
+        expected << QStringLiteral("screen_%1.png").arg(i);
+    expected.sort();
+    QCOMPARE(entriesOf(bundle), expected);
+    QCOMPARE(digestOf(bundle + QLatin1Char('/') + debName), digestOf(inputs.package));
+
+    const QByteArray json = readAll(bundle + QStringLiteral("/app.json"));
+    QCOMPARE(json.count('\n'), 12);
+    QVERIFY(json.startsWith("{\n   \"Name\":\""));
+    QVERIFY(json.endsWith("\"\n}\n"));
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(object.keys().size(), 10);
+    const auto value = [&object](const char *key) {
+        return object.value(QLatin1String(key)).toString();
+    };
+    QCOMPARE(value("Name"), inputs.name);
+    QCOMPARE(value("Version"), QStringLiteral("1.0"));
+    QCOMPARE(value("Filename"), debName);
+    QCOMPARE(value("Pkgname"), pkg);
+    QCOMPARE(value("Author"), inputs.author.isEmpty() ? QStringLiteral(" ") : inputs.author);
+    QCOMPARE(value("Contributor"), inputs.contributor);
+    QCOMPARE(value("Website"), inputs.website.isEmpty() ? QStringLiteral(" ") : inputs.website);
+    QCOMPARE(value("Size"), formatSize(QFileInfo(inputs.package).size()));
+    QCOMPARE(value("More"), QString(inputs.info).remove(QLatin1Char('\n')));
+    const QString update = value("Update");
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d$"))
+                 .match(update)
+                 .hasMatch(),
+             qPrintable(update));
+    const QDateTime stamp = QDateTime::fromString(update, QStringLiteral("yyyy-MM-dd hh:mm"));
+    QDateTime earliest = pressed;
+    earliest.setTime(QTime(pressed.time().hour(), pressed.time().minute()));
+    QVERIFY(stamp >= earliest);
+    QVERIFY(stamp <= QDateTime::currentDateTime());
+}
+
+// Run once more by CTest with LC_ALL=C: Chinese paths and texts must pass
+// through the tools and into app.json unharmed.
+void TestPacking::packsUnderCLocale()
+{
+    Scene scene;
+    QVERIFY(scene.ready());
+    PackingInputs inputs = scene.inputs();
+    inputs.package = scene.copy(originals().deb, QStringLiteral("软件包/hello_1.0_all.deb"));
+    inputs.logo = makeInputImage(scene.home, QStringLiteral("图标/标志.png"), QSize(512, 256));
+    inputs.screenshots = QStringList{
+        makeInputImage(scene.home, QStringLiteral("截图/第一张.png"), QSize(1920, 1080)),
+        makeInputImage(scene.home, QStringLiteral("截图/第二张.png"), QSize(800, 1200))};
+    inputs.name = QStringLiteral("图片查看器");
+    inputs.contributor = QStringLiteral("打包者");
+    inputs.info = QStringLiteral("一个小巧的看图工具。\n支持PNG。");
+    inputs.retypePackageName = true;
+    inputs.packageName = QStringLiteral("图片 查看器");
+
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const QDateTime pressed = QDateTime::currentDateTime();
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QVERIFY2(press.boxes.isEmpty(), qPrintable(boxSummary(press.boxes)));
+    QVERIFY(showsResultView(window));
+
+    checkBundle(scene, inputs, inputs.packageName, pressed);
+    const QString bundle = scene.bundle(inputs.packageName);
+    QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), QSize(128, 64));
+    QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(400, 225));
+    QCOMPARE(imageSize(bundle + QStringLiteral("/screen_2.png")), QSize(200, 300));
+    const QByteArray json = readAll(bundle + QStringLiteral("/app.json"));
+    QVERIFY(json.contains("   \"Name\":\"\xe5\x9b\xbe\xe7\x89\x87\xe6\x9f\xa5\xe7\x9c\x8b"
+                          "\xe5\x99\xa8\",\n"));
+    QVERIFY(json.contains("   \"Contributor\":\"\xe6\x89\x93\xe5\x8c\x85\xe8\x80\x85\",\n"));
+}
+
+void TestPacking::repackReplacesEarlierBundle()
+{
+    Scene scene;
+    QVERIFY(scene.ready());
+    PackingInputs first = scene.inputs();
+    first.screenshots << makeInputImage(scene.home, QStringLiteral("shot three.png"),
+                                        QSize(500, 500));
+    MainWindow window;
+    window.show();
+    QString problem = fillPackingForm(window, first);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(),
+             qPrintable(press.problem + boxSummary(press.boxes)));
+    const QString bundle = scene.bundle();
+    QVERIFY(QFile::exists(bundle + QStringLiteral("/screen_3.png")));
+
+    // What the packager keeps in the folder besides the bundle stays.
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/extra/keep.png"), "kept"));
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_01.png"), "not numbered"));
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_.png"), "not numbered"));
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/hello.deb.txt"), "not a package"));
+
+    QVERIFY(pressButton(window, "pushButton_4").isEmpty());
+    QVERIFY(showsFormView(window));
+    PackingInputs second = scene.inputs();
+    second.package = scene.copy(originals().debTwo, QStringLiteral("hello_2.0_all.deb"));
+    second.screenshots = QStringList{scene.shots.at(1)};
+    second.name = QStringLiteral("Sample Viewer 2");
+    problem = fillPackingForm(window, second);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(),
+             qPrintable(press.problem + boxSummary(press.boxes)));
+    QVERIFY(showsResultView(window));
+
+    QCOMPARE(entriesOf(bundle),
+             (QStringList{QStringLiteral("app.json"), QStringLiteral("extra"),
+                          QStringLiteral("hello.deb.txt"), QStringLiteral("hello_2.0_all.deb"),
+                          QStringLiteral("icon.png"), QStringLiteral("notes.txt"),
+                          QStringLiteral("screen_.png"), QStringLiteral("screen_01.png"),
+                          QStringLiteral("screen_1.png")}));
+    QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(150, 300));
+    QCOMPARE(readAll(bundle + QStringLiteral("/notes.txt")), QByteArray("my notes"));
+    QCOMPARE(readAll(bundle + QStringLiteral("/extra/keep.png")), QByteArray("kept"));
+
+    // One object describing the new pack, not the old one with another after it.
+    const QByteArray json = readAll(bundle + QStringLiteral("/app.json"));
+    QCOMPARE(json.count('\n'), 12);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(object.value(QLatin1String("Version")).toString(), QStringLiteral("2.0"));
+    QCOMPARE(object.value(QLatin1String("Filename")).toString(),
+             QStringLiteral("hello_2.0_all.deb"));
+    QCOMPARE(object.value(QLatin1String("Name")).toString(), QStringLiteral("Sample Viewer 2"));
+}
+
+// ---------------------------------------------------------------- failures
+
+void TestPacking::reportsFailedStep_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("textStart");
+    QTest::addColumn<bool>("wholeText"); // textStart is the whole text
+
+    QTest::newRow("no desktop folder")
+        << QStringLiteral("no desktop") << kPackFailed + QStringLiteral("mkdir: ") << false;
+    QTest::newRow("screenshot is no image")
+        << QStringLiteral("no image") << kPackFailed + QStringLiteral("mogrify: ") << false;
+    QTest::newRow("logo gone before packing")
+        << QStringLiteral("logo gone") << kPackFailed + QStringLiteral("cp: ") << false;
+    QTest::newRow("mogrify not on the path")
+        << QStringLiteral("no mogrify") << kPackFailed + QStringLiteral("mogrify: 找不到程序")
+        << true;
+    QTest::newRow("cp not on the path")
+        << QStringLiteral("no cp") << kPackFailed + QStringLiteral("cp: 找不到程序") << true;
+    QTest::newRow("mkdir not on the path")
+        << QStringLiteral("no mkdir") << kPackFailed + QStringLiteral("mkdir: 找不到程序") << true;
+    QTest::newRow("mogrify past its bound")
+        << QStringLiteral("slow mogrify") << kPackFailed + QStringLiteral("mogrify: 超时") << true;
+    QTest::newRow("mogrify fails without a word")
+        << QStringLiteral("silent mogrify") << kPackFailed + QStringLiteral("mogrify: 退出码 3")
+        << true;
+    QTest::newRow("mogrify killed") << QStringLiteral("killed mogrify")
+                                    << kPackFailed + QStringLiteral("mogrify: 异常退出") << true;
+    QTest::newRow("mogrify says why")
+        << QStringLiteral("talking mogrify")
+        << kPackFailed + QStringLiteral("mogrify: 磁盘满了 (disk full)") << true;
+}
+
+void TestPacking::reportsFailedStep()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, textStart);
+    QFETCH(bool, wholeText);
+
+    Scene scene(cause != QLatin1String("no desktop"));
+    QVERIFY(scene.ready());
+    ToolShelf shelf;
+    QVERIFY(shelf.isComplete());
+    PackingInputs inputs = scene.inputs();
+    // Filled optional fields: the form must come back exactly as typed.
+    inputs.author = QStringLiteral("Upstream");
+    inputs.website = QStringLiteral("https://example.org");
+    if (cause == QLatin1String("no image")) {
+        const QString fake = scene.home.filePath(QStringLiteral("inputs/fake shot.png"));
+        QVERIFY(writeTextFile(fake, "this is text, not a picture"));
+        inputs.screenshots << fake;
+    } else if (cause == QLatin1String("no mogrify")) {
+        QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    } else if (cause == QLatin1String("no cp")) {
+        QVERIFY(shelf.remove(QStringLiteral("cp")));
+    } else if (cause == QLatin1String("no mkdir")) {
+        QVERIFY(shelf.remove(QStringLiteral("mkdir")));
+    } else if (cause == QLatin1String("slow mogrify")) {
+        QVERIFY(shelf.fakeHanging(QStringLiteral("mogrify")));
+    } else if (cause == QLatin1String("silent mogrify")) {
+        QVERIFY(shelf.fake(QStringLiteral("mogrify"), "exit 3\n"));
+    } else if (cause == QLatin1String("killed mogrify")) {
+        QVERIFY(shelf.fake(QStringLiteral("mogrify"), "kill -9 $$\n"));
+    } else if (cause == QLatin1String("talking mogrify")) {
+        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
+                           "echo 'mogrify: 磁盘满了 (disk full)' >&2\nexit 1\n"));
+    }
+
+    MainWindow window;
+    window.show();
+    window.setToolTimeout(1500);
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    if (cause == QLatin1String("logo gone"))
+        QVERIFY(QFile::remove(inputs.logo));
+    const Texts before = formTexts(window);
+    const auto homeBefore = folderSnapshot(scene.home.path());
+
+    shelf.use();
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    shelf.putBack();
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+
+    QCOMPARE(press.boxes.size(), 1);
+    const ModalRecord &box = press.boxes.first();
+    QCOMPARE(box.title, QStringLiteral("错误"));
+    QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
+    QVERIFY(box.parent == &window);
+    if (wholeText)
+        QCOMPARE(box.text, textStart);
+    else
+        QVERIFY2(box.text.startsWith(textStart) && box.text.size() > textStart.size(),
+                 qPrintable(box.text));
+    // The tool is named as the packager knows it, not by where it was found.
+    QVERIFY2(!box.text.contains(kToolByPath), qPrintable(box.text));
+
+    QVERIFY(showsFormView(window));
+    QVERIFY2(formTexts(window) == before,
+             qPrintable(snapshotDifference(before, formTexts(window))));
+    QVERIFY(!QApplication::overrideCursor());
+    if (cause == QLatin1String("slow mogrify"))
+        QVERIFY(shelf.hangingToolEnded(QStringLiteral("mogrify")));
+    // The folder this build made is gone again, and nothing else changed.
+    QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
+             qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
+
+    // With the cause gone the same form packs. The tools taken away or faked
+    // need no second look: putting the real ones back is all it takes.
+    const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("no image"),
+                                   QStringLiteral("logo gone"), QStringLiteral("slow mogrify")};
+    if (!fixedHere.contains(cause))
+        return;
+    if (cause == QLatin1String("no desktop"))
+        QVERIFY(QDir().mkpath(scene.home.desktop()));
+    if (cause == QLatin1String("logo gone"))
+        QVERIFY(makePng(inputs.logo, 512, 256));
+    if (cause == QLatin1String("no image"))
+        QVERIFY(makePng(inputs.screenshots.last(), 640, 480));
+    window.setToolTimeout(30000);
+    const PressOutcome retry = pressAnswering(window, "pushButton");
+    QVERIFY2(retry.problem.isEmpty() && retry.boxes.isEmpty(),
+             qPrintable(retry.problem + boxSummary(retry.boxes)));
+    QVERIFY(showsResultView(window));
+    QVERIFY(QFile::exists(scene.bundle() + QStringLiteral("/app.json")));
+}
+
+void TestPacking::keepsEarlierBundleWhenRepackFails()
+{
+    Scene scene;
+    QVERIFY(scene.ready());
+    MainWindow window;
+    window.show();
+    QString problem = fillPackingForm(window, scene.inputs());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(),
+             qPrintable(press.problem + boxSummary(press.boxes)));
+    const QString bundle = scene.bundle();
+    const QStringList earlierFiles = entriesOf(bundle);
+    const QByteArray earlierJson = readAll(bundle + QStringLiteral("/app.json"));
+    const QByteArray earlierShot = digestOf(bundle + QStringLiteral("/screen_2.png"));
+    QCOMPARE(earlierFiles.size(), 5);
+
+    QVERIFY(pressButton(window, "pushButton_4").isEmpty());
+    problem = fillPackingForm(window, scene.inputs());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    ToolShelf shelf;
+    QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    shelf.use();
+    press = pressAnswering(window, "pushButton");
+    shelf.putBack();
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QCOMPARE(press.boxes.size(), 1);
+    QCOMPARE(press.boxes.first().text, kPackFailed + QStringLiteral("mogrify: 找不到程序"));
+    QVERIFY(showsFormView(window));
+
+    // The failed build did not make the folder, so it does not take it away.
+    QCOMPARE(entriesOf(bundle), earlierFiles);
+    QCOMPARE(readAll(bundle + QStringLiteral("/app.json")), earlierJson);
+    QCOMPARE(digestOf(bundle + QStringLiteral("/screen_2.png")), earlierShot);
+}
+
+void TestPacking::reportsControlFileFailure_data()
+{
+    QTest::addColumn<bool>("folderExisted");
+
+    // An earlier folder whose app.json is a folder: the build did not make
+    // the bundle folder and keeps it.
+    QTest::newRow("in an earlier folder") << true;
+    // The folder is new, and app.json turns into a folder while the images
+    // are scaled: the folder this build made is removed.
+    QTest::newRow("in a new folder") << false;
+}
+
+void TestPacking::reportsControlFileFailure()
+{
+    QFETCH(bool, folderExisted);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    ToolShelf shelf;
+    QVERIFY(shelf.isComplete());
+    const QString bundle = scene.bundle();
+    if (folderExisted) {
+        QVERIFY(QDir().mkpath(bundle + QStringLiteral("/app.json")));
+        QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
+    } else {
+        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
+                           "mkdir -p \"$(/usr/bin/dirname \"$3\")/app.json\"\nexec \"" +
+                               QFile::encodeName(realTool(QStringLiteral("mogrify"))) +
+                               "\" \"$@\"\n"));
+    }
+    PackingInputs inputs = scene.inputs();
+    inputs.author = QStringLiteral("Upstream");
+    inputs.website = QStringLiteral("https://example.org");
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const Texts before = formTexts(window);
+    const auto homeBefore = folderSnapshot(scene.home.path());
+
+    shelf.use();
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    shelf.putBack();
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QCOMPARE(press.boxes.size(), 1);
+    const ModalRecord &box = press.boxes.first();
+    QCOMPARE(box.title, QStringLiteral("错误"));
+    QCOMPARE(box.text, QStringLiteral("写入控制文件失败！"));
+    QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
+    QVERIFY(box.parent == &window);
+    QVERIFY(showsFormView(window));
+    QVERIFY2(formTexts(window) == before,
+             qPrintable(snapshotDifference(before, formTexts(window))));
+
+    if (folderExisted) {
+        QVERIFY(QFileInfo(bundle + QStringLiteral("/app.json")).isDir());
+        QCOMPARE(readAll(bundle + QStringLiteral("/notes.txt")), QByteArray("my notes"));
+        QVERIFY(QFile::exists(bundle + QStringLiteral("/icon.png")));
+    } else {
+        QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
+                 qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
+        QCOMPARE(entriesOf(scene.home.desktop()), QStringList());
+    }
+}
+
+// ---------------------------------------------------------------- confinement
+
+void TestPacking::leavesWhatStandsInBundlePlace_data()
+{
+    QTest::addColumn<QString>("standing"); // what stands at Desktop/hello
+
+    QTest::newRow("link to a folder with files") << QStringLiteral("link to folder");
+    QTest::newRow("link to the home folder") << QStringLiteral("link to home");
+    QTest::newRow("link to nowhere") << QStringLiteral("dangling link");
+    QTest::newRow("a plain file") << QStringLiteral("file");
+}
+
+void TestPacking::leavesWhatStandsInBundlePlace()
+{
+    QFETCH(QString, standing);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    const QString outside = scene.home.filePath(QStringLiteral("outside"));
+    QVERIFY(writeTextFile(outside + QStringLiteral("/app.json"), "precious"));
+    QVERIFY(writeTextFile(outside + QStringLiteral("/icon.png"), "precious too"));
+    QVERIFY(writeTextFile(outside + QStringLiteral("/hello_0.9_all.deb"), "an old package"));
+    QVERIFY(writeTextFile(outside + QStringLiteral("/screen_7.png"), "a picture"));
+    QVERIFY(writeTextFile(outside + QStringLiteral("/deep/data"), "data"));
+    const QString place = scene.bundle();
+    if (standing == QLatin1String("link to folder"))
+        QVERIFY(QFile::link(outside, place));
+    else if (standing == QLatin1String("link to home"))
+        QVERIFY(QFile::link(scene.home.path(), place));
+    else if (standing == QLatin1String("dangling link"))
+        QVERIFY(QFile::link(scene.home.filePath(QStringLiteral("nowhere")), place));
+    else
+        QVERIFY(writeTextFile(place, "a file named like the package"));
+
+    PackingInputs inputs = scene.inputs();
+    inputs.author = QStringLiteral("Upstream");
+    inputs.website = QStringLiteral("https://example.org");
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const Texts before = formTexts(window);
+    const auto homeBefore = folderSnapshot(scene.home.path());
+
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QCOMPARE(press.boxes.size(), 1);
+    QCOMPARE(press.boxes.first().title, QStringLiteral("错误"));
+    QVERIFY2(press.boxes.first().text.startsWith(kPackFailed + QStringLiteral("mkdir: ")),
+             qPrintable(press.boxes.first().text));
+    QVERIFY2(!press.boxes.first().text.contains(kToolByPath), qPrintable(press.boxes.first().text));
+    QVERIFY(showsFormView(window));
+    QVERIFY2(formTexts(window) == before,
+             qPrintable(snapshotDifference(before, formTexts(window))));
+    // Not one file written, changed or removed, the link itself included.
+    QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
+             qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
+    QCOMPARE(folderSnapshot(outside).size(), 6);
+}
+
+void TestPacking::confinesHostilePackageNames_data()
+{
+    QTest::addColumn<QString>("pkg");
+
+    for (const char *name : {"-rf", "$(touch x)", "a b", "*", ";rm -rf ~ #", "%1"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+}
+
+void TestPacking::confinesHostilePackageNames()
+{
+    QFETCH(QString, pkg);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    // Decoys that a name cut at blanks, expanded or taken as options would hit.
+    for (const char *decoy :
+         {"Desktop/a", "Desktop/b", "Desktop/x", "Desktop/keep/f", "a", "b", "x", "y", "keep/f"})
+        QVERIFY(writeTextFile(scene.home.filePath(QString::fromLatin1(decoy)), "decoy"));
+    const QStringList workingFolderBefore = entriesOf(QDir::currentPath());
+
+    ToolShelf shelf;
+    QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    PackingInputs inputs = scene.inputs();
+    inputs.retypePackageName = true;
+    inputs.packageName = pkg;
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(formWidget<QLineEdit>(window, "pkgname")->text(), pkg);
+    const auto homeBefore = folderSnapshot(scene.home.path());
+
+    // A failed build removes the folder it made, and only that.
+    shelf.use();
+    PressOutcome press = pressAnswering(window, "pushButton");
+    shelf.putBack();
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QCOMPARE(press.boxes.size(), 1);
+    QCOMPARE(press.boxes.first().text, kPackFailed + QStringLiteral("mogrify: 找不到程序"));
+    QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
+             qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
+
+    // A good build writes into that one folder only.
+    press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(),
+             qPrintable(press.problem + boxSummary(press.boxes)));
+    QVERIFY(showsResultView(window));
+    const QString bundle = scene.bundle(pkg);
+    QCOMPARE(entriesOf(bundle),
+             (QStringList{QStringLiteral("app.json"), QStringLiteral("hello_1.0_all.deb"),
+                          QStringLiteral("icon.png"), QStringLiteral("screen_1.png"),
+                          QStringLiteral("screen_2.png")}));
+    const auto homeAfter =
+        without(folderSnapshot(scene.home.path()), QStringLiteral("Desktop/") + pkg);
+    QVERIFY2(homeAfter == homeBefore, qPrintable(snapshotDifference(homeBefore, homeAfter)));
+    QCOMPARE(entriesOf(QDir::currentPath()), workingFolderBefore);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    TestPacking test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_packing.moc"
