@@ -1,0 +1,164 @@
+// Driver of bench/pack-bench. Two jobs:
+//
+//   plinvex_pack_bench prepare <folder>
+//       makes the inputs: a Debian package of about 50 MB, a 1024x1024 logo
+//       and ten 1920x1080 screenshots with the detail of real screen content.
+//   plinvex_pack_bench pack <folder> <home>
+//       packs them into <home>/Desktop/hello through the real window,
+//       offscreen, and prints the wall time the pack button took and the CPU
+//       time spent meanwhile by the program and its tools, in milliseconds.
+
+#include "app/mainwindow.h"
+#include "support/packingform.h"
+#include "support/testfiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+#include <sys/resource.h>
+
+namespace {
+
+// CPU time of this process and of the tools it has waited for, in ms.
+qint64 cpuMilliseconds()
+{
+    qint64 total = 0;
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        total += (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000 +
+                 (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+    }
+    return total;
+}
+
+constexpr qint64 kPackageBytes = 50LL * 1024 * 1024;
+constexpr int kScreenshots = 10;
+
+QString packagePath(const QString &folder)
+{
+    return folder + QStringLiteral("/hello_1.0_all.deb");
+}
+
+QString logoPath(const QString &folder)
+{
+    return folder + QStringLiteral("/logo.png");
+}
+
+QString screenshotPath(const QString &folder, int number)
+{
+    return folder + QStringLiteral("/screenshot %1.png").arg(number);
+}
+
+// Gradients, windows, text and a photo-like noisy area: a PNG that costs
+// about what a real screenshot costs to read and scale.
+QImage screenContent(int width, int height, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient background(0, 0, width, height);
+    background.setColorAt(0, QColor::fromHsv(int(random.bounded(360)), 90, 230));
+    background.setColorAt(1, QColor::fromHsv(int(random.bounded(360)), 160, 120));
+    painter.fillRect(image.rect(), background);
+    for (int i = 0; i < 12; ++i) {
+        const QRect window(int(random.bounded(width - 200)), int(random.bounded(height - 150)),
+                           200 + int(random.bounded(width / 2)),
+                           150 + int(random.bounded(height / 2)));
+        painter.fillRect(window, QColor(245, 245, 245));
+        painter.fillRect(window.x(), window.y(), window.width(), 28, QColor(60, 60, 70));
+        painter.setPen(QColor(30, 30, 30));
+        for (int line = 0; line < window.height() / 20 - 2; ++line)
+            painter.drawText(
+                window.x() + 10, window.y() + 50 + line * 20,
+                QStringLiteral("Line %1 of some text in a window %2").arg(line).arg(i));
+    }
+    painter.end();
+    const QRect photo(width / 2, height / 3, width / 3, height / 2);
+    for (int y = photo.top(); y <= photo.bottom(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = photo.left(); x <= photo.right(); ++x)
+            row[x] = qRgb(int(random.bounded(256)), (x * 255) / width, (y * 255) / height);
+    }
+    return image;
+}
+
+int prepare(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return 1;
+    if (!makeDebianPackage(packagePath(folder), QStringLiteral("hello"), QStringLiteral("1.0"),
+                           kPackageBytes)) {
+        std::fprintf(stderr, "could not build the package\n");
+        return 1;
+    }
+    if (!screenContent(1024, 1024, 1).save(logoPath(folder), "PNG"))
+        return 1;
+    for (int number = 1; number <= kScreenshots; ++number) {
+        if (!screenContent(1920, 1080, quint32(number + 1))
+                 .save(screenshotPath(folder, number), "PNG"))
+            return 1;
+    }
+    return 0;
+}
+
+int pack(const QString &folder, const QString &home)
+{
+    qputenv("HOME", QFile::encodeName(home));
+    if (!QFileInfo(home + QStringLiteral("/Desktop")).isDir()) {
+        std::fprintf(stderr, "%s has no Desktop folder\n", qPrintable(home));
+        return 1;
+    }
+    QStringList screenshots;
+    for (int number = 1; number <= kScreenshots; ++number)
+        screenshots << screenshotPath(folder, number);
+
+    MainWindow window;
+    window.show();
+    const QString problem =
+        fillPackingForm(window, completeInputs(packagePath(folder), logoPath(folder), screenshots));
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "filling the form: %s\n", qPrintable(problem));
+        return 1;
+    }
+
+    const qint64 cpuBefore = cpuMilliseconds();
+    QElapsedTimer clock;
+    clock.start();
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    const qint64 elapsed = clock.elapsed();
+    const qint64 cpu = cpuMilliseconds() - cpuBefore;
+
+    if (!press.problem.isEmpty() || !press.boxes.isEmpty() ||
+        !QFileInfo::exists(home + QStringLiteral("/Desktop/hello/app.json"))) {
+        std::fprintf(stderr, "packing failed: %s%s\n", qPrintable(press.problem),
+                     press.boxes.isEmpty() ? "" : qPrintable(press.boxes.first().text));
+        return 1;
+    }
+    std::printf("%lld %lld\n", elapsed, cpu);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("prepare"))
+        return prepare(arguments.at(2));
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("pack"))
+        return pack(arguments.at(2), arguments.at(3));
+    std::fprintf(stderr, "usage: %s prepare <folder> | pack <folder> <home>\n", argv[0]);
+    return 2;
+}
