@@ -60,15 +60,19 @@ private:
         return false;
     }
 
-    bool copyPackage()
+    // An earlier folder may hold a link where a copy lands; cp would write
+    // through it to a file outside the bundle, so the link is replaced.
+    bool copy(const QString &source, const QString &destination)
     {
-        return run(QStringLiteral("cp"),
-                   {QStringLiteral("--"), r.submission.debPath, r.bundleDir + QLatin1Char('/')});
+        return run(QStringLiteral("cp"), {QStringLiteral("--remove-destination"),
+                                          QStringLiteral("--"), source, destination});
     }
+
+    bool copyPackage() { return copy(r.submission.debPath, r.bundleDir + QLatin1Char('/')); }
 
     bool copyAndScale(const QString &source, const QString &destination, const QString &box)
     {
-        return run(QStringLiteral("cp"), {QStringLiteral("--"), source, destination}) &&
+        return copy(source, destination) &&
                run(QStringLiteral("mogrify"), {QStringLiteral("-resize"), box, destination});
     }
 

@@ -2,6 +2,7 @@
 
 #include "bundle/submission.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -69,6 +70,10 @@ QByteArray controlFileContents(const Submission &s)
 
 bool writeControlFile(const QString &path, const Submission &submission)
 {
+    // QSaveFile writes through a link to its target; a link standing at
+    // app.json must not lead the write out of the bundle folder.
+    if (QFileInfo(path).isSymLink() && !QFile::remove(path))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -66,6 +66,8 @@ private slots:
     void writesUtf8();
     void replacesExistingFileWhole_data();
     void replacesExistingFileWhole();
+    void replacesLinkNotItsTarget_data();
+    void replacesLinkNotItsTarget();
     void refusesUnwritablePlace_data();
     void refusesUnwritablePlace();
 };
@@ -208,6 +210,40 @@ void TestControlFile::replacesExistingFileWhole()
     QVERIFY(writeControlFile(path, s));
     QCOMPARE(readAll(path), controlFileContents(s));
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("app.json")});
+}
+
+void TestControlFile::replacesLinkNotItsTarget_data()
+{
+    QTest::addColumn<bool>("targetExists");
+
+    QTest::newRow("link to a file") << true;
+    QTest::newRow("link to nowhere") << false;
+}
+
+// A link at app.json in an earlier bundle folder must not carry the write to
+// a file outside the folder.
+void TestControlFile::replacesLinkNotItsTarget()
+{
+    QFETCH(bool, targetExists);
+
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("outside.json"));
+    if (targetExists) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+    }
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("bundle")));
+    const QString path = dir.filePath(QStringLiteral("bundle/app.json"));
+    QVERIFY(QFile::link(target, path));
+
+    QVERIFY(writeControlFile(path, sampleSubmission()));
+    QVERIFY(!QFileInfo(path).isSymLink());
+    QCOMPARE(readAll(path), kSampleFile);
+    if (targetExists)
+        QCOMPARE(readAll(target), QByteArray("precious"));
+    else
+        QVERIFY(!QFileInfo::exists(target));
 }
 
 void TestControlFile::refusesUnwritablePlace_data()

@@ -158,6 +158,7 @@ private slots:
     void reportsControlFileFailure();
     void leavesWhatStandsInBundlePlace_data();
     void leavesWhatStandsInBundlePlace();
+    void replacesLinksInEarlierBundle();
     void confinesHostilePackageNames_data();
     void confinesHostilePackageNames();
 
@@ -825,6 +826,41 @@ void TestPacking::leavesWhatStandsInBundlePlace()
     QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
              qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
     QCOMPARE(folderSnapshot(outside).size(), 6);
+}
+
+// An earlier bundle folder may hold links where the pack writes its files;
+// the pack replaces the links and never writes through them.
+void TestPacking::replacesLinksInEarlierBundle()
+{
+    Scene scene;
+    QVERIFY(scene.ready());
+    const QString outside = scene.home.filePath(QStringLiteral("outside"));
+    const QString bundle = scene.bundle();
+    QVERIFY(QDir().mkpath(bundle));
+    for (const char *name : {"hello_1.0_all.deb", "icon.png", "screen_1.png", "app.json"}) {
+        const QString target = outside + QLatin1Char('/') + QString::fromLatin1(name);
+        QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
+        QVERIFY(QFile::link(target, bundle + QLatin1Char('/') + QString::fromLatin1(name)));
+    }
+    const auto outsideBefore = folderSnapshot(outside);
+
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, scene.inputs());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(),
+             qPrintable(press.problem + boxSummary(press.boxes)));
+    QVERIFY(showsResultView(window));
+
+    QVERIFY2(folderSnapshot(outside) == outsideBefore,
+             qPrintable(snapshotDifference(outsideBefore, folderSnapshot(outside))));
+    for (const QString &name : entriesOf(bundle))
+        QVERIFY2(!QFileInfo(bundle + QLatin1Char('/') + name).isSymLink(), qPrintable(name));
+    QCOMPARE(digestOf(bundle + QStringLiteral("/hello_1.0_all.deb")), digestOf(scene.deb));
+    QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), QSize(128, 64));
+    QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(400, 225));
+    QVERIFY(readAll(bundle + QStringLiteral("/app.json")).startsWith("{\n   \"Name\":"));
 }
 
 void TestPacking::confinesHostilePackageNames_data()
