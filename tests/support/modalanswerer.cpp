@@ -82,9 +82,9 @@ ModalAnswerer &ModalAnswerer::cancelDialog()
     });
 }
 
-ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> answer)
+ModalAnswerer &ModalAnswerer::then(const std::function<void(QWidget *)> &answer)
 {
-    answers.enqueue(std::move(answer));
+    answers.enqueue(answer);
     return *this;
 }
 

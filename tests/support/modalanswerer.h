@@ -45,7 +45,7 @@ public:
     // The next modal widget is a file dialog: cancel it.
     ModalAnswerer &cancelDialog();
     // Any other answer.
-    ModalAnswerer &then(std::function<void(QWidget *)> answer);
+    ModalAnswerer &then(const std::function<void(QWidget *)> &answer);
 
     const QList<ModalRecord> &records() const { return seen; }
     int pending() const { return answers.size(); }
