@@ -132,6 +132,28 @@ PressOutcome pressAnswering(MainWindow &window, const char *objectName)
     return outcome;
 }
 
+QString errorBoxProblem(const PressOutcome &press, const MainWindow &window, const QString &text,
+                        bool textContinues)
+{
+    if (!press.problem.isEmpty())
+        return press.problem;
+    if (press.boxes.size() != 1)
+        return QStringLiteral("%1 boxes shown, one expected").arg(press.boxes.size());
+    const ModalRecord &box = press.boxes.first();
+    if (box.title != QStringLiteral("错误"))
+        return QStringLiteral("title: ") + box.title;
+    if (box.buttons != QStringList{QStringLiteral("确定")})
+        return QStringLiteral("buttons: ") + box.buttons.join(QLatin1Char('|'));
+    if (box.parent != &window)
+        return QStringLiteral("the box is not parented to the window");
+    const bool textMatches = textContinues
+                                 ? box.text.startsWith(text) && box.text.size() > text.size()
+                                 : box.text == text;
+    if (!textMatches)
+        return QStringLiteral("text: ") + box.text;
+    return QString();
+}
+
 QString makeInputPackage(const TemporaryHome &home, const QString &fileName, const QString &name,
                          const QString &version, qint64 payloadBytes)
 {

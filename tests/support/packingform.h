@@ -69,6 +69,12 @@ struct PressOutcome
 };
 PressOutcome pressAnswering(MainWindow &window, const char *objectName);
 
+// Empty when the press showed exactly one error box: title "错误", the single
+// button "确定", the window as parent, and the text `text` (or, with
+// `textContinues`, a text that starts with it and goes on). Else what differs.
+QString errorBoxProblem(const PressOutcome &press, const MainWindow &window, const QString &text,
+                        bool textContinues);
+
 // Inputs a test packs, made under <home>/inputs; the path, or empty when the
 // file could not be made.
 QString makeInputPackage(const TemporaryHome &home, const QString &fileName, const QString &name,
