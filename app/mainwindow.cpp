@@ -91,17 +91,16 @@ MainWindow::~MainWindow()
 void MainWindow::setViewVisibility(bool formView)
 {
     const QList<QWidget *> formWidgets = {
-        form->label,      form->label_2,      form->label_3,     form->label_4, form->label_5,
-        form->label_6,    form->label_7,      form->label_8,     form->label_9, form->lable22,
-        form->name,       form->filename,     form->pkgname,     form->version, form->author,
-        form->website,    form->contributor,  form->image,       form->info,    form->icon,
-        form->pushButton, form->pushButton_2, form->pushButton_3};
+        form->label,      form->label_2,      form->label_3,      form->label_4,     form->label_5,
+        form->label_6,    form->label_7,      form->label_8,      form->label_9,     form->lable22,
+        form->name,       form->filename,     form->pkgname,      form->version,     form->author,
+        form->website,    form->contributor,  form->image,        form->info,        form->icon,
+        form->pushButton, form->pushButton_2, form->pushButton_3, form->pushButton_6};
     for (QWidget *widget : formWidgets)
         widget->setVisible(formView);
     form->lable33->setVisible(!formView);
     form->pushButton_4->setVisible(!formView);
     form->pushButton_5->setVisible(!formView);
-    form->pushButton_6->setVisible(formView);
     form->textBrowser->hide();
 }
 
@@ -131,11 +130,10 @@ void MainWindow::clearForm()
 // screenshot can land anywhere and no field receives a file address as text.
 void MainWindow::routeFileDropsToWindow()
 {
-    for (QWidget *field :
-         {static_cast<QWidget *>(form->name), static_cast<QWidget *>(form->pkgname),
-          static_cast<QWidget *>(form->version), static_cast<QWidget *>(form->author),
-          static_cast<QWidget *>(form->website), static_cast<QWidget *>(form->contributor),
-          form->info->viewport()})
+    const QList<QWidget *> fields = {
+        form->name,    form->pkgname,     form->version,         form->author,
+        form->website, form->contributor, form->info->viewport()};
+    for (QWidget *field : fields)
         field->installEventFilter(this);
 }
 
