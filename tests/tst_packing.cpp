@@ -911,11 +911,6 @@ void TestPacking::confinesHostilePackageNames()
 
 int main(int argc, char *argv[])
 {
-    // The file dialogs keep their state in the user's settings, in a folder
-    // the toolkit looks up once per process. Under each test's own HOME it
-    // would outlive that home; this folder lives as long as the process.
-    const QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     TestPacking test;

@@ -16,6 +16,11 @@ TemporaryHome::TemporaryHome(bool withDesktop)
     if (withDesktop)
         QDir().mkpath(desktop());
     qputenv("HOME", QFile::encodeName(root));
+    // The file dialogs keep their state in a settings folder the toolkit looks
+    // up once per process; under the first home it would outlive that home.
+    static const QTemporaryDir settings;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
 }
 
 TemporaryHome::~TemporaryHome()
