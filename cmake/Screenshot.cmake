@@ -3,7 +3,7 @@
 # rewrites doc/screenshot.png. The renderer is built with everything else so it
 # keeps compiling, and a test renders it into the build tree.
 add_executable(plinvex_screenshot app/screenshot_main.cpp)
-target_link_libraries(plinvex_screenshot PRIVATE plinvex_core)
+target_link_libraries(plinvex_screenshot PRIVATE plinvex_app)
 
 add_custom_target(plinvex-screenshot
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
