@@ -1,6 +1,7 @@
 #include "bundle/bundleassembly.h"
 
 #include "bundle/controlfile.h"
+#include "bundle/desktopfolder.h"
 #include "tools/toolrunner.h"
 
 #include <QDir>
@@ -128,11 +129,6 @@ private:
 };
 
 } // namespace
-
-QString desktopPath()
-{
-    return QDir::homePath() + QStringLiteral("/Desktop");
-}
 
 QString bundleDirPath(const QString &pkgName)
 {

@@ -1,6 +1,7 @@
 #ifndef PLINVEX_BUNDLEASSEMBLY_H
 #define PLINVEX_BUNDLEASSEMBLY_H
 
+#include "bundle/desktopfolder.h"
 #include "bundle/submission.h"
 
 #include <QString>
@@ -22,8 +23,6 @@ struct BundleOutcome
     QString failure;
 };
 
-// <home>/Desktop, looked up anew each time.
-QString desktopPath();
 // The bundle folder <home>/Desktop/<pkgName>, without a trailing slash.
 QString bundleDirPath(const QString &pkgName);
 

@@ -1,0 +1,8 @@
+#include "bundle/desktopfolder.h"
+
+#include <QDir>
+
+QString desktopPath()
+{
+    return QDir::homePath() + QStringLiteral("/Desktop");
+}

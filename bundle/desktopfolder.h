@@ -1,0 +1,10 @@
+#ifndef PLINVEX_DESKTOPFOLDER_H
+#define PLINVEX_DESKTOPFOLDER_H
+
+#include <QString>
+
+// The folder bundles and archives are written to, looked up anew each time;
+// no trailing slash. Callers look it up once per operation and pass it down.
+QString desktopPath();
+
+#endif
