@@ -4,9 +4,12 @@
 
 int main(int argc, char *argv[])
 {
-    // Qt 5 scales a fixed-size form on dense screens only when asked before start-up.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 scales a fixed-size form on dense screens only when asked before
+    // start-up; Qt 6 always does and deprecates both attributes.
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plinvex"));
     QApplication::setApplicationVersion(QStringLiteral(PLINVEX_VERSION));

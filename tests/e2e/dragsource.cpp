@@ -39,7 +39,11 @@ public:
     }
 
 protected:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QVariant retrieveData(const QString &mimeType, QMetaType type) const override
+#else
     QVariant retrieveData(const QString &mimeType, QVariant::Type type) const override
+#endif
     {
         say(QStringLiteral("drag %1 delivered %2").arg(number).arg(mimeType));
         return QMimeData::retrieveData(mimeType, type);
