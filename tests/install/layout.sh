@@ -52,4 +52,10 @@ if command -v man >/dev/null 2>&1; then
 else
     echo "note: man is not installed, the page was not rendered"
 fi
+if command -v mandoc >/dev/null 2>&1; then
+    # mandoc is stricter about the header than groff, the date above all.
+    lint=$(gzip -dc "$man" | mandoc -Tlint -W warning 2>&1) || fail "mandoc -Tlint: $lint"
+else
+    echo "note: mandoc is not installed, the page was not linted"
+fi
 echo "installed tree in $root is complete"
