@@ -16,8 +16,7 @@ int main(int argc, char *argv[])
     MainWindow window;
     // A logout or a kill ends the program the way closing the window does.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window,
-                     &MainWindow::endProgram);
+    QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
     window.show();
     return app.exec();
 }
