@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "tools/terminationsignals.h"
 
 #include <QApplication>
 
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     // Lets docks and Wayland compositors match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.plinvex.Plinvex"));
     MainWindow window;
+    // A logout or a kill ends the program the way closing the window does.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
     window.show();
     return app.exec();
 }
