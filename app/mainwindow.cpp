@@ -34,6 +34,12 @@ static void initPlinvexResources()
 
 namespace {
 
+bool isNotRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 bool isFileDrag(const QEvent *event)
 {
     switch (event->type()) {
@@ -182,6 +188,12 @@ void MainWindow::on_pushButton_3_clicked()
 {
     iconPath = QFileDialog::getOpenFileName(this, tr("选择图标"), QDir::homePath(),
                                             tr("Image Files(*.png)"));
+    if (!iconPath.isEmpty() && isNotRegularFile(iconPath)) {
+        // The preview would read a pipe for ever; the earlier logo stays.
+        showNotRegularFileBox(iconPath);
+        iconPath = lastIconPath;
+        return;
+    }
     if (!iconPath.isEmpty()) {
         lastIconPath = iconPath;
         showLogoPreview();
