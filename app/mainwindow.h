@@ -9,6 +9,7 @@
 
 struct FormWidgets;
 class QProcess;
+class QUrl;
 
 // The one window: the form, the result view and every slot of the submission road.
 class MainWindow : public QMainWindow
@@ -21,6 +22,10 @@ public:
 
     // Bound on each outside tool's run; tests shorten it.
     void setToolTimeout(int milliseconds) { toolTimeout = milliseconds; }
+
+    // Chooses the package at `path` exactly as the open-file button does
+    // once its chooser returns.
+    void openPackage(const QString &path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -41,10 +46,12 @@ private:
     void clearForm();
     void setViewVisibility(bool formView);
     void routeFileDropsToWindow();
+    void setKeyboardOrder();
 
     void informNothingChosen();
     void probeChosenPackage();
     void showLogoPreview();
+    void addScreenshot(const QUrl &url);
 
     bool packRequestAccepted();
     bool requiredInputsFilled() const;
