@@ -32,7 +32,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Plinvex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLINVEX_VERSION));
-    answerHelpAndVersion(argc, argv);
+    if (argc > 1)
+        answerHelpAndVersion(argc, argv);
 
     skipUnusedOpenGl();
     // Qt 5 scales a fixed-size form on dense screens only when asked before start-up.

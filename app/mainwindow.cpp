@@ -64,8 +64,10 @@ MainWindow::MainWindow(QWidget *parent)
     , toolTimeout(kToolTimeoutMs)
 {
     initPlinvexResources();
-    buildForm(*form, this);
+    // Before the form exists: changing the flags later re-creates the window
+    // and re-polishes every widget, decoding both backgrounds on the way.
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    buildForm(*form, this);
     setFixedSize(geometry().width(), geometry().height());
     setAcceptDrops(true);
     form->icon->setScaledContents(true);
