@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/uilanguage.h"
+#include "tools/terminationsignals.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -47,6 +48,9 @@ int main(int argc, char *argv[])
     commandLine.parse(QCoreApplication::arguments());
 
     MainWindow window;
+    // A logout or a kill ends the program the way closing the window does.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
     window.show();
     const QString package = commandLine.packagePath();
     // Once the window is up, so the probe's box has a window to stand over.

@@ -1,15 +1,19 @@
 #include "app/mainwindow.h"
 
 #include "app/deferredpolish.h"
+#include "app/failuretexts.h"
 #include "app/form/formbuilder.h"
 #include "app/screenshotpaste.h"
+#include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
+#include "bundle/desktopfolder.h"
 #include "bundle/sizetext.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -20,7 +24,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QProcess>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -32,16 +35,6 @@ static void initPlinvexResources()
 }
 
 namespace {
-
-// Shows the wait cursor while outside tools run; the window cannot repaint then.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 bool isFileDrag(const QEvent *event)
 {
@@ -61,6 +54,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , form(new FormWidgets)
     , lastIconPath(QLatin1String(""))
+    , cancellation(new Cancellation(this))
     , toolTimeout(kToolTimeoutMs)
 {
     initPlinvexResources();
@@ -80,20 +74,40 @@ MainWindow::MainWindow(QWidget *parent)
     new DeferredPolish(form->lable33);
     showFormView();
     clearForm();
-
-    compressProcess = new QProcess;
-    compressProcess->setReadChannel(QProcess::StandardOutput);
-    connect(
-        compressProcess, &QProcess::readyReadStandardOutput, compressProcess,
-        [this] { appendProcessOutput(); }, Qt::DirectConnection);
 }
 
 MainWindow::~MainWindow()
 {
-    // The output handler reaches into the form, so the process goes first.
-    compressProcess->disconnect();
-    delete compressProcess;
     delete form;
+}
+
+// Closing during work calls the work off; once its tools are stopped and its
+// temporary files gone, the slot that ran it closes the window for real.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (working) {
+        cancellation->cancel();
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::endProgram()
+{
+    if (working)
+        cancellation->cancel();
+    else
+        QCoreApplication::quit();
+}
+
+// True, with the window closed, when the work just done was called off.
+bool MainWindow::closeIfCalledOff()
+{
+    if (!cancellation->isCancelled())
+        return false;
+    close();
+    return true;
 }
 
 // ---------------------------------------------------------------- views
@@ -245,10 +259,15 @@ void MainWindow::probeChosenPackage()
 {
     PackageIdentity identity;
     {
-        BusyCursor busy;
-        identity = probePackage(submission.debPath, toolTimeout);
+        WorkGuard guard(working);
+        cancellation->reset();
+        identity = probePackage(submission.debPath, toolTimeout, {cancellation, {}});
     }
-    if (!identity.found) {
+    if (closeIfCalledOff())
+        return;
+    if (identity.notRegularFile) {
+        showNotRegularFileBox(submission.debPath);
+    } else if (!identity.found) {
         // The path stays so the packager can type name and version by hand.
         QMessageBox::critical(this, tr("呐！"),
                               tr("读不出这个安装包的包名和版本呢，手动填一下吧～"), QMessageBox::Ok,
@@ -355,48 +374,52 @@ void MainWindow::takeSnapshot()
 void MainWindow::buildBundle()
 {
     takeSnapshot();
-    const QString bundleDir = bundleDirPath(submission.pkgName);
-    // An earlier bundle in the same place must survive a failed re-pack.
-    const bool folderExisted = pathExists(bundleDir);
     BundleOutcome outcome;
     {
-        BusyCursor busy;
-        outcome = assembleBundle({submission, iconPath, bundleDir, toolTimeout});
+        WorkGuard guard(working);
+        cancellation->reset();
+        outcome =
+            assembleBundle({submission, iconPath, desktopPath(), toolTimeout}, {cancellation, {}});
     }
-    if (outcome.status == BundleOutcome::Built)
+    if (closeIfCalledOff() || outcome.status == BundleOutcome::Built)
         return;
-    showErrorBox(outcome.status == BundleOutcome::ControlFileFailed
-                     ? QStringLiteral("写入控制文件失败！")
-                     : QStringLiteral("打包失败！\n") + outcome.failure);
+    reportPackFailure(outcome);
     showFormView();
-    if (!folderExisted)
-        removeBundleDir();
 }
 
-void MainWindow::removeBundleDir()
+// The result view shows while the box is up; the form returns as it was.
+void MainWindow::reportPackFailure(const BundleOutcome &outcome)
 {
-    BusyCursor busy;
-    removeBundleFolder(bundleDirPath(submission.pkgName), toolTimeout);
+    if (outcome.status == BundleOutcome::NotRegularFile)
+        showNotRegularFileBox(outcome.path);
+    else
+        showErrorBox(packFailureText(outcome));
 }
 
 // ---------------------------------------------------------------- compression
 
 void MainWindow::compressBundle()
 {
-    ToolResult result;
+    ArchiveOutcome outcome;
     {
-        BusyCursor busy;
-        result = compressBundleFolder(*compressProcess, submission.pkgName, toolTimeout);
+        WorkGuard guard(working);
+        cancellation->reset();
+        outcome = compressBundleFolder(desktopPath(), submission.pkgName,
+                                       {cancellation,
+                                        [this](const QByteArray &output) {
+                                            appendProcessOutput(output);
+                                        }},
+                                       toolTimeout);
     }
-    if (result.succeeded())
+    if (closeIfCalledOff() || outcome.status == ArchiveOutcome::Written)
         return;
-    showErrorBox(QStringLiteral("压缩失败！\n") + result.failureText());
+    showErrorBox(compressionFailureText(outcome));
     offerCompressionAgain();
 }
 
-void MainWindow::appendProcessOutput()
+void MainWindow::appendProcessOutput(const QByteArray &output)
 {
-    form->textBrowser->append(textUpToNul(compressProcess->readAllStandardOutput()));
+    form->textBrowser->append(textUpToNul(output));
 }
 
 // The listing stays in view; the button comes back above it for another try.
@@ -408,10 +431,15 @@ void MainWindow::offerCompressionAgain()
 
 void MainWindow::showErrorBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), text, QMessageBox::NoButton,
-                    this);
-    QPushButton *ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Critical, tr("错误"), text, QMessageBox::NoButton, this);
+    QPushButton *ok = box.addButton(tr("确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
+}
+
+void MainWindow::showNotRegularFileBox(const QString &path)
+{
+    QMessageBox::critical(this, tr("呐！"), notRegularFileText(path), QMessageBox::Ok,
+                          QMessageBox::NoButton);
 }

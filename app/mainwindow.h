@@ -7,8 +7,10 @@
 #include <QMainWindow>
 #include <QString>
 
+struct BundleOutcome;
+
+class Cancellation;
 struct FormWidgets;
-class QProcess;
 class QUrl;
 
 // The one window: the form, the result view and every slot of the submission road.
@@ -20,17 +22,24 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Bound on each outside tool's run; tests shorten it.
+    // Bound on each outside tool's run, or on its time without progress;
+    // tests shorten it.
     void setToolTimeout(int milliseconds) { toolTimeout = milliseconds; }
 
     // Chooses the package at `path` exactly as the open-file button does
     // once its chooser returns.
     void openPackage(const QString &path);
 
+public slots:
+    // Ends the program as closing the window does: work under way is called
+    // off and cleaned up first. For SIGTERM and SIGHUP.
+    void endProgram();
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_pushButton_clicked();
@@ -58,20 +67,23 @@ private:
     void fillOptionalFields();
     void takeSnapshot();
     void buildBundle();
-    void removeBundleDir();
+    void reportPackFailure(const BundleOutcome &outcome);
 
     void compressBundle();
-    void appendProcessOutput();
+    void appendProcessOutput(const QByteArray &output);
     void offerCompressionAgain();
 
+    bool closeIfCalledOff();
     void showErrorBox(const QString &text);
+    void showNotRegularFileBox(const QString &path);
 
     FormWidgets *form;
     Submission submission;
     QString iconPath;
     QString lastIconPath;
     QFileInfo droppedFile;
-    QProcess *compressProcess = nullptr;
+    Cancellation *cancellation;
+    bool working = false;
     int toolTimeout;
 };
 

@@ -1,19 +1,47 @@
 #include "bundle/bundleassembly.h"
 
 #include "bundle/controlfile.h"
-#include "bundle/desktopfolder.h"
-#include "tools/toolrunner.h"
+#include "bundle/folderswap.h"
+#include "bundle/pngcheck.h"
+#include "bundle/workfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 
 namespace {
 
-const QString kIconBox = QStringLiteral("128x128");
-const QString kScreenshotBox = QStringLiteral("400x300");
+struct ImageBox
+{
+    int width;
+    int height;
+    QString text() const
+    {
+        return QString::number(width) + QLatin1Char('x') + QString::number(height);
+    }
+};
+
+constexpr ImageBox kIconBox{128, 128};
+constexpr ImageBox kScreenshotBox{400, 300};
+
+const QString kIconName = QStringLiteral("icon.png");
+const QString kControlFileName = QStringLiteral("app.json");
+
+QString screenshotName(int number)
+{
+    return QStringLiteral("screen_") + QString::number(number) + QStringLiteral(".png");
+}
+
+// The files a pack makes; everything else in an earlier bundle is the
+// packager's own and moves on into the new one.
+bool isPackOutput(const QFileInfo &entry)
+{
+    static const QRegularExpression screenshot(QStringLiteral("^screen_[1-9][0-9]*\\.png$"));
+    const QString name = entry.fileName();
+    return name == kIconName || name == kControlFileName || screenshot.match(name).hasMatch() ||
+           (name.endsWith(QLatin1String(".deb")) && !(entry.isDir() && !entry.isSymLink()));
+}
 
 bool isRealDirectory(const QString &path)
 {
@@ -21,118 +49,201 @@ bool isRealDirectory(const QString &path)
     return info.isDir() && !info.isSymLink();
 }
 
+// One image of the bundle: where it comes from, its name and its box.
+struct BundleImage
+{
+    QString source;
+    QString name;
+    ImageBox box;
+};
+
 class Assembler
 {
 public:
-    explicit Assembler(const BundleRequest &request)
+    Assembler(const BundleRequest &request, const RunControl &control)
         : r(request)
+        , control(control)
+        , bundleDir(bundleDirPath(request.desktopDir, request.submission.pkgName))
+        , packageName(QFileInfo(request.submission.debPath).fileName())
     {
+        images << BundleImage{r.iconPath, kIconName, kIconBox};
+        const QStringList shots =
+            r.submission.screenshotList.split(QLatin1Char('\n'), Qt::KeepEmptyParts);
+        for (int i = 0; i < shots.size(); ++i)
+            images << BundleImage{shots.at(i), screenshotName(i + 1), kScreenshotBox};
     }
 
     BundleOutcome run()
     {
-        if (!makeFolder() || !copyPackage() || !copyAndScale(r.iconPath, iconPath(), kIconBox) ||
-            !copyAndScaleScreenshots())
-            return {BundleOutcome::ToolFailed, failure};
-        if (!writeControlFile(r.bundleDir + QStringLiteral("/app.json"), r.submission))
-            return {BundleOutcome::ControlFileFailed, QString()};
-        if (!removeLeftovers())
-            return {BundleOutcome::ToolFailed, failure};
-        return {BundleOutcome::Built, QString()};
+        BundleOutcome outcome = checkInputs();
+        if (outcome.status != BundleOutcome::Built)
+            return outcome;
+        removeLeftWork(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
+        staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
+        outcome = buildInStaging();
+        if (outcome.status == BundleOutcome::Built)
+            outcome = putInPlace();
+        // After a swap this holds the earlier bundle; otherwise the unfinished new one.
+        removeWorkPath(staging);
+        return outcome;
     }
 
 private:
-    bool run(const QString &program, const QStringList &arguments)
+    // Tools would block on a pipe or copy a whole device: only real files go in.
+    BundleOutcome checkInputs() const
     {
-        const ToolResult result = runTool(process, program, arguments, r.timeoutMs);
+        QStringList inputs = {r.submission.debPath};
+        for (const BundleImage &image : images)
+            inputs << image.source;
+        for (const QString &input : qAsConst(inputs)) {
+            const QFileInfo info(input);
+            if (info.exists() && !info.isFile())
+                return failure(BundleOutcome::NotRegularFile, input);
+        }
+        const QFileInfo place(bundleDir);
+        if (place.isSymLink() || (place.exists() && !place.isDir()))
+            return failure(BundleOutcome::PlaceTaken, bundleDir);
+        return {};
+    }
+
+    BundleOutcome buildInStaging()
+    {
+        ToolCommand mkdir = command(QStringLiteral("mkdir"), {QStringLiteral("--"), staging});
+        ToolResult result = runTool(mkdir, control);
         if (!result.succeeded())
-            failure = result.failureText();
-        return result.succeeded();
+            return toolFailure(result);
+        result = runToolChains(fillChains(), QThread::idealThreadCount(), control);
+        if (!result.succeeded())
+            return toolFailure(result);
+        if (!writeControlFile(inStaging(kControlFileName), r.submission))
+            return failure(BundleOutcome::ControlFileFailed, QString());
+        return checkOutputs();
     }
 
-    // An existing bundle folder is fine: re-packing goes into it.
-    bool makeFolder()
+    // One chain a file: the package copy, each image copied then scaled,
+    // and each of the packager's own files from an earlier bundle. The
+    // chains run side by side; each image is still scaled by its own tool.
+    QList<QList<ToolCommand>> fillChains() const
     {
-        const ToolResult result = runTool(process, QStringLiteral("mkdir"),
-                                          {QStringLiteral("--"), r.bundleDir}, r.timeoutMs);
-        if (isRealDirectory(r.bundleDir))
-            return true;
-        failure = result.failureText();
-        return false;
-    }
-
-    // An earlier folder may hold a link where a copy lands; cp would write
-    // through it to a file outside the bundle, so the link is replaced.
-    bool copy(const QString &source, const QString &destination)
-    {
-        return run(QStringLiteral("cp"), {QStringLiteral("--remove-destination"),
-                                          QStringLiteral("--"), source, destination});
-    }
-
-    bool copyPackage() { return copy(r.submission.debPath, r.bundleDir + QLatin1Char('/')); }
-
-    bool copyAndScale(const QString &source, const QString &destination, const QString &box)
-    {
-        return copy(source, destination) &&
-               run(QStringLiteral("mogrify"), {QStringLiteral("-resize"), box, destination});
-    }
-
-    bool copyAndScaleScreenshots()
-    {
-        const QStringList shots =
-            r.submission.screenshotList.split(QLatin1Char('\n'), Qt::KeepEmptyParts);
-        for (int i = 0; i < shots.size(); ++i) {
-            if (!copyAndScale(shots.at(i), screenshotPath(i + 1), kScreenshotBox))
-                return false;
+        QList<QList<ToolCommand>> chains;
+        chains << QList<ToolCommand>{copy(r.submission.debPath, packageName)};
+        for (const BundleImage &image : images) {
+            ToolCommand scale = command(
+                QStringLiteral("mogrify"),
+                // [0]: the first frame only, so an animation
+                // gives one picture, not one file a frame.
+                {QStringLiteral("-resize"), image.box.text(), image.name + QStringLiteral("[0]")});
+            // The tool sees only the program's own file name, never a path
+            // in which it could take characters for instructions.
+            scale.workingDirectory = staging;
+            chains << QList<ToolCommand>{copy(image.source, image.name), scale};
         }
-        screenshotCount = shots.size();
-        return true;
-    }
-
-    // A re-pack must leave this submission only: no screenshots of a longer
-    // earlier list and no package of another version.
-    bool removeLeftovers()
-    {
-        const QString packageName = QFileInfo(r.submission.debPath).fileName();
-        const QRegularExpression screenshotName(QStringLiteral("^screen_([1-9][0-9]*)\\.png$"));
-        const QDir dir(r.bundleDir);
-        QStringList leftovers;
-        const QStringList entries =
-            dir.entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
-        for (const QString &entry : entries) {
-            const QRegularExpressionMatch shot = screenshotName.match(entry);
-            const bool staleShot = shot.hasMatch() && shot.captured(1).size() < 10 &&
-                                   shot.captured(1).toInt() > screenshotCount;
-            const bool stalePackage = entry.endsWith(QLatin1String(".deb")) && entry != packageName;
-            if (staleShot || stalePackage)
-                leftovers << dir.filePath(entry);
+        for (const QFileInfo &entry : packagersOwnFiles()) {
+            ToolCommand carry =
+                command(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"),
+                                               entry.filePath(), staging + QLatin1Char('/')});
+            carry.progressPath = inStaging(entry.fileName());
+            chains << QList<ToolCommand>{carry};
         }
-        if (leftovers.isEmpty())
-            return true;
-        return run(QStringLiteral("rm"),
-                   QStringList{QStringLiteral("-f"), QStringLiteral("--")} << leftovers);
+        return chains;
     }
 
-    QString iconPath() const { return r.bundleDir + QStringLiteral("/icon.png"); }
-
-    // The number goes into the file name only, never into the folder part.
-    QString screenshotPath(int number) const
+    QFileInfoList packagersOwnFiles() const
     {
-        return r.bundleDir + QStringLiteral("/screen_") + QString::number(number) +
-               QStringLiteral(".png");
+        if (!isRealDirectory(bundleDir))
+            return {};
+        QFileInfoList own;
+        const QFileInfoList entries = QDir(bundleDir).entryInfoList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            if (!isPackOutput(entry))
+                own << entry;
+        }
+        return own;
+    }
+
+    BundleOutcome checkOutputs() const
+    {
+        const QFileInfo copied(inStaging(packageName));
+        if (copied.size() != QFileInfo(r.submission.debPath).size())
+            return failure(BundleOutcome::CopyIncomplete, r.submission.debPath);
+        QStringList expected = {packageName, kControlFileName};
+        for (const BundleImage &image : images) {
+            if (!isPngWithin(inStaging(image.name), image.box.width, image.box.height))
+                return failure(BundleOutcome::ImageInvalid, image.source);
+            expected << image.name;
+        }
+        for (const QFileInfo &entry : packagersOwnFiles())
+            expected << entry.fileName();
+        // A tool that split an image into several files leaves them here.
+        const QStringList made = QDir(staging).entryList(QDir::AllEntries | QDir::Hidden |
+                                                         QDir::System | QDir::NoDotAndDotDot);
+        for (const QString &name : made) {
+            if (!expected.contains(name))
+                return failure(BundleOutcome::ImageInvalid, name);
+        }
+        return {};
+    }
+
+    BundleOutcome putInPlace() const
+    {
+        if (control.cancellation && control.cancellation->isCancelled())
+            return failure(BundleOutcome::Cancelled, QString());
+        BundleOutcome outcome;
+        if (!putFolderInPlace(staging, bundleDir, &outcome.reason))
+            outcome.status = BundleOutcome::SwapFailed;
+        return outcome;
+    }
+
+    ToolCommand command(const QString &program, const QStringList &arguments) const
+    {
+        ToolCommand c;
+        c.program = program;
+        c.arguments = arguments;
+        c.timeoutMs = r.timeoutMs;
+        return c;
+    }
+
+    // A copy is bounded by its progress: a large package takes its time.
+    ToolCommand copy(const QString &source, const QString &name) const
+    {
+        ToolCommand c =
+            command(QStringLiteral("cp"), {QStringLiteral("--"), source, inStaging(name)});
+        c.progressPath = inStaging(name);
+        return c;
+    }
+
+    QString inStaging(const QString &name) const { return staging + QLatin1Char('/') + name; }
+
+    static BundleOutcome failure(BundleOutcome::Status status, const QString &path)
+    {
+        BundleOutcome outcome;
+        outcome.status = status;
+        outcome.path = path;
+        return outcome;
+    }
+
+    static BundleOutcome toolFailure(const ToolResult &result)
+    {
+        BundleOutcome outcome;
+        outcome.status = result.cancelled ? BundleOutcome::Cancelled : BundleOutcome::ToolFailed;
+        outcome.tool = result;
+        return outcome;
     }
 
     const BundleRequest &r;
-    QProcess process;
-    QString failure;
-    int screenshotCount = 0;
+    const RunControl &control;
+    const QString bundleDir;
+    const QString packageName;
+    QList<BundleImage> images;
+    QString staging;
 };
 
 } // namespace
 
-QString bundleDirPath(const QString &pkgName)
+QString bundleDirPath(const QString &desktopDir, const QString &pkgName)
 {
-    return desktopPath() + QLatin1Char('/') + pkgName;
+    return desktopDir + QLatin1Char('/') + pkgName;
 }
 
 bool isPlainFolderName(const QString &pkgName)
@@ -141,28 +252,7 @@ bool isPlainFolderName(const QString &pkgName)
            pkgName != QLatin1String(".") && pkgName != QLatin1String("..");
 }
 
-bool pathExists(const QString &path)
+BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-BundleOutcome assembleBundle(const BundleRequest &request)
-{
-    return Assembler(request).run();
-}
-
-void removeBundleFolder(const QString &bundleDir, int timeoutMs)
-{
-    const QFileInfo info(bundleDir);
-    if (!isPlainFolderName(info.fileName()) || info.fileName().isEmpty() ||
-        info.absolutePath() != QDir::cleanPath(desktopPath()))
-        return;
-    if (info.isSymLink()) {
-        QFile::remove(bundleDir);
-        return;
-    }
-    // No trailing slash: with one, rm would follow a link swapped in meanwhile.
-    runTool(QStringLiteral("rm"), {QStringLiteral("-rf"), QStringLiteral("--"), bundleDir},
-            timeoutMs);
+    return Assembler(request, control).run();
 }

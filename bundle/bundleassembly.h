@@ -1,8 +1,8 @@
 #ifndef PLINVEX_BUNDLEASSEMBLY_H
 #define PLINVEX_BUNDLEASSEMBLY_H
 
-#include "bundle/desktopfolder.h"
 #include "bundle/submission.h"
+#include "tools/toolrunner.h"
 
 #include <QString>
 
@@ -11,35 +11,40 @@ struct BundleRequest
 {
     Submission submission;
     QString iconPath;
-    QString bundleDir;
-    int timeoutMs = 0;
+    QString desktopDir; // the bundle folder goes directly beneath it
+    int timeoutMs = kToolTimeoutMs;
 };
 
 struct BundleOutcome
 {
-    enum Status { Built, ToolFailed, ControlFileFailed };
+    enum Status {
+        Built,
+        NotRegularFile,    // path: an input that is a pipe, a device or a folder
+        PlaceTaken,        // path: something other than a folder stands at the bundle's place
+        ToolFailed,        // tool: the step that failed
+        CopyIncomplete,    // path: the package whose copy came out short
+        ImageInvalid,      // path: the output that is no single PNG within its box
+        ControlFileFailed, // app.json could not be written
+        SwapFailed,        // reason: why the new folder could not be put in place
+        Cancelled,
+    };
     Status status = Built;
-    // For a failed tool: the tool and why it failed.
-    QString failure;
+    QString path;
+    ToolResult tool;
+    QString reason;
 };
 
-// The bundle folder <home>/Desktop/<pkgName>, without a trailing slash.
-QString bundleDirPath(const QString &pkgName);
+// The bundle folder <desktopDir>/<pkgName>, without a trailing slash.
+QString bundleDirPath(const QString &desktopDir, const QString &pkgName);
 
 // A package name that names exactly one folder on the desktop: no slash, no
 // NUL (the system would cut the path there), and not "." or "..".
 bool isPlainFolderName(const QString &pkgName);
 
-// True when something (even a dangling link) stands at `path`.
-bool pathExists(const QString &path);
-
-// Fills the bundle folder: package copy, scaled logo and screenshots and
-// app.json, then removes what an earlier pack left that this one did not
-// make. Stops at the first step that fails.
-BundleOutcome assembleBundle(const BundleRequest &request);
-
-// Removes a bundle folder and nothing else: a link standing in its place loses
-// only the link, never what it points to.
-void removeBundleFolder(const QString &bundleDir, int timeoutMs);
+// Builds the bundle in a staging folder beside it and puts it in place only
+// when every step worked and the outputs are checked: the bundle folder is
+// either the new one, whole, or the earlier one as it was. Files of the
+// earlier folder that a pack does not make are carried over.
+BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control = {});
 
 #endif

@@ -1,24 +1,48 @@
 #include "bundle/compression.h"
 
-#include "bundle/bundleassembly.h"
+#include "bundle/workfiles.h"
 
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 
-QString archivePath(const QString &pkgName)
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+QString archivePath(const QString &desktopDir, const QString &pkgName)
 {
-    return desktopPath() + QLatin1Char('/') + pkgName + QStringLiteral(".tar.gz");
+    return desktopDir + QLatin1Char('/') + pkgName + QStringLiteral(".tar.gz");
 }
 
-ToolResult compressBundleFolder(QProcess &process, const QString &pkgName, int timeoutMs)
+ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pkgName,
+                                    const RunControl &control, int timeoutMs)
 {
-    process.setWorkingDirectory(desktopPath() + QLatin1Char('/'));
-    ToolResult result = runTool(process, QStringLiteral("tar"),
-                                {QStringLiteral("-zcvf"), pkgName + QStringLiteral(".tar.gz"),
-                                 QStringLiteral("./") + pkgName + QLatin1Char('/')},
-                                timeoutMs);
-    // A tar that never started wrote nothing: an earlier archive stays.
-    if (result.started && !result.succeeded())
-        QFile::remove(archivePath(pkgName));
-    return result;
+    removeLeftWork(desktopDir, WorkKind::Archive, pkgName);
+    const QString temporary = newWorkPath(desktopDir, WorkKind::Archive, pkgName);
+    ToolCommand tar;
+    tar.program = QStringLiteral("tar");
+    // Names relative to the desktop, so the archive holds ./<pkg>/... only.
+    tar.arguments = QStringList{QStringLiteral("-zcvf"), QFileInfo(temporary).fileName(),
+                                QStringLiteral("./") + pkgName + QLatin1Char('/')};
+    tar.workingDirectory = desktopDir + QLatin1Char('/');
+    tar.timeoutMs = timeoutMs;
+    tar.progressPath = temporary;
+
+    ArchiveOutcome outcome;
+    outcome.tool = runTool(tar, control);
+    if (!outcome.tool.succeeded()) {
+        outcome.status =
+            outcome.tool.cancelled ? ArchiveOutcome::Cancelled : ArchiveOutcome::ToolFailed;
+        removeWorkPath(temporary);
+        return outcome;
+    }
+    // rename() replaces the earlier archive in one step; a link standing
+    // there is replaced itself, never written through.
+    if (::rename(QFile::encodeName(temporary).constData(),
+                 QFile::encodeName(archivePath(desktopDir, pkgName)).constData()) != 0) {
+        outcome.status = ArchiveOutcome::RenameFailed;
+        outcome.reason = QString::fromLocal8Bit(std::strerror(errno));
+        removeWorkPath(temporary);
+    }
+    return outcome;
 }

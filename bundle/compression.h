@@ -5,15 +5,28 @@
 
 #include <QString>
 
-class QProcess;
+struct ArchiveOutcome
+{
+    enum Status {
+        Written,
+        ToolFailed,   // tool: tar, and why it failed
+        RenameFailed, // reason: why the finished archive could not take its name
+        Cancelled,
+    };
+    Status status = Written;
+    ToolResult tool;
+    QString reason;
+};
 
-// <home>/Desktop/<pkgName>.tar.gz
-QString archivePath(const QString &pkgName);
+// <desktopDir>/<pkgName>.tar.gz
+QString archivePath(const QString &desktopDir, const QString &pkgName);
 
-// Runs tar on the desktop to write <pkgName>.tar.gz from the bundle folder,
-// listing each archived path on `process`'s standard output as it goes. An
-// archive left behind by a failed run is removed, so no broken archive is
-// mistaken for a good one.
-ToolResult compressBundleFolder(QProcess &process, const QString &pkgName, int timeoutMs);
+// Archives the bundle folder <desktopDir>/<pkgName> as ./<pkgName>/ into
+// <pkgName>.tar.gz beside it, handing tar's listing of each archived path to
+// `control.onOutput` as it comes. tar writes a temporary file that takes the
+// archive's name only once it is complete, so an earlier archive survives
+// any failure whole. tar may run as long as it keeps writing.
+ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pkgName,
+                                    const RunControl &control, int timeoutMs = kToolTimeoutMs);
 
 #endif

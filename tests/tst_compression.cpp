@@ -3,6 +3,7 @@
 #include "support/packingform.h"
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
+#include "tools/terminationsignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <csignal>
+
 namespace {
 
 const QString kCompressFailed = QStringLiteral("压缩失败！\n");
@@ -21,6 +24,12 @@ QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString boxSummary(const QList<ModalRecord> &boxes)
@@ -65,7 +74,7 @@ struct PackedScene
     explicit PackedScene(const QString &pkgName)
         : pkg(pkgName)
     {
-        PackingInputs inputs =
+        inputs =
             completeInputs(makeInputPackage(home, QStringLiteral("hello_1.0_all.deb"),
                                             QStringLiteral("hello"), QStringLiteral("1.0")),
                            makeInputImage(home, QStringLiteral("logo.png"), QSize(256, 256)),
@@ -98,6 +107,7 @@ struct PackedScene
 
     QString pkg;
     TemporaryHome home;
+    PackingInputs inputs;
     MainWindow window;
     QString problem;
 };
@@ -113,6 +123,8 @@ private slots:
     void compressesBundle();
     void reportsFailedCompression_data();
     void reportsFailedCompression();
+    void stoppingDuringWorkCleansUp_data();
+    void stoppingDuringWorkCleansUp();
 
 private:
     void checkGoodArchive(PackedScene &scene);
@@ -224,6 +236,11 @@ void TestCompression::reportsFailedCompression()
         window.setToolTimeout(1500);
     }
 
+    // An archive from an earlier compression must survive the failed one.
+    const QByteArray earlierArchive("an earlier good archive");
+    QVERIFY(writeTextFile(scene.archive(), earlierArchive));
+    const QStringList desktopBefore = entriesOf(scene.home.desktop());
+
     shelf.use();
     const PressOutcome press = pressAnswering(window, "pushButton_5");
     shelf.putBack();
@@ -237,9 +254,10 @@ void TestCompression::reportsFailedCompression()
     // What tar says on its error output goes to the box, not into the log.
     QVERIFY(!browser->toPlainText().contains(QStringLiteral("写不下去了")));
 
-    // No broken archive is left to be mistaken for a good one, the bundle is
-    // untouched, and the compress button is offered again above the log.
-    QVERIFY(!QFile::exists(scene.archive()));
+    // The earlier archive is as it was and nothing is left beside it, the
+    // bundle is untouched, and the compress button is offered again.
+    QCOMPARE(readAll(scene.archive()), earlierArchive);
+    QCOMPARE(entriesOf(scene.home.desktop()), desktopBefore);
     if (cause != QLatin1String("no bundle"))
         QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
     QVERIFY(browser->isVisible());
@@ -261,6 +279,65 @@ void TestCompression::reportsFailedCompression()
     QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
     QVERIFY(!isReachable(window, "pushButton_5"));
     QVERIFY(browser->isVisible());
+}
+
+void TestCompression::stoppingDuringWorkCleansUp_data()
+{
+    QTest::addColumn<QString>("work");
+    QTest::addColumn<int>("stop"); // 0: the window is closed, else the signal that arrives
+
+    for (const char *work : {"pack", "compress"}) {
+        const QByteArray name(work);
+        QTest::newRow((name + ", window closed").constData()) << QString::fromLatin1(work) << 0;
+        QTest::newRow((name + ", SIGTERM").constData()) << QString::fromLatin1(work) << SIGTERM;
+        QTest::newRow((name + ", SIGHUP").constData()) << QString::fromLatin1(work) << SIGHUP;
+    }
+}
+
+// Stopping the program while its tools work stops them, takes away what they
+// half wrote and leaves the earlier bundle and archive as they were.
+void TestCompression::stoppingDuringWorkCleansUp()
+{
+    QFETCH(QString, work);
+    QFETCH(int, stop);
+
+    PackedScene scene(QStringLiteral("hello"));
+    QVERIFY2(scene.problem.isEmpty(), qPrintable(scene.problem));
+    MainWindow &window = scene.window;
+    QVERIFY(writeTextFile(scene.archive(), "an earlier good archive"));
+    TerminationSignals termination;
+    connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
+
+    ToolShelf shelf;
+    QVERIFY(shelf.isComplete());
+    const bool packing = work == QLatin1String("pack");
+    const QString tool = packing ? QStringLiteral("mogrify") : QStringLiteral("tar");
+    if (packing) {
+        QVERIFY(shelf.fakeHanging(tool));
+        QVERIFY(pressButton(window, "pushButton_4").isEmpty());
+        const QString problem = fillPackingForm(window, scene.inputs);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    } else {
+        QVERIFY(shelf.fakeHanging(tool, "printf 'half an archive' > \"$2\""));
+    }
+    const auto desktopBefore = folderSnapshot(scene.home.desktop());
+
+    QTimer::singleShot(500, &window, [&window, stop] {
+        if (stop == 0)
+            window.close();
+        else
+            ::raise(stop);
+    });
+    shelf.use();
+    const PressOutcome press = pressAnswering(window, packing ? "pushButton" : "pushButton_5");
+    shelf.putBack();
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QVERIFY2(press.boxes.isEmpty(), qPrintable(boxSummary(press.boxes)));
+    QVERIFY(!window.isVisible());
+    QVERIFY(shelf.hangingToolEnded(tool));
+    QVERIFY2(folderSnapshot(scene.home.desktop()) == desktopBefore,
+             qPrintable(snapshotDifference(desktopBefore, folderSnapshot(scene.home.desktop()))));
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 int main(int argc, char *argv[])

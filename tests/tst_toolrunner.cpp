@@ -1,3 +1,4 @@
+#include "app/failuretexts.h"
 #include "support/testfiles.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
@@ -25,7 +26,8 @@ private slots:
     void failingToolReportsItsErrorOutput();
     void failingToolWithoutErrorOutputNamesTheTool();
     void toolPastItsBoundIsKilled();
-    void sameProcessRunsTheNextToolAfterATimeout();
+    void progressKeepsAToolGoing_data();
+    void progressKeepsAToolGoing();
     void crashIsReported();
     void toolReadingInputDoesNotWait();
     void outputIsCollected();
@@ -77,7 +79,7 @@ void TestToolRunner::argumentReachesToolWhole()
 
     const ToolResult result = runTool(printArgs, {argument}, 10000);
 
-    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QVERIFY2(result.succeeded(), qPrintable(toolFailureText(result)));
     QCOMPARE(QString::fromUtf8(result.standardOutput),
              QStringLiteral("1\n") + argument + QLatin1Char('\n'));
     QVERIFY2(!QFile::exists(marker), "a shell interpreted the argument");
@@ -89,7 +91,7 @@ void TestToolRunner::manyArgumentsKeepTheirOrder()
                                    QStringLiteral("/a b/screen 1.png"), QString(),
                                    QStringLiteral("\"")};
     const ToolResult result = runTool(printArgs, arguments, 10000);
-    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QVERIFY2(result.succeeded(), qPrintable(toolFailureText(result)));
     QCOMPARE(QString::fromUtf8(result.standardOutput),
              QStringLiteral("5\n") + arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
@@ -101,7 +103,7 @@ void TestToolRunner::missingProgramIsNotStarted()
     QVERIFY(!result.started);
     QVERIFY(!result.succeeded());
     QVERIFY(!result.timedOut);
-    QCOMPARE(result.failureText(), program + QStringLiteral(": 找不到程序"));
+    QCOMPARE(toolFailureText(result), program + QStringLiteral(": 找不到程序"));
 }
 
 void TestToolRunner::failingToolReportsItsErrorOutput()
@@ -114,8 +116,8 @@ void TestToolRunner::failingToolReportsItsErrorOutput()
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 3);
     QVERIFY(!result.succeeded());
-    QVERIFY2(result.failureText().contains(QStringLiteral("cannot stat the file: No such file")),
-             qPrintable(result.failureText()));
+    QVERIFY2(toolFailureText(result).contains(QStringLiteral("cannot stat the file: No such file")),
+             qPrintable(toolFailureText(result)));
 }
 
 void TestToolRunner::failingToolWithoutErrorOutputNamesTheTool()
@@ -123,8 +125,8 @@ void TestToolRunner::failingToolWithoutErrorOutputNamesTheTool()
     const ToolResult result = runTool(QStringLiteral("false"), {}, 10000);
     QVERIFY(result.started);
     QVERIFY(!result.succeeded());
-    QVERIFY2(result.failureText().startsWith(QStringLiteral("false")),
-             qPrintable(result.failureText()));
+    QVERIFY2(toolFailureText(result).startsWith(QStringLiteral("false")),
+             qPrintable(toolFailureText(result)));
 }
 
 void TestToolRunner::toolPastItsBoundIsKilled()
@@ -138,7 +140,7 @@ void TestToolRunner::toolPastItsBoundIsKilled()
     QVERIFY(result.started);
     QVERIFY(result.timedOut);
     QVERIFY(!result.succeeded());
-    QVERIFY(result.failureText().startsWith(tool));
+    QVERIFY(toolFailureText(result).startsWith(tool));
 
     QFile file(pidFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -150,15 +152,40 @@ void TestToolRunner::toolPastItsBoundIsKilled()
     QCOMPARE(errno, ESRCH);
 }
 
-void TestToolRunner::sameProcessRunsTheNextToolAfterATimeout()
+void TestToolRunner::progressKeepsAToolGoing_data()
 {
-    QProcess process;
-    const ToolResult slow = runTool(process, QStringLiteral("sleep"), {QStringLiteral("10")}, 300);
-    QVERIFY(slow.timedOut);
+    QTest::addColumn<QByteArray>("body"); // $1: the file it writes
+    QTest::addColumn<bool>("succeeds");
 
-    const ToolResult next = runTool(process, printArgs, {QStringLiteral("next one")}, 10000);
-    QVERIFY2(next.succeeded(), qPrintable(next.failureText()));
-    QCOMPARE(QString::fromUtf8(next.standardOutput), QStringLiteral("1\nnext one\n"));
+    // Each runs about three times its bound of 400 ms in all.
+    QTest::newRow("file keeps growing")
+        << QByteArray("for i in 1 2 3 4 5 6 7 8 9 10 11 12; do echo x >> \"$1\"; sleep 0.1; done\n")
+        << true;
+    QTest::newRow("keeps printing")
+        << QByteArray("for i in 1 2 3 4 5 6 7 8 9 10 11 12; do echo x; sleep 0.1; done\n") << true;
+    QTest::newRow("stops growing")
+        << QByteArray("echo x >> \"$1\"\nsleep 1.2\necho x >> \"$1\"\n") << false;
+}
+
+// A tool watched by its progress is stopped for standing still, never for
+// its time in all.
+void TestToolRunner::progressKeepsAToolGoing()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, succeeds);
+    const QString tool = scratch.filePath(QStringLiteral("writer"));
+    const QString written = scratch.filePath(QStringLiteral("written"));
+    QFile::remove(written);
+    QVERIFY(writeScript(tool, body));
+    ToolCommand command;
+    command.program = tool;
+    command.arguments = QStringList{written};
+    command.timeoutMs = 400;
+    command.progressPath = written;
+
+    const ToolResult result = runTool(command);
+    QCOMPARE(result.succeeded(), succeeds);
+    QCOMPARE(result.timedOut, !succeeds);
 }
 
 void TestToolRunner::crashIsReported()
@@ -169,8 +196,8 @@ void TestToolRunner::crashIsReported()
     QVERIFY(result.crashed);
     QVERIFY(!result.timedOut);
     QVERIFY(!result.succeeded());
-    QVERIFY2(result.failureText().startsWith(QStringLiteral("sh")),
-             qPrintable(result.failureText()));
+    QVERIFY2(toolFailureText(result).startsWith(QStringLiteral("sh")),
+             qPrintable(toolFailureText(result)));
 }
 
 void TestToolRunner::toolReadingInputDoesNotWait()
@@ -178,7 +205,7 @@ void TestToolRunner::toolReadingInputDoesNotWait()
     // cat copies its standard input: it ends at once only when nothing can arrive there.
     const ToolResult result = runTool(QStringLiteral("cat"), {}, 5000);
     QVERIFY(!result.timedOut);
-    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QVERIFY2(result.succeeded(), qPrintable(toolFailureText(result)));
     QVERIFY(result.standardOutput.isEmpty());
 }
 
@@ -190,7 +217,7 @@ void TestToolRunner::outputIsCollected()
                 {QStringLiteral("-c"),
                  QStringLiteral("head -c 300000 /dev/zero | tr '\\0' x; echo oops >&2")},
                 10000);
-    QVERIFY2(result.succeeded(), qPrintable(result.failureText()));
+    QVERIFY2(result.succeeded(), qPrintable(toolFailureText(result)));
     QCOMPARE(result.standardOutput, QByteArray(300000, 'x'));
     QCOMPARE(result.standardError, QByteArray("oops\n"));
 }

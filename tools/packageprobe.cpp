@@ -2,6 +2,8 @@
 
 #include "tools/toolrunner.h"
 
+#include <QFileInfo>
+
 QStringList probeParts(const QString &probeOutput)
 {
     // QChar::isSpace rather than a regular expression: it also counts no-break
@@ -22,11 +24,20 @@ QStringList probeParts(const QString &probeOutput)
     return collapsed.split(QLatin1Char(' '), Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
-PackageIdentity probePackage(const QString &debPath, int timeoutMs)
+PackageIdentity probePackage(const QString &debPath, int timeoutMs, const RunControl &control)
 {
-    const ToolResult probe =
-        runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-W"), debPath}, timeoutMs);
+    ToolCommand command;
+    command.program = QStringLiteral("dpkg-deb");
+    command.arguments = QStringList{QStringLiteral("-W"), debPath};
+    command.timeoutMs = timeoutMs;
     PackageIdentity identity;
+    // dpkg-deb would wait for ever on a pipe and read a device to its end.
+    const QFileInfo package(debPath);
+    if (package.exists() && !package.isFile()) {
+        identity.notRegularFile = true;
+        return identity;
+    }
+    const ToolResult probe = runTool(command, control);
     if (!probe.succeeded())
         return identity;
     const QStringList parts = probeParts(textUpToNul(probe.standardOutput));

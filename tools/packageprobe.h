@@ -1,6 +1,8 @@
 #ifndef PLINVEX_PACKAGEPROBE_H
 #define PLINVEX_PACKAGEPROBE_H
 
+#include "tools/toolrunner.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +10,7 @@
 struct PackageIdentity
 {
     bool found = false;
+    bool notRegularFile = false; // a pipe, a device or a folder: not probed at all
     QString name;
     QString version;
 };
@@ -17,7 +20,8 @@ struct PackageIdentity
 QStringList probeParts(const QString &probeOutput);
 
 // Asks dpkg-deb for the package's name and version. Not found when the tool
-// cannot start, fails, times out or says less than a name and a version.
-PackageIdentity probePackage(const QString &debPath, int timeoutMs);
+// cannot start, fails, times out, is called off or says less than a name and
+// a version.
+PackageIdentity probePackage(const QString &debPath, int timeoutMs, const RunControl &control = {});
 
 #endif

@@ -2,13 +2,29 @@
 #define PLINVEX_TOOLRUNNER_H
 
 #include <QByteArray>
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
-class QProcess;
+#include <functional>
 
-// How long any outside tool may run before it is killed.
+// How long an outside tool may run, or, for a tool watched by its progress,
+// how long it may go without making any.
 constexpr int kToolTimeoutMs = 30000;
+
+// One run of an outside tool: a program and its arguments, never a shell line.
+struct ToolCommand
+{
+    QString program;
+    QStringList arguments;
+    QString workingDirectory; // empty: the program's own
+    int timeoutMs = kToolTimeoutMs;
+    // When set, the bound counts only time without progress: the tool is
+    // stopped once this file has not grown and the tool has printed nothing
+    // for timeoutMs. A copy of a large file takes as long as it takes.
+    QString progressPath;
+};
 
 // What happened to one run of an outside tool.
 struct ToolResult
@@ -16,25 +32,60 @@ struct ToolResult
     QString program;
     bool started = false;
     bool crashed = false;
-    bool timedOut = false;
+    bool timedOut = false;  // stopped at its bound
+    bool cancelled = false; // stopped because the work was called off
     int exitCode = -1;
     QByteArray standardOutput;
     QByteArray standardError;
 
     // Success means the tool started, ended on its own and returned 0.
-    bool succeeded() const { return started && !timedOut && !crashed && exitCode == 0; }
-
-    // One line for the user naming the tool and why it failed.
-    QString failureText() const;
+    bool succeeded() const
+    {
+        return started && !timedOut && !cancelled && !crashed && exitCode == 0;
+    }
 };
 
-// Runs `program` with `arguments` (never through a shell) and waits at most
-// `timeoutMs`; a tool still running then is killed. The process is closed
-// afterwards, so the same object can run the next tool.
-ToolResult runTool(QProcess &process, const QString &program, const QStringList &arguments,
-                   int timeoutMs = kToolTimeoutMs);
+// Calls off the tools running for one piece of work; shared by everything
+// that work runs, so one request stops them all.
+class Cancellation : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    bool isCancelled() const { return cancelledFlag; }
+    void cancel();
+    // Ready for the next piece of work.
+    void reset() { cancelledFlag = false; }
+
+signals:
+    void cancelled();
+
+private:
+    bool cancelledFlag = false;
+};
+
+// How tools of one piece of work are watched.
+struct RunControl
+{
+    const Cancellation *cancellation = nullptr;
+    // Standard output as it arrives, chunk by chunk.
+    std::function<void(const QByteArray &)> onOutput;
+};
+
+// Runs one tool and waits for it. The wait runs the event loop, so the
+// window keeps painting and the cancellation can arrive; a tool still running
+// at its bound, or when the work is called off, is killed.
+ToolResult runTool(const ToolCommand &command, const RunControl &control = {});
 ToolResult runTool(const QString &program, const QStringList &arguments,
                    int timeoutMs = kToolTimeoutMs);
+
+// Runs chains of tools: the tools of a chain one after another, up to
+// `parallel` chains at once. At the first tool that fails every other is
+// stopped. Returns that failure, or a succeeded result when all went well.
+ToolResult runToolChains(const QList<QList<ToolCommand>> &chains, int parallel,
+                         const RunControl &control = {});
 
 // Tool output as text: the bytes before the first NUL, decoded as UTF-8.
 QString textUpToNul(const QByteArray &bytes);

@@ -1,0 +1,99 @@
+#include "app/failuretexts.h"
+
+#include "bundle/bundleassembly.h"
+#include "bundle/compression.h"
+#include "tools/toolrunner.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+// The window shows these texts, so they are translated in its context.
+namespace {
+
+// A tool found on the search path is started by its full path and names
+// itself so ("/usr/bin/mkdir: ..."); the user knows it by its name.
+QString withToolNamedPlainly(QString detail, const QString &program)
+{
+    if (program.contains(QLatin1Char('/')))
+        return detail;
+    const QRegularExpression startedAs(QStringLiteral("^/[^:\n]*/") +
+                                           QRegularExpression::escape(program) +
+                                           QStringLiteral("(?=[: ])"),
+                                       QRegularExpression::MultilineOption);
+    return detail.replace(startedAs, program);
+}
+
+} // namespace
+
+QString toolFailureText(const ToolResult &result)
+{
+    const QString &program = result.program;
+    if (!result.started)
+        return program + QCoreApplication::translate("MainWindow", ": 找不到程序");
+    if (result.timedOut)
+        return program + QCoreApplication::translate("MainWindow", ": 超时");
+    QString detail = QString::fromLocal8Bit(result.standardError).trimmed();
+    if (detail.isEmpty()) {
+        detail = result.crashed
+                     ? QCoreApplication::translate("MainWindow", "异常退出")
+                     : QCoreApplication::translate("MainWindow", "退出码 %1").arg(result.exitCode);
+    }
+    detail = withToolNamedPlainly(detail, program);
+    // Most tools already begin their messages with their own name.
+    if (detail.startsWith(program))
+        return detail;
+    return program + QStringLiteral(": ") + detail;
+}
+
+QString packFailureText(const BundleOutcome &outcome)
+{
+    switch (outcome.status) {
+    case BundleOutcome::ControlFileFailed:
+        return QCoreApplication::translate("MainWindow", "写入控制文件失败！");
+    case BundleOutcome::ToolFailed:
+        return QCoreApplication::translate("MainWindow", "打包失败！\n") +
+               toolFailureText(outcome.tool);
+    case BundleOutcome::PlaceTaken:
+        return QCoreApplication::translate("MainWindow",
+                                           "打包失败！\n%1 已经存在，但它不是文件夹～")
+            .arg(outcome.path);
+    case BundleOutcome::CopyIncomplete:
+        return QCoreApplication::translate("MainWindow", "打包失败！\n安装包没有完整地复制过去：%1")
+            .arg(outcome.path);
+    case BundleOutcome::ImageInvalid:
+        return QCoreApplication::translate("MainWindow",
+                                           "打包失败！\n这张图片没能变成一张合格的PNG：%1")
+            .arg(outcome.path);
+    case BundleOutcome::SwapFailed:
+        return QCoreApplication::translate("MainWindow", "打包失败！\n没能换上新的文件夹：%1")
+            .arg(outcome.reason);
+    case BundleOutcome::NotRegularFile:
+        return notRegularFileText(outcome.path);
+    case BundleOutcome::Built:
+    case BundleOutcome::Cancelled:
+        break;
+    }
+    return QString();
+}
+
+QString compressionFailureText(const ArchiveOutcome &outcome)
+{
+    switch (outcome.status) {
+    case ArchiveOutcome::ToolFailed:
+        return QCoreApplication::translate("MainWindow", "压缩失败！\n") +
+               toolFailureText(outcome.tool);
+    case ArchiveOutcome::RenameFailed:
+        return QCoreApplication::translate("MainWindow", "压缩失败！\n压缩包没能换上它的名字：%1")
+            .arg(outcome.reason);
+    case ArchiveOutcome::Written:
+    case ArchiveOutcome::Cancelled:
+        break;
+    }
+    return QString();
+}
+
+QString notRegularFileText(const QString &path)
+{
+    return QCoreApplication::translate("MainWindow", "这不是一个普通的文件哦，用不了呢～\n%1")
+        .arg(path);
+}

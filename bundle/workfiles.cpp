@@ -1,0 +1,62 @@
+#include "bundle/workfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace {
+
+constexpr int kTailLength = 6;
+
+QString workPrefix(WorkKind kind, const QString &pkgName)
+{
+    const QLatin1String kindName(kind == WorkKind::Staging ? "staging" : "archive");
+    return QStringLiteral(".plinvex-") + kindName + QLatin1Char('-') + pkgName + QLatin1Char('.');
+}
+
+// Only names this program makes: the prefix and a tail of exactly its length,
+// so the work of a package whose name extends this one is never taken.
+bool isWorkName(const QString &name, const QString &prefix)
+{
+    if (name.size() != prefix.size() + kTailLength || !name.startsWith(prefix))
+        return false;
+    for (const QChar ch : name.right(kTailLength)) {
+        if (ch.unicode() > 0x7f || !ch.isLetterOrNumber())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString newWorkPath(const QString &desktopDir, WorkKind kind, const QString &pkgName)
+{
+    static const QLatin1String alphabet(
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    QString tail;
+    for (int i = 0; i < kTailLength; ++i)
+        tail += alphabet.at(QRandomGenerator::global()->bounded(int(alphabet.size())));
+    return desktopDir + QLatin1Char('/') + workPrefix(kind, pkgName) + tail;
+}
+
+void removeLeftWork(const QString &desktopDir, WorkKind kind, const QString &pkgName)
+{
+    const QString prefix = workPrefix(kind, pkgName);
+    const QDir desktop(desktopDir);
+    const QStringList entries =
+        desktop.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        if (isWorkName(entry, prefix))
+            removeWorkPath(desktop.filePath(entry));
+    }
+}
+
+void removeWorkPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        QDir(path).removeRecursively();
+    else
+        QFile::remove(path);
+}

@@ -1,0 +1,21 @@
+#ifndef PLINVEX_WORKFILES_H
+#define PLINVEX_WORKFILES_H
+
+#include <QString>
+
+// Files and folders the program writes beside its outputs while it works:
+// hidden, named after the kind of work and the package, with a random tail,
+// so that they never clash with the packager's own files.
+enum class WorkKind { Staging, Archive };
+
+// A fresh name for such a file directly beneath `desktopDir`.
+QString newWorkPath(const QString &desktopDir, WorkKind kind, const QString &pkgName);
+
+// Removes what a killed earlier run of this kind of work on this package
+// left directly beneath `desktopDir`; nothing else.
+void removeLeftWork(const QString &desktopDir, WorkKind kind, const QString &pkgName);
+
+// Removes a file or folder of the program's own; a link loses only itself.
+void removeWorkPath(const QString &path);
+
+#endif
