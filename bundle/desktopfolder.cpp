@@ -7,7 +7,7 @@
 QString desktopPath()
 {
     // An existing ~/Desktop wins, so nothing moves for those who packed there before.
-    const QString homeDesktop = QDir::homePath() + QStringLiteral("/Desktop");
+    QString homeDesktop = QDir::homePath() + QStringLiteral("/Desktop");
     if (QFileInfo(homeDesktop).isDir())
         return homeDesktop;
     // Under a Chinese locale the desktop is often ~/桌面, named in the user-dirs
