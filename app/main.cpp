@@ -1,10 +1,42 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/uilanguage.h"
 #include "tools/terminationsignals.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// The window draws without OpenGL, yet Qt's X11 platform loads the GL
+// integration and its drivers for every window: most of start-up time and
+// tens of MiB. A user's own choice stands.
+void skipUnusedOpenGl()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
+// --help and --version need no window, so they are answered before the
+// application object that would connect to the display exists.
+void answerHelpAndVersion(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    CommandLine commandLine;
+    commandLine.answerHelpAndVersion(QCoreApplication::arguments());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Plinvex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLINVEX_VERSION));
+    if (argc > 1)
+        answerHelpAndVersion(argc, argv);
+
+    skipUnusedOpenGl();
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // Qt 5 scales a fixed-size form on dense screens only when asked before
     // start-up; Qt 6 always does and deprecates both attributes.
@@ -12,14 +44,20 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Plinvex"));
-    QApplication::setApplicationVersion(QStringLiteral(PLINVEX_VERSION));
     // Lets docks and Wayland compositors match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.plinvex.Plinvex"));
+    installTranslations(app);
+    CommandLine commandLine;
+    commandLine.parse(QCoreApplication::arguments());
+
     MainWindow window;
     // A logout or a kill ends the program the way closing the window does.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
     window.show();
+    const QString package = commandLine.packagePath();
+    // Once the window is up, so the probe's box has a window to stand over.
+    if (!package.isEmpty())
+        QTimer::singleShot(0, &window, [&window, package] { window.openPackage(package); });
     return app.exec();
 }

@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 
+#include "app/deferredpolish.h"
 #include "app/failuretexts.h"
 #include "app/form/formbuilder.h"
+#include "app/screenshotpaste.h"
 #include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
@@ -34,6 +36,12 @@ static void initPlinvexResources()
 
 namespace {
 
+bool isNotRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 bool isFileDrag(const QEvent *event)
 {
     switch (event->type()) {
@@ -56,12 +64,20 @@ MainWindow::MainWindow(QWidget *parent)
     , toolTimeout(kToolTimeoutMs)
 {
     initPlinvexResources();
-    buildForm(*form, this);
+    // Before the form exists: changing the flags later re-creates the window
+    // and re-polishes every widget, decoding both backgrounds on the way.
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    buildForm(*form, this);
     setFixedSize(geometry().width(), geometry().height());
     setAcceptDrops(true);
     form->icon->setScaledContents(true);
     routeFileDropsToWindow();
+    setKeyboardOrder();
+    // Pasted files are screenshots just like dropped ones.
+    connect(new ScreenshotPaste(this), &ScreenshotPaste::urlPasted, this,
+            &MainWindow::addScreenshot);
+    // The result view's background is a large picture the first view never shows.
+    new DeferredPolish(form->lable33);
     showFormView();
     clearForm();
 }
@@ -151,6 +167,21 @@ void MainWindow::routeFileDropsToWindow()
         field->installEventFilter(this);
 }
 
+// Top to bottom through the form, then the logo and the two buttons below.
+// The text edits hand Tab on instead of typing it, so no field traps the focus.
+void MainWindow::setKeyboardOrder()
+{
+    const QList<QWidget *> order = {
+        form->name,         form->filename,     form->pushButton_6, form->pkgname,
+        form->version,      form->author,       form->website,      form->contributor,
+        form->image,        form->info,         form->pushButton_3, form->pushButton,
+        form->pushButton_2, form->pushButton_5, form->textBrowser,  form->pushButton_4};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    form->info->setTabChangesFocus(true);
+    form->image->setTabChangesFocus(true);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (!isFileDrag(event))
@@ -182,6 +213,12 @@ void MainWindow::on_pushButton_3_clicked()
 {
     iconPath = QFileDialog::getOpenFileName(this, tr("选择图标"), QDir::homePath(),
                                             tr("Image Files(*.png)"));
+    if (!iconPath.isEmpty() && isNotRegularFile(iconPath)) {
+        // The preview would read a pipe for ever; the earlier logo stays.
+        showNotRegularFileBox(iconPath);
+        iconPath = lastIconPath;
+        return;
+    }
     if (!iconPath.isEmpty()) {
         lastIconPath = iconPath;
         showLogoPreview();
@@ -212,6 +249,12 @@ void MainWindow::on_pushButton_6_clicked()
         informNothingChosen();
         return;
     }
+    openPackage(submission.debPath);
+}
+
+void MainWindow::openPackage(const QString &path)
+{
+    submission.debPath = path;
     form->filename->setText(submission.debPath);
     probeChosenPackage();
 }
@@ -238,9 +281,9 @@ void MainWindow::probeChosenPackage()
         showNotRegularFileBox(submission.debPath);
     } else if (!identity.found) {
         // The path stays so the packager can type name and version by hand.
-        QMessageBox::critical(this, QStringLiteral("呐！"),
-                              QStringLiteral("读不出这个安装包的包名和版本呢，手动填一下吧～"),
-                              QMessageBox::Ok, QMessageBox::NoButton);
+        QMessageBox::critical(this, tr("呐！"),
+                              tr("读不出这个安装包的包名和版本呢，手动填一下吧～"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
     }
     submission.pkgName = identity.name;
     submission.version = identity.version;
@@ -259,13 +302,18 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
     event->acceptProposedAction();
 }
 
+// One screenshot per drop: a drag of several files brings its first.
 void MainWindow::dropEvent(QDropEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    droppedFile = QFileInfo(urls.isEmpty() ? QString() : urls.first().toLocalFile());
+    addScreenshot(urls.isEmpty() ? QUrl() : urls.first());
+}
+
+void MainWindow::addScreenshot(const QUrl &url)
+{
+    droppedFile = QFileInfo(url.toLocalFile());
     if (droppedFile.suffix() != QLatin1String("png")) {
-        QMessageBox::critical(this, QStringLiteral("呐！"),
-                              QStringLiteral("内个...只支持png文件呢～"), QMessageBox::Ok,
+        QMessageBox::critical(this, tr("呐！"), tr("内个...只支持png文件呢～"), QMessageBox::Ok,
                               QMessageBox::NoButton);
         return;
     }
@@ -278,15 +326,13 @@ bool MainWindow::packRequestAccepted()
 {
     const QFileInfo package(form->filename->text());
     if (!package.exists()) {
-        QMessageBox::critical(this, QStringLiteral("呐！"),
-                              QStringLiteral("这是个不存在的文件啊喂！"), QMessageBox::Ok,
+        QMessageBox::critical(this, tr("呐！"), tr("这是个不存在的文件啊喂！"), QMessageBox::Ok,
                               QMessageBox::NoButton);
         return false;
     }
     if (package.suffix() != QLatin1String("deb")) {
-        QMessageBox::critical(this, QStringLiteral("呐！"),
-                              QStringLiteral("内个...你选择的好像不是deb文件呐～"), QMessageBox::Ok,
-                              QMessageBox::NoButton);
+        QMessageBox::critical(this, tr("呐！"), tr("内个...你选择的好像不是deb文件呐～"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
         return false;
     }
     if (!requiredInputsFilled()) {
@@ -297,8 +343,7 @@ bool MainWindow::packRequestAccepted()
     // The name becomes a folder that a failed pack removes again: it must
     // name exactly one folder on the desktop.
     if (!isPlainFolderName(form->pkgname->text())) {
-        QMessageBox::critical(this, QStringLiteral("呐！"),
-                              QStringLiteral("包名不能包含斜杠，也不能是.或..哦～"),
+        QMessageBox::critical(this, tr("呐！"), tr("包名不能包含斜杠，也不能是.或..哦～"),
                               QMessageBox::Ok, QMessageBox::NoButton);
         return false;
     }

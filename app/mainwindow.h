@@ -11,6 +11,7 @@ struct BundleOutcome;
 
 class Cancellation;
 struct FormWidgets;
+class QUrl;
 
 // The one window: the form, the result view and every slot of the submission road.
 class MainWindow : public QMainWindow
@@ -24,6 +25,10 @@ public:
     // Bound on each outside tool's run, or on its time without progress;
     // tests shorten it.
     void setToolTimeout(int milliseconds) { toolTimeout = milliseconds; }
+
+    // Chooses the package at `path` exactly as the open-file button does
+    // once its chooser returns.
+    void openPackage(const QString &path);
 
 public slots:
     // Ends the program as closing the window does: work under way is called
@@ -50,10 +55,12 @@ private:
     void clearForm();
     void setViewVisibility(bool formView);
     void routeFileDropsToWindow();
+    void setKeyboardOrder();
 
     void informNothingChosen();
     void probeChosenPackage();
     void showLogoPreview();
+    void addScreenshot(const QUrl &url);
 
     bool packRequestAccepted();
     bool requiredInputsFilled() const;

@@ -4,7 +4,9 @@
 #include <QString>
 
 // The folder bundles and archives are written to, looked up anew each time;
-// no trailing slash. Callers look it up once per operation and pass it down.
+// no trailing slash: <home>/Desktop when it exists, else the desktop folder
+// the XDG user-dirs configuration names when that exists, else <home>/Desktop.
+// Callers look it up once per operation and pass it down.
 QString desktopPath();
 
 #endif

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QImageReader>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +20,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using Texts = QMap<QString, QString>;
 
@@ -135,6 +138,30 @@ struct Scene
     QStringList shots;
 };
 
+// An image under <home>/inputs named .png whatever it holds: a PNG, JPEG
+// data, or a GIF animation of three frames. Empty when it could not be made.
+QString makeImageNamedPng(const TemporaryHome &home, const QString &fileName, const QSize &size,
+                          const QString &encoding)
+{
+    if (encoding == QLatin1String("png"))
+        return makeInputImage(home, fileName, size);
+    const QString path = home.filePath(QStringLiteral("inputs/") + fileName);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QString();
+    if (encoding == QLatin1String("jpeg")) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        return image.save(path, "JPG") ? path : QString();
+    }
+    const QString frame = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    const int status = QProcess::execute(QStringLiteral("convert"),
+                                         {QStringLiteral("-size"), frame, QStringLiteral("xc:red"),
+                                          QStringLiteral("xc:green"), QStringLiteral("xc:blue"),
+                                          QStringLiteral("-loop"), QStringLiteral("0"),
+                                          QStringLiteral("gif:") + path});
+    return status == 0 ? path : QString();
+}
+
 // A tmpfs mounted over a folder for the life of the object.
 class TmpfsMount
 {
@@ -189,6 +216,8 @@ private slots:
     void replacesLinksInEarlierBundle();
     void confinesHostilePackageNames_data();
     void confinesHostilePackageNames();
+    void refusesWhatIsNoPlainFile_data();
+    void refusesWhatIsNoPlainFile();
 
 private:
     void checkBundle(const Scene &scene, const PackingInputs &inputs, const QString &pkg,
@@ -327,6 +356,7 @@ void TestPacking::packsBundle_data()
     QTest::addColumn<QString>("info");
     QTest::addColumn<QString>("pkg"); // typed over the probe's when not "hello"
     QTest::addColumn<QString>("inputFolder");
+    QTest::addColumn<QString>("encoding"); // of every image, each named .png
 
     const QList<QSize> three = {QSize(1920, 1080), QSize(1200, 1200), QSize(600, 1200)};
     const QList<QSize> threeScaled = {QSize(400, 225), QSize(300, 300), QSize(150, 300)};
@@ -334,38 +364,49 @@ void TestPacking::packsBundle_data()
     const QList<QSize> oneScaled = {QSize(400, 160)};
     const QString info = QStringLiteral("A small image viewer.\nOpens PNG files.");
     const QString hello = QStringLiteral("hello");
+    const QString kPng = QStringLiteral("png");
 
     QTest::newRow("wide logo, three screenshots")
         << QSize(512, 256) << QSize(128, 64) << three << threeScaled
         << QStringLiteral("Sample Viewer") << QString() << QString() << info << hello
-        << QStringLiteral("inputs");
+        << QStringLiteral("inputs") << kPng;
     QTest::newRow("tall logo, one screenshot")
         << QSize(100, 400) << QSize(32, 128) << one << oneScaled << QStringLiteral("Viewer")
         << QStringLiteral("Upstream Author") << QStringLiteral("https://example.org/viewer")
-        << QStringLiteral("one line") << hello << QStringLiteral("inputs");
+        << QStringLiteral("one line") << hello << QStringLiteral("inputs") << kPng;
     QTest::newRow("name of a single blank")
         << QSize(256, 256) << QSize(128, 128) << one << oneScaled << QStringLiteral(" ")
-        << QString() << QString() << info << hello << QStringLiteral("inputs");
+        << QString() << QString() << info << hello << QStringLiteral("inputs") << kPng;
     QTest::newRow("only author empty")
         << QSize(256, 256) << QSize(128, 128) << one << oneScaled << QStringLiteral("Viewer")
         << QString() << QStringLiteral("https://example.org") << info << hello
-        << QStringLiteral("inputs");
+        << QStringLiteral("inputs") << kPng;
     QTest::newRow("only website empty")
         << QSize(256, 256) << QSize(128, 128) << one << oneScaled << QStringLiteral("Viewer")
-        << QStringLiteral("Upstream") << QString() << info << hello << QStringLiteral("inputs");
+        << QStringLiteral("Upstream") << QString() << info << hello << QStringLiteral("inputs")
+        << kPng;
     QTest::newRow("package name with blanks")
         << QSize(512, 256) << QSize(128, 64) << one << oneScaled << QStringLiteral("Viewer")
         << QString() << QString() << info << QStringLiteral("sample viewer  2")
-        << QStringLiteral("inputs");
+        << QStringLiteral("inputs") << kPng;
     QTest::newRow("Chinese texts and paths")
         << QSize(512, 256) << QSize(128, 64) << one << oneScaled << QStringLiteral("图片查看器")
         << QStringLiteral("原作者") << QStringLiteral("https://example.org/图片")
         << QStringLiteral("一个小巧的看图工具。\n支持PNG。\n") << QStringLiteral("图片查看器")
-        << QStringLiteral("输入 文件");
+        << QStringLiteral("输入 文件") << kPng;
     QTest::newRow("text needing escapes")
         << QSize(512, 256) << QSize(128, 64) << one << oneScaled
         << QStringLiteral("The \"best\" viewer\\") << QStringLiteral("A\tB") << QStringLiteral(" ")
-        << QStringLiteral("line \"one\"\nline two") << hello << QStringLiteral("inputs");
+        << QStringLiteral("line \"one\"\nline two") << hello << QStringLiteral("inputs") << kPng;
+    // Whatever a file named .png holds, the bundle gets one PNG of it.
+    QTest::newRow("animations named .png")
+        << QSize(512, 256) << QSize(128, 64) << three << threeScaled << QStringLiteral("Viewer")
+        << QString() << QString() << info << hello << QStringLiteral("inputs")
+        << QStringLiteral("gif");
+    QTest::newRow("JPEG data named .png")
+        << QSize(512, 256) << QSize(128, 64) << one << oneScaled << QStringLiteral("Viewer")
+        << QString() << QString() << info << hello << QStringLiteral("inputs")
+        << QStringLiteral("jpeg");
 }
 
 void TestPacking::packsBundle()
@@ -380,16 +421,18 @@ void TestPacking::packsBundle()
     QFETCH(QString, info);
     QFETCH(QString, pkg);
     QFETCH(QString, inputFolder);
+    QFETCH(QString, encoding);
 
     Scene scene;
     QVERIFY(scene.ready());
     PackingInputs inputs = scene.inputs();
-    inputs.logo =
-        makeInputImage(scene.home, inputFolder + QStringLiteral("/标志 logo.png"), logoSize);
+    inputs.logo = makeImageNamedPng(scene.home, inputFolder + QStringLiteral("/标志 logo.png"),
+                                    logoSize, encoding);
     inputs.screenshots.clear();
     for (int i = 0; i < shotSizes.size(); ++i)
-        inputs.screenshots << makeInputImage(
-            scene.home, inputFolder + QStringLiteral("/shot %1.png").arg(i), shotSizes.at(i));
+        inputs.screenshots << makeImageNamedPng(scene.home,
+                                                inputFolder + QStringLiteral("/shot %1.png").arg(i),
+                                                shotSizes.at(i), encoding);
     QVERIFY(!inputs.logo.isEmpty() && !inputs.screenshots.contains(QString()));
     inputs.name = name;
     inputs.author = author;
@@ -420,9 +463,12 @@ void TestPacking::packsBundle()
     checkBundle(scene, inputs, pkg, pressed);
     const QString bundle = scene.bundle(pkg);
     QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), iconSize);
-    for (int i = 0; i < screenSizes.size(); ++i)
-        QCOMPARE(imageSize(bundle + QStringLiteral("/screen_%1.png").arg(i + 1)),
-                 screenSizes.at(i));
+    QCOMPARE(QImageReader(bundle + QStringLiteral("/icon.png")).format(), QByteArray("png"));
+    for (int i = 0; i < screenSizes.size(); ++i) {
+        const QString screen = bundle + QStringLiteral("/screen_%1.png").arg(i + 1);
+        QCOMPARE(imageSize(screen), screenSizes.at(i));
+        QCOMPARE(QImageReader(screen).format(), QByteArray("png"));
+    }
 }
 
 // Everything but the image sizes: which files, and what app.json says.
@@ -880,6 +926,66 @@ void TestPacking::confinesHostilePackageNames()
         without(folderSnapshot(scene.home.path()), QStringLiteral("Desktop/") + pkg);
     QVERIFY2(homeAfter == homeBefore, qPrintable(snapshotDifference(homeBefore, homeAfter)));
     QCOMPARE(entriesOf(QDir::currentPath()), workingFolderBefore);
+}
+
+void TestPacking::refusesWhatIsNoPlainFile_data()
+{
+    QTest::addColumn<QString>("input"); // which input it stands in for
+    QTest::addColumn<bool>("pipe");     // else a folder
+
+    QTest::newRow("package is a pipe") << QStringLiteral("package") << true;
+    QTest::newRow("logo is a pipe") << QStringLiteral("logo") << true;
+    QTest::newRow("screenshot is a pipe") << QStringLiteral("screenshot") << true;
+    QTest::newRow("screenshot is a folder") << QStringLiteral("screenshot") << false;
+}
+
+// A pipe would keep a tool (or the preview) waiting for ever and a device
+// would be read to its end: no tool is ever given one.
+void TestPacking::refusesWhatIsNoPlainFile()
+{
+    QFETCH(QString, input);
+    QFETCH(bool, pipe);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    const QString special = scene.home.filePath(
+        QStringLiteral("inputs/special.") +
+        (input == QLatin1String("package") ? QStringLiteral("deb") : QStringLiteral("png")));
+    QVERIFY(pipe ? ::mkfifo(QFile::encodeName(special).constData(), 0600) == 0
+                 : QDir().mkpath(special));
+    const QString refusal = QStringLiteral("这不是一个普通的文件哦，用不了呢～\n") + special;
+    PackingInputs inputs = scene.inputs();
+    if (input == QLatin1String("package"))
+        inputs.package = special;
+    else if (input == QLatin1String("logo"))
+        inputs.logo = special;
+    else
+        inputs.screenshots.insert(1, special);
+
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, inputs);
+    if (input != QLatin1String("screenshot")) {
+        // Refused when chosen: the package is not probed, the logo not taken.
+        QVERIFY2(problem.contains(QStringLiteral("\"呐！\": ") + refusal), qPrintable(problem));
+        if (input == QLatin1String("package"))
+            QCOMPARE(formWidget<QLineEdit>(window, "pkgname")->text(), QString());
+        const PressOutcome press = pressAnswering(window, "pushButton");
+        QCOMPARE(press.boxes.size(), 1);
+        QVERIFY(showsFormView(window));
+        QCOMPARE(entriesOf(scene.home.desktop()), QStringList());
+        return;
+    }
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QCOMPARE(press.boxes.size(), 1);
+    const ModalRecord &box = press.boxes.first();
+    QCOMPARE(box.title, QStringLiteral("呐！"));
+    QCOMPARE(box.text, refusal);
+    QCOMPARE(box.parent, &window);
+    QVERIFY(showsFormView(window));
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList());
 }
 
 int main(int argc, char *argv[])

@@ -7,15 +7,6 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 
-namespace {
-
-QString formText(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
-} // namespace
-
 void applyFormAccessibility(FormWidgets &form)
 {
     // A buddy gives the input its caption as accessible name. The captions
@@ -31,10 +22,11 @@ void applyFormAccessibility(FormWidgets &form)
     form.label_9->setBuddy(form.info);
 
     // The preview and the output browser have no caption beside them.
-    form.icon->setAccessibleName(formText("Logo图标"));
-    form.textBrowser->setAccessibleName(formText("压缩输出"));
+    form.icon->setAccessibleName(QCoreApplication::translate("MainWindow", "Logo图标"));
+    form.textBrowser->setAccessibleName(QCoreApplication::translate("MainWindow", "压缩输出"));
 
     // The logo button loses its text once a logo is shown; the description
     // still says what pressing it does. Buttons keep their texts as names.
-    form.pushButton_3->setAccessibleDescription(formText("单击此处选择Logo图标"));
+    form.pushButton_3->setAccessibleDescription(
+        QCoreApplication::translate("MainWindow", "单击此处选择Logo图标"));
 }

@@ -89,7 +89,7 @@ void createWidgets(FormWidgets &f, QWidget *c)
     f.filename = place<QLineEdit>(c, "filename", {120, 70, 331, 32}, readOnlyInput);
     f.label = place<QLabel>(c, "label", {20, 20, 81, 31}, caption);
     f.label_2 = place<QLabel>(c, "label_2", {20, 70, 81, 31}, caption);
-    f.label_5 = place<QLabel>(c, "label_5", {20, 220, 81, 31}, caption);
+    f.label_5 = place<QLabel>(c, "label_5", {20, 220, 90, 31}, caption);
     f.author = place<QLineEdit>(c, "author", {120, 220, 431, 31}, input);
     f.lable22 = place<QLabel>(c, "lable22", {-80, 0, 1024, 640}, {kFormBackgroundStyle});
     f.label_9 = place<QLabel>(c, "label_9", {20, 450, 81, 31}, caption);
@@ -108,7 +108,7 @@ void createWidgets(FormWidgets &f, QWidget *c)
     f.contributor = place<QLineEdit>(c, "contributor", {120, 320, 341, 31}, input);
     f.pushButton_4 = place<QPushButton>(c, "pushButton_4", {160, 420, 150, 75}, bigButton);
     f.pushButton_5 = place<QPushButton>(c, "pushButton_5", {160, 130, 150, 75}, bigButton);
-    f.label_6 = place<QLabel>(c, "label_6", {20, 270, 81, 31}, {nullptr, &font11});
+    f.label_6 = place<QLabel>(c, "label_6", {20, 270, 90, 31}, {nullptr, &font11});
     f.website = place<QLineEdit>(c, "website", {120, 270, 361, 31}, input);
     f.pkgname = place<QLineEdit>(c, "pkgname", {120, 120, 431, 32}, input);
     f.label_3 = place<QLabel>(c, "label_3", {20, 120, 51, 31}, {nullptr, &font12});

@@ -168,6 +168,10 @@ answer_file_dialog() {
     wait_until 20 "closing of \"$title\"" no_window_named "$title"
 }
 
+# The program takes no input while its tools work, as a person sees by the
+# busy cursor; the script sees it by the tools it has running.
+tools_idle() { [ -z "$(cat /proc/"$app_pid"/task/*/children 2>/dev/null | tr -d ' ')" ]; }
+
 ds_said() { grep -q -x -- "$1" "$work/dragsource.log"; }
 ds_said_prefix() { grep -q -- "^$1" "$work/dragsource.log"; }
 # The last drop action the target offered for drag $1 is a real one.
@@ -343,6 +347,8 @@ sleep 0.3
 say "open file: choosing the package"
 click_form $((460 + 45)) $((70 + 16))
 answer_file_dialog 选择安装包 "$files/$deb_name"
+sleep 0.3
+wait_until 20 "the end of the package probe" tools_idle
 
 say "logo area: choosing the logo"
 click_form $((670 + 90)) $((20 + 90))

@@ -1,0 +1,12 @@
+// The yardstick for start-up: a default QMainWindow, built and started the
+// way Plinvex is, with nothing in it.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.show();
+    return app.exec();
+}
