@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window as a user first sees it into a PNG, for the README.
 // Runs without a display: the offscreen platform is chosen unless one is set.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for a file manager in the end-to-end test: a small window that
 // starts a real file drag of the next file named on its command line each time
 // the left button goes down on it, the way a person drags a file icon.

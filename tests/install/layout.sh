@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build tree into a fresh prefix and checks what landed there and
 # that the desktop entry, the metainfo and the icons name one another.
 # Usage: layout.sh CMAKE BUILD_DIR ROOT APP_ID VERSION "ICON_SIZES"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads back the Debian package script/package made: its control fields, its
 # file list, and an install into a throw-away root whose files must be exactly
 # what `cmake --install` puts in place plus the package's documentation.
