@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/uilanguage.h"
@@ -37,9 +40,12 @@ int main(int argc, char *argv[])
         answerHelpAndVersion(argc, argv);
 
     skipUnusedOpenGl();
-    // Qt 5 scales a fixed-size form on dense screens only when asked before start-up.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 scales a fixed-size form on dense screens only when asked before
+    // start-up; Qt 6 always does and deprecates both attributes.
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     // Lets docks and Wayland compositors match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.plinvex.Plinvex"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window as a user first sees it into a PNG, for the README.
 // Runs without a display: the offscreen platform is chosen unless one is set.
 
@@ -27,7 +30,12 @@ int main(int argc, char *argv[])
 
     // Without a Chinese font every caption renders as empty boxes; such a
     // picture must not end up in the README.
-    if (QFontDatabase().families(QFontDatabase::SimplifiedChinese).isEmpty()) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+#else
+    const QStringList chinese = QFontDatabase().families(QFontDatabase::SimplifiedChinese);
+#endif
+    if (chinese.isEmpty()) {
         err << "No font with Chinese glyphs is installed (for example fonts-wqy-microhei).\n";
         return kNoChineseFont;
     }

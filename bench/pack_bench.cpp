@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Driver of bench/pack-bench. Two jobs:
 //
 //   plinvex_pack_bench prepare <folder>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts programs on an X display and times each from exec until its first
 // top-level window is mapped, read from the display's own map notifications;
 // then, once the program has idled, its resident memory.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What `cmake --install` (and so the Debian package) puts in place: the program,
 # its desktop entry and AppStream metainfo, the hicolor icons and the man page.
 # The desktop file name, the metainfo id and the icon name are one and the same

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The README's picture of the window, drawn by the program's own form code:
 #   cmake --build <build dir> --target plinvex-screenshot
 # rewrites doc/screenshot.png. The renderer is built with everything else so it

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The English translation: lrelease turns resources/translations/plinvex_en.ts
 # into a .qm at build time, and the .qm is compiled into the app library under
 # :/translations. The source texts are Chinese, so Chinese needs no file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the window the way main() does, under whatever locale the
 // environment names, and prints what it speaks: one "key=text" line each for
 // the window's own texts and Qt's.

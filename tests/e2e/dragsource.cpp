@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for a file manager in the end-to-end test: a small window that
 // starts a real file drag of the next file named on its command line each time
 // the left button goes down on it, the way a person drags a file icon.
@@ -39,7 +42,11 @@ public:
     }
 
 protected:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QVariant retrieveData(const QString &mimeType, QMetaType type) const override
+#else
     QVariant retrieveData(const QString &mimeType, QVariant::Type type) const override
+#endif
     {
         say(QStringLiteral("drag %1 delivered %2").arg(number).arg(mimeType));
         return QMimeData::retrieveData(mimeType, type);

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One whole submission with the real program on a virtual X server, driven
 # with xdotool the way a person does it: choose the package and the logo in
 # the file choosers, drag two screenshots in from another program, type the

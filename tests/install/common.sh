@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Helpers shared by the install, package and screenshot checks (sourced, POSIX sh).
 
 fail() {

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build tree into a fresh prefix and checks what landed there and
 # that the desktop entry, the metainfo and the icons name one another.
 # Usage: layout.sh CMAKE BUILD_DIR ROOT APP_ID VERSION "ICON_SIZES"
@@ -51,5 +54,11 @@ if command -v man >/dev/null 2>&1; then
     [ -z "$warnings" ] || fail "man page warnings: $warnings"
 else
     echo "note: man is not installed, the page was not rendered"
+fi
+if command -v mandoc >/dev/null 2>&1; then
+    # mandoc is stricter about the header than groff, the date above all.
+    lint=$(gzip -dc "$man" | mandoc -Tlint -W warning 2>&1) || fail "mandoc -Tlint: $lint"
+else
+    echo "note: mandoc is not installed, the page was not linted"
 fi
 echo "installed tree in $root is complete"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the main window the way the README picture is made and checks the
 # result is a whole window-sized PNG.
 # Usage: screenshot.sh RENDERER OUTPUT.png

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Plinvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one metadata validator on an installed file; skipped when the
 # validator is not installed.
 # Usage: validate.sh desktop|appstream FILE

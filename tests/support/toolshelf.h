@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef PLINVEX_TOOLSHELF_H
 #define PLINVEX_TOOLSHELF_H
 
