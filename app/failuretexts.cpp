@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-// The window shows these texts, so they are translated in its context.
+// The window shows these texts, so each is translated in its context,
+// "MainWindow", spelled out where lupdate can read it.
+
 namespace {
 
 // A tool found on the search path is started by its full path and names

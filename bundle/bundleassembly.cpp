@@ -68,6 +68,7 @@ public:
         , control(control)
         , bundleDir(bundleDirPath(request.desktopDir, request.submission.pkgName))
         , packageName(QFileInfo(request.submission.debPath).fileName())
+        , ownFiles(packagersOwnFiles())
     {
         images << BundleImage{r.iconPath, kIconName, kIconBox};
         const QStringList shots =
@@ -141,7 +142,7 @@ private:
             scale.workingDirectory = staging;
             chains << QList<ToolCommand>{copy(image.source, image.name), scale};
         }
-        for (const QFileInfo &entry : packagersOwnFiles()) {
+        for (const QFileInfo &entry : ownFiles) {
             ToolCommand carry =
                 command(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"),
                                                entry.filePath(), staging + QLatin1Char('/')});
@@ -176,7 +177,7 @@ private:
                 return failure(BundleOutcome::ImageInvalid, image.source);
             expected << image.name;
         }
-        for (const QFileInfo &entry : packagersOwnFiles())
+        for (const QFileInfo &entry : ownFiles)
             expected << entry.fileName();
         // A tool that split an image into several files leaves them here.
         const QStringList made = QDir(staging).entryList(QDir::AllEntries | QDir::Hidden |
@@ -238,6 +239,8 @@ private:
     const RunControl &control;
     const QString bundleDir;
     const QString packageName;
+    // Listed once, so what is copied and what is expected are the same files.
+    const QFileInfoList ownFiles;
     QList<BundleImage> images;
     QString staging;
 };
