@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PLINVEX_VALUECHOICE_H
+#define PLINVEX_VALUECHOICE_H
+
+#include "package/packagemetadata.h"
+
+#include <QString>
+#include <QStringList>
+
+struct PackageIdentity;
+
+// A submission's values, each with where it came from.
+struct SubmissionValues
+{
+    SourcedText pkgName;
+    SourcedText version;
+    SourcedText name;
+    SourcedText author;
+    SourcedText homepage;
+    SourcedText contributor;
+    SourcedText description;
+    SourcedText logo; // a file path
+    QStringList screenshots;
+    ValueSource screenshotsSource = ValueSource::None;
+};
+
+// What an earlier bundle of the package on the desktop holds: its app.json
+// values (an optional field holding the single blank of an empty one counts
+// as not given), its icon.png and its screen_<n>.png in number order.
+struct EarlierBundle
+{
+    bool found = false; // app.json exists and parses
+    QString name;
+    QString author;
+    QString homepage;
+    QString contributor;
+    QString description;
+    QString logo;
+    QStringList screenshots;
+};
+
+EarlierBundle readEarlierBundle(const QString &bundleDir);
+
+// Every value from the first that has one: given, the earlier bundle, the
+// package's metadata (with `cachedLogo` as its logo), the probe. The
+// contributor never comes from the package.
+SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle &earlier,
+                              const PackageMetadata &metadata, const PackageIdentity &probe,
+                              const QString &cachedLogo);
+
+#endif
