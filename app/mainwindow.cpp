@@ -6,6 +6,7 @@
 #include "app/deferredpolish.h"
 #include "app/failuretexts.h"
 #include "app/form/formbuilder.h"
+#include "app/screenshotlist.h"
 #include "app/screenshotpaste.h"
 #include "app/workguard.h"
 #include "bundle/bundleassembly.h"
@@ -28,7 +29,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextEdit>
 
 // The resources live in the library; a static library needs them pulled in by name.
@@ -74,6 +77,7 @@ MainWindow::MainWindow(QWidget *parent)
     setFixedSize(geometry().width(), geometry().height());
     setAcceptDrops(true);
     form->icon->setScaledContents(true);
+    screenshots = new ScreenshotList(form->image);
     routeFileDropsToWindow();
     setKeyboardOrder();
     // Pasted files are screenshots just like dropped ones.
@@ -152,11 +156,16 @@ void MainWindow::clearForm()
     for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version, form->author,
                             form->website, form->contributor})
         edit->clear();
-    form->image->clear();
+    screenshots->clear();
     form->info->clear();
     form->icon->clear();
     form->textBrowser->clear();
+    pendingListing.clear();
     form->pushButton_3->setText(tr("单击此处选择Logo图标"));
+    // The invitation to choose a logo means it: the last submission's logo
+    // must not slip into the next one unseen.
+    iconPath.clear();
+    lastIconPath.clear();
 }
 
 // A file dropped on a text field counts as a drop on the window, so a
@@ -200,6 +209,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::on_pushButton_clicked()
 {
+    if (working)
+        return;
     if (!packRequestAccepted())
         return;
     fillOptionalFields();
@@ -214,6 +225,8 @@ void MainWindow::on_pushButton_2_clicked()
 
 void MainWindow::on_pushButton_3_clicked()
 {
+    if (working)
+        return;
     iconPath = QFileDialog::getOpenFileName(this, tr("选择图标"), QDir::homePath(),
                                             tr("Image Files(*.png)"));
     if (!iconPath.isEmpty() && isNotRegularFile(iconPath)) {
@@ -233,12 +246,16 @@ void MainWindow::on_pushButton_3_clicked()
 
 void MainWindow::on_pushButton_4_clicked()
 {
+    if (working)
+        return;
     clearForm();
     showFormView();
 }
 
 void MainWindow::on_pushButton_5_clicked()
 {
+    if (working)
+        return;
     form->textBrowser->show();
     form->pushButton_5->hide();
     compressBundle();
@@ -246,6 +263,8 @@ void MainWindow::on_pushButton_5_clicked()
 
 void MainWindow::on_pushButton_6_clicked()
 {
+    if (working)
+        return;
     submission.debPath = QFileDialog::getOpenFileName(this, tr("选择安装包"), QDir::homePath(),
                                                       tr("Deb Files(*.deb)"));
     if (submission.debPath.isEmpty()) {
@@ -257,6 +276,8 @@ void MainWindow::on_pushButton_6_clicked()
 
 void MainWindow::openPackage(const QString &path)
 {
+    if (working)
+        return;
     submission.debPath = path;
     form->filename->setText(submission.debPath);
     probeChosenPackage();
@@ -314,13 +335,15 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::addScreenshot(const QUrl &url)
 {
+    if (working)
+        return;
     droppedFile = QFileInfo(url.toLocalFile());
     if (droppedFile.suffix() != QLatin1String("png")) {
         QMessageBox::critical(this, tr("呐！"), tr("内个...只支持png文件呢～"), QMessageBox::Ok,
                               QMessageBox::NoButton);
         return;
     }
-    form->image->append(droppedFile.filePath());
+    screenshots->append(droppedFile.filePath());
 }
 
 // ---------------------------------------------------------------- packing
@@ -357,8 +380,7 @@ bool MainWindow::requiredInputsFilled() const
 {
     return !form->name->text().isEmpty() && !form->pkgname->text().isEmpty() &&
            !form->version->text().isEmpty() && !form->contributor->text().isEmpty() &&
-           !iconPath.isEmpty() && !form->image->toPlainText().isEmpty() &&
-           !form->info->toPlainText().isEmpty();
+           !iconPath.isEmpty() && !screenshots->isEmpty() && !form->info->toPlainText().isEmpty();
 }
 
 // The store wants every key filled; a blank marks an optional field left out.
@@ -381,7 +403,7 @@ void MainWindow::takeSnapshot()
     submission.contributor = form->contributor->text();
     submission.updateTime =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    submission.screenshotList = form->image->toPlainText();
+    submission.screenshotList = screenshots->paths();
     submission.moreText = form->info->toPlainText().remove(QLatin1Char('\n'));
     submission.sizeText = formatSize(QFileInfo(submission.debPath).size());
 }
@@ -426,15 +448,44 @@ void MainWindow::compressBundle()
                                         }},
                                        toolTimeout);
     }
+    flushProcessOutput();
     if (closeIfCalledOff() || outcome.status == ArchiveOutcome::Written)
         return;
     showErrorBox(compressionFailureText(outcome));
     offerCompressionAgain();
 }
 
+// tar's listing arrives in chunks that may end inside a line or a character;
+// only whole lines are shown, as plain text, so a file name in the bundle
+// can neither split a character nor be read as markup.
 void MainWindow::appendProcessOutput(const QByteArray &output)
 {
-    form->textBrowser->append(textUpToNul(output));
+    pendingListing += output;
+    const int end = pendingListing.lastIndexOf('\n');
+    if (end < 0)
+        return;
+    showListingLines(pendingListing.left(end));
+    pendingListing.remove(0, end + 1);
+}
+
+void MainWindow::flushProcessOutput()
+{
+    if (!pendingListing.isEmpty())
+        showListingLines(pendingListing);
+    pendingListing.clear();
+}
+
+void MainWindow::showListingLines(const QByteArray &lines)
+{
+    QTextCursor cursor(form->textBrowser->document());
+    cursor.movePosition(QTextCursor::End);
+    for (const QByteArray &line : lines.split('\n')) {
+        if (!form->textBrowser->document()->isEmpty())
+            cursor.insertBlock();
+        cursor.insertText(textUpToNul(line));
+    }
+    form->textBrowser->verticalScrollBar()->setValue(
+        form->textBrowser->verticalScrollBar()->maximum());
 }
 
 // The listing stays in view; the button comes back above it for another try.

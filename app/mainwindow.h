@@ -13,6 +13,7 @@
 struct BundleOutcome;
 
 class Cancellation;
+class ScreenshotList;
 struct FormWidgets;
 class QUrl;
 
@@ -74,6 +75,8 @@ private:
 
     void compressBundle();
     void appendProcessOutput(const QByteArray &output);
+    void flushProcessOutput();
+    void showListingLines(const QByteArray &lines);
     void offerCompressionAgain();
 
     bool closeIfCalledOff();
@@ -85,6 +88,8 @@ private:
     QString iconPath;
     QString lastIconPath;
     QFileInfo droppedFile;
+    ScreenshotList *screenshots;
+    QByteArray pendingListing; // the listing's last line until its line feed
     Cancellation *cancellation;
     bool working = false;
     int toolTimeout;

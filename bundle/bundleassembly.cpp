@@ -71,8 +71,7 @@ public:
         , ownFiles(packagersOwnFiles())
     {
         images << BundleImage{r.iconPath, kIconName, kIconBox};
-        const QStringList shots =
-            r.submission.screenshotList.split(QLatin1Char('\n'), Qt::KeepEmptyParts);
+        const QStringList &shots = r.submission.screenshotList;
         for (int i = 0; i < shots.size(); ++i)
             images << BundleImage{shots.at(i), screenshotName(i + 1), kScreenshotBox};
     }

@@ -5,6 +5,7 @@
 #define PLINVEX_SUBMISSION_H
 
 #include <QString>
+#include <QStringList>
 
 // The form's values as they were when the pack button was pressed.
 struct Submission
@@ -19,7 +20,7 @@ struct Submission
     QString updateTime;
     QString sizeText;
     QString moreText;
-    QString screenshotList;
+    QStringList screenshotList; // paths, in the order they were given
 };
 
 #endif

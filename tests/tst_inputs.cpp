@@ -4,13 +4,16 @@
 #include "app/mainwindow.h"
 #include "support/dragdrop.h"
 #include "support/modalanswerer.h"
+#include "support/packingform.h"
 #include "support/testfiles.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -92,6 +95,9 @@ private slots:
     void drops_data();
     void drops();
     void listHoldsOnePathPerLine();
+    void screenshotNamesReachTheBundleAsTheyAre_data();
+    void screenshotNamesReachTheBundleAsTheyAre();
+    void screenshotsCanBeTakenOut();
     void fileDroppedOnAFieldAddsAScreenshot_data();
     void fileDroppedOnAFieldAddsAScreenshot();
     void textDraggedOntoAFieldStillEditsIt();
@@ -631,6 +637,87 @@ void TestInputs::listHoldsOnePathPerLine()
         QCOMPARE(screenshotList()->toPlainText(), expected.join(QLatin1Char('\n')));
     }
     QCOMPARE(screenshotList()->document()->blockCount(), paths.size());
+    QCOMPARE(answerer->records().size(), 0);
+}
+
+void TestInputs::screenshotNamesReachTheBundleAsTheyAre_data()
+{
+    QTest::addColumn<QString>("fileName");
+    // The second path a rich-text reading of the name would make is a real
+    // file, so that taking it would show in the bundle.
+    QTest::newRow("markup line break") << QStringLiteral("x<br>decoy.png");
+    QTest::newRow("entity for a slash") << QStringLiteral("a&#47;b.png");
+    QTest::newRow("escaped markup") << QStringLiteral("&lt;b&gt;.png");
+    QTest::newRow("bold markup") << QStringLiteral("<b>bold</b>.png");
+    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b.png");
+    QTest::newRow("line separator") << QStringLiteral("x\u2028decoy.png");
+    QTest::newRow("line feed") << QStringLiteral("x\ndecoy.png");
+}
+
+// What a packager drops is the file that goes into the bundle, whatever its
+// name looks like to a text widget.
+void TestInputs::screenshotNamesReachTheBundleAsTheyAre()
+{
+    QFETCH(QString, fileName);
+    const QString shot = home->filePath(QStringLiteral("inputs/") + fileName);
+    QVERIFY(makePng(shot, 800, 600));
+    QVERIFY(makePng(home->filePath(QStringLiteral("inputs/decoy.png")), 40, 40));
+    const QString package = makeInputPackage(*home, QStringLiteral("hello.deb"),
+                                             QStringLiteral("hello"), QStringLiteral("1.0"));
+    const QString logo = makeInputImage(*home, QStringLiteral("logo.png"), QSize(256, 256));
+    const QString problem = fillPackingForm(*window, completeInputs(package, logo, {shot}));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(screenshotList()->document()->blockCount(), 1);
+
+    const PressOutcome press = pressAnswering(*window, "pushButton");
+    QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(), qPrintable(press.problem));
+    const QString bundle = home->desktop() + QStringLiteral("/hello/");
+    QCOMPARE(QImage(bundle + QStringLiteral("screen_1.png")).size(), QSize(400, 300));
+    QVERIFY(!QFileInfo::exists(bundle + QStringLiteral("screen_2.png")));
+}
+
+void TestInputs::screenshotsCanBeTakenOut()
+{
+    const QStringList shots = {home->filePath(QStringLiteral("one.png")),
+                               home->filePath(QStringLiteral("two.png")),
+                               home->filePath(QStringLiteral("three.png"))};
+    for (const QString &shot : shots) {
+        std::unique_ptr<QMimeData> data(fileDragData({shot}));
+        QVERIFY(dragAndDrop(window.get(), data.get()).dropped);
+    }
+    QTextEdit *list = screenshotList();
+    const auto lineCentre = [list](int line) {
+        return list->cursorRect(QTextCursor(list->document()->findBlockByNumber(line))).center();
+    };
+
+    // A click puts the cursor on a line; Delete takes that screenshot out.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, lineCentre(1));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->toPlainText(), shots.at(0) + QLatin1Char('\n') + shots.at(2));
+
+    // The context menu of a line offers to take out that one.
+    QString offered;
+    QTimer::singleShot(0, list, [&offered] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || menu->actions().size() != 1)
+            return;
+        offered = menu->actions().first()->text();
+        menu->actions().first()->trigger();
+        menu->close();
+    });
+    const QPoint second = lineCentre(1);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, second,
+                            list->viewport()->mapToGlobal(second));
+    QApplication::sendEvent(list->viewport(), &event);
+    QCOMPARE(offered, QStringLiteral("移除这张截图"));
+    QCOMPARE(list->toPlainText(), shots.at(0));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, lineCentre(0));
+    QTest::keyClick(list, Qt::Key_Backspace);
+    QVERIFY(list->toPlainText().isEmpty());
+    // Otherwise the list stays read-only.
+    QTest::keyClicks(list, QStringLiteral("typed"));
+    QVERIFY(list->toPlainText().isEmpty());
     QCOMPARE(answerer->records().size(), 0);
 }
 
