@@ -3,6 +3,7 @@
 
 #include "support/testfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,13 +72,63 @@ bool makeDebianPackage(const QString &debPath, const QString &name, const QStrin
            build.exitCode() == 0;
 }
 
-bool makePng(const QString &path, int width, int height)
+QString makeDeb(const QString &dir, const QString &pkg, const QString &version,
+                const QMap<QString, QByteArray> &files, const QString &compression,
+                const QMap<QString, QString> &links)
+{
+    QTemporaryDir tree;
+    const QString control = QStringLiteral("Package: %1\nVersion: %2\nArchitecture: all\n"
+                                           "Maintainer: Test <test@example.org>\n"
+                                           "Description: test package\n")
+                                .arg(pkg, version);
+    if (!writeTextFile(tree.filePath(QStringLiteral("DEBIAN/control")), control.toUtf8()))
+        return {};
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        if (!writeTextFile(tree.filePath(it.key()), it.value()))
+            return {};
+    }
+    for (auto it = links.constBegin(); it != links.constEnd(); ++it) {
+        const QString link = tree.filePath(it.key());
+        QDir().mkpath(QFileInfo(link).absolutePath());
+        if (!QFile::link(it.value(), link))
+            return {};
+    }
+    const QString debPath = QStringLiteral("%1/%2_%3_all.deb").arg(dir, pkg, version);
+    QDir().mkpath(dir);
+    QProcess build;
+    build.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    build.start(QStringLiteral("dpkg-deb"),
+                {QStringLiteral("-Z") + compression, QStringLiteral("--root-owner-group"),
+                 QStringLiteral("--build"), tree.path(), debPath});
+    const bool built = build.waitForFinished(-1) && build.exitStatus() == QProcess::NormalExit &&
+                       build.exitCode() == 0;
+    return built ? debPath : QString();
+}
+
+namespace {
+
+QImage sampleImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(200, 80, 60));
     QPainter painter(&image);
     painter.fillRect(0, 0, width / 2, height / 2, QColor(40, 120, 200));
     painter.end();
+    return image;
+}
+
+} // namespace
+
+QByteArray pngBytes(int width, int height)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    return sampleImage(width, height).save(&buffer, "PNG") ? png : QByteArray();
+}
+
+bool makePng(const QString &path, int width, int height)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return image.save(path, "PNG");
+    return sampleImage(width, height).save(path, "PNG");
 }

@@ -4,6 +4,8 @@
 #ifndef PLINVEX_TESTFILES_H
 #define PLINVEX_TESTFILES_H
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -30,6 +32,19 @@ private:
 // incompressible data make the package about that large.
 bool makeDebianPackage(const QString &debPath, const QString &name, const QString &version,
                        qint64 payloadBytes = 0);
+
+// Builds <dir>/<pkg>_<version>_all.deb with dpkg-deb --build (-Z`compression`)
+// from `files` (path inside the package -> contents; a "DEBIAN/control" of
+// its own replaces the plain one made from pkg and version) and `links` (path
+// inside the package -> symbolic link target, kept as written). The package's
+// path, or empty when it could not be built.
+QString makeDeb(const QString &dir, const QString &pkg, const QString &version,
+                const QMap<QString, QByteArray> &files,
+                const QString &compression = QStringLiteral("xz"),
+                const QMap<QString, QString> &links = {});
+
+// A real PNG of the given size, as bytes.
+QByteArray pngBytes(int width, int height);
 
 // Writes a real PNG of the given size.
 bool makePng(const QString &path, int width, int height);

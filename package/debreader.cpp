@@ -1,0 +1,376 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "package/debreader.h"
+
+#include <QFile>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+
+constexpr size_t kBlockSize = 64 * 1024;
+
+struct ArchiveFree
+{
+    void operator()(archive *a) const { archive_read_free(a); }
+};
+using ArchivePtr = std::unique_ptr<archive, ArchiveFree>;
+
+bool isCancelled(const std::atomic<bool> *cancelled)
+{
+    return cancelled && cancelled->load(std::memory_order_relaxed);
+}
+
+QString entryPath(archive_entry *entry)
+{
+    if (const char *utf8 = archive_entry_pathname_utf8(entry))
+        return QString::fromUtf8(utf8);
+    const char *raw = archive_entry_pathname(entry);
+    return raw ? QString::fromUtf8(raw) : QString();
+}
+
+QString entryLinkTarget(archive_entry *entry)
+{
+    if (const char *utf8 = archive_entry_symlink_utf8(entry))
+        return QString::fromUtf8(utf8);
+    const char *raw = archive_entry_symlink(entry);
+    return raw ? QString::fromUtf8(raw) : QString();
+}
+
+// The outer ar member being read, handed to the inner tar reader block by
+// block: the inner archive pulls from the outer one and neither holds more
+// than a block of the member.
+struct MemberStream
+{
+    archive *outer = nullptr;
+};
+
+la_ssize_t readMemberBlock(archive *, void *clientData, const void **buffer)
+{
+    auto *stream = static_cast<MemberStream *>(clientData);
+    const void *block = nullptr;
+    size_t size = 0;
+    la_int64_t offset = 0;
+    const int status = archive_read_data_block(stream->outer, &block, &size, &offset);
+    if (status == ARCHIVE_EOF)
+        return 0;
+    if (status != ARCHIVE_OK)
+        return -1;
+    *buffer = block;
+    return la_ssize_t(size);
+}
+
+enum class Filter { None, Gzip, Xz, Zstd, Bzip2 };
+
+// The compressions deb(5) allows for each member, by its exact name.
+bool controlMemberFilter(const QString &name, Filter *filter)
+{
+    static const QHash<QString, Filter> names = {
+        {QStringLiteral("control.tar"), Filter::None},
+        {QStringLiteral("control.tar.gz"), Filter::Gzip},
+        {QStringLiteral("control.tar.xz"), Filter::Xz},
+        {QStringLiteral("control.tar.zst"), Filter::Zstd},
+    };
+    const auto it = names.constFind(name);
+    if (it == names.constEnd())
+        return false;
+    *filter = *it;
+    return true;
+}
+
+bool dataMemberFilter(const QString &name, Filter *filter)
+{
+    static const QHash<QString, Filter> names = {
+        {QStringLiteral("data.tar"), Filter::None},
+        {QStringLiteral("data.tar.gz"), Filter::Gzip},
+        {QStringLiteral("data.tar.xz"), Filter::Xz},
+        {QStringLiteral("data.tar.zst"), Filter::Zstd},
+        {QStringLiteral("data.tar.bz2"), Filter::Bzip2},
+    };
+    const auto it = names.constFind(name);
+    if (it == names.constEnd())
+        return false;
+    *filter = *it;
+    return true;
+}
+
+// Only the one decompression the member's name stands for: a member whose
+// contents do not match its name is not read.
+ArchivePtr openInnerTar(MemberStream *stream, Filter filter)
+{
+    ArchivePtr inner(archive_read_new());
+    if (!inner)
+        return {};
+    archive_read_support_format_tar(inner.get());
+    switch (filter) {
+    case Filter::None:
+        break;
+    case Filter::Gzip:
+        archive_read_support_filter_gzip(inner.get());
+        break;
+    case Filter::Xz:
+        archive_read_support_filter_xz(inner.get());
+        break;
+    case Filter::Zstd:
+        archive_read_support_filter_zstd(inner.get());
+        break;
+    case Filter::Bzip2:
+        archive_read_support_filter_bzip2(inner.get());
+        break;
+    }
+    if (archive_read_open(inner.get(), stream, nullptr, readMemberBlock, nullptr) != ARCHIVE_OK)
+        return {};
+    if (filter != Filter::None && archive_filter_count(inner.get()) < 2)
+        return {};
+    return inner;
+}
+
+// Reads the current entry's data: up to `cap` bytes kept in `kept` (when
+// given), the rest read and dropped. False when the archive is cut short,
+// corrupt, past its inflation bound or called off.
+bool consumeEntry(archive *inner, qint64 inflateLimit, QByteArray *kept, qint64 cap, bool *overCap,
+                  const std::atomic<bool> *cancelled)
+{
+    for (;;) {
+        if (isCancelled(cancelled) || archive_filter_bytes(inner, 0) > inflateLimit)
+            return false;
+        const void *block = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        const int status = archive_read_data_block(inner, &block, &size, &offset);
+        if (status == ARCHIVE_EOF)
+            return true;
+        if (status != ARCHIVE_OK)
+            return false;
+        if (!kept || *overCap)
+            continue;
+        if (kept->size() + qint64(size) > cap) {
+            *overCap = true;
+            kept->clear();
+            continue;
+        }
+        kept->append(static_cast<const char *>(block), int(size));
+    }
+}
+
+qint64 inflateLimitFor(qint64 memberSize)
+{
+    return qMax(kInflateFloor, memberSize * kInflateRatio);
+}
+
+bool readControl(MemberStream *stream, Filter filter, qint64 memberSize, DebScan *scan,
+                 const std::atomic<bool> *cancelled)
+{
+    ArchivePtr inner = openInnerTar(stream, filter);
+    if (!inner)
+        return false;
+    const qint64 limit = inflateLimitFor(memberSize);
+    archive_entry *entry = nullptr;
+    while (archive_read_next_header(inner.get(), &entry) == ARCHIVE_OK) {
+        const bool isControl = archive_entry_filetype(entry) == AE_IFREG &&
+                               !archive_entry_hardlink(entry) &&
+                               normalisedPackagePath(entryPath(entry)) == QLatin1String("control");
+        QByteArray contents;
+        bool overCap = false;
+        if (!consumeEntry(inner.get(), limit, isControl ? &contents : nullptr, kTextCap, &overCap,
+                          cancelled))
+            return false;
+        if (isControl) {
+            if (overCap)
+                return false;
+            scan->control = contents;
+            return true;
+        }
+    }
+    return false;
+}
+
+// True when the data tar was read to its proper end.
+bool readData(MemberStream *stream, Filter filter, qint64 memberSize, const HoldRequest &hold,
+              DebScan *scan, const std::atomic<bool> *cancelled)
+{
+    ArchivePtr inner = openInnerTar(stream, filter);
+    if (!inner)
+        return false;
+    const qint64 limit = inflateLimitFor(memberSize);
+    qint64 held = 0;
+    qint64 linkNames = 0;
+    archive_entry *entry = nullptr;
+    for (;;) {
+        const int status = archive_read_next_header(inner.get(), &entry);
+        if (status == ARCHIVE_EOF)
+            return true;
+        if (status != ARCHIVE_OK)
+            return false;
+        const QString path = normalisedPackagePath(entryPath(entry));
+        const auto type = archive_entry_filetype(entry);
+        // Hard links, devices, pipes and sockets are no file of their own here.
+        const bool regular = type == AE_IFREG && !archive_entry_hardlink(entry);
+        if (!path.isEmpty() && type == AE_IFLNK) {
+            const QString target = entryLinkTarget(entry);
+            linkNames += 2 * (path.size() + target.size()) + 64;
+            if (linkNames <= kLinkNamesCap) {
+                scan->links.insert(path, target);
+                if (hold(path) > 0)
+                    scan->names.append(path);
+            }
+        }
+        const qint64 cap = regular && !path.isEmpty() ? hold(path) : 0;
+        if (cap > 0) {
+            scan->names.append(path);
+            scan->links.remove(path);
+        }
+        const qint64 size = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1;
+        const bool tooLarge = cap > 0 && size > cap;
+        const bool fits = cap > 0 && !tooLarge && (size < 0 || held + size <= kHeldCap);
+        QByteArray contents;
+        bool overCap = false;
+        if (!consumeEntry(inner.get(), limit, fits ? &contents : nullptr, cap, &overCap, cancelled))
+            return false;
+        if (cap <= 0)
+            continue;
+        scan->held.remove(path);
+        scan->tooLarge.remove(path);
+        scan->notHeld.remove(path);
+        if (tooLarge || overCap) {
+            scan->tooLarge.insert(path);
+        } else if (!fits || held + contents.size() > kHeldCap) {
+            scan->notHeld.insert(path);
+        } else {
+            held += contents.size();
+            scan->held.insert(path, contents);
+        }
+    }
+}
+
+// Opens without waiting on a pipe and refuses anything but a regular file.
+int openRegularFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+QString memberName(archive_entry *entry)
+{
+    QString name = entryPath(entry);
+    // GNU ar ends member names with a slash.
+    if (name.endsWith(QLatin1Char('/')))
+        name.chop(1);
+    return name;
+}
+
+} // namespace
+
+QString normalisedPackagePath(const QString &path)
+{
+    QStringList parts;
+    for (const QString &part : path.split(QLatin1Char('/'))) {
+        if (part.isEmpty() || part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (parts.isEmpty())
+                return {};
+            parts.removeLast();
+            continue;
+        }
+        parts.append(part);
+    }
+    return parts.join(QLatin1Char('/'));
+}
+
+QString resolvePackagePath(const QHash<QString, QString> &links, const QString &path)
+{
+    QStringList pending = path.split(QLatin1Char('/'));
+    QStringList done;
+    int hops = 0;
+    while (!pending.isEmpty()) {
+        const QString part = pending.takeFirst();
+        if (part.isEmpty() || part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (done.isEmpty())
+                return {};
+            done.removeLast();
+            continue;
+        }
+        done.append(part);
+        const auto link = links.constFind(done.join(QLatin1Char('/')));
+        if (link == links.constEnd())
+            continue;
+        if (++hops > kLinkHops)
+            return {};
+        done.removeLast();
+        // An absolute target means the package's own root, never the system's.
+        if (link->startsWith(QLatin1Char('/')))
+            done.clear();
+        pending = link->split(QLatin1Char('/')) + pending;
+    }
+    return done.join(QLatin1Char('/'));
+}
+
+DebScan scanDeb(const QString &debPath, const HoldRequest &hold, const std::atomic<bool> *cancelled)
+{
+    DebScan scan;
+    const int fd = openRegularFile(debPath);
+    if (fd < 0)
+        return scan;
+    ArchivePtr outer(archive_read_new());
+    if (!outer) {
+        ::close(fd);
+        return scan;
+    }
+    archive_read_support_format_ar(outer.get());
+    // The archive owns nothing of the descriptor; it is closed here.
+    const int opened = archive_read_open_fd(outer.get(), fd, kBlockSize);
+    if (opened != ARCHIVE_OK) {
+        ::close(fd);
+        return scan;
+    }
+    enum { Start, AfterBinary, AfterControl } state = Start;
+    archive_entry *entry = nullptr;
+    while (!isCancelled(cancelled) && archive_read_next_header(outer.get(), &entry) == ARCHIVE_OK) {
+        const QString name = memberName(entry);
+        const qint64 size = archive_entry_size(entry);
+        MemberStream stream{outer.get()};
+        Filter filter = Filter::None;
+        if (state == Start) {
+            if (name != QLatin1String("debian-binary"))
+                break;
+            char version[16] = {};
+            const la_ssize_t got = archive_read_data(outer.get(), version, sizeof version - 1);
+            if (got < 2 || version[0] != '2' || version[1] != '.')
+                break;
+            state = AfterBinary;
+        } else if (name.startsWith(QLatin1Char('_'))) {
+            continue; // deb(5) leaves such members to others
+        } else if (state == AfterBinary) {
+            if (!controlMemberFilter(name, &filter) ||
+                !readControl(&stream, filter, size, &scan, cancelled))
+                break;
+            state = AfterControl;
+        } else {
+            scan.isDeb = dataMemberFilter(name, &filter) &&
+                         readData(&stream, filter, size, hold, &scan, cancelled);
+            break;
+        }
+    }
+    outer.reset();
+    ::close(fd);
+    return scan;
+}

@@ -1,0 +1,704 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "package/packagemetadata.h"
+
+#include "package/debreader.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+namespace {
+
+// A logo larger than this is no icon; its header is checked before any
+// pixel is decoded, so a tiny file cannot ask for gigabytes of image.
+constexpr int kMaxIconSide = 4096;
+constexpr int kSvgSide = 256;
+
+const QString kApplications = QStringLiteral("usr/share/applications/");
+const QString kMetainfo = QStringLiteral("usr/share/metainfo/");
+const QString kAppdata = QStringLiteral("usr/share/appdata/");
+const QString kHicolor = QStringLiteral("usr/share/icons/hicolor/");
+const QString kPixmaps = QStringLiteral("usr/share/pixmaps/");
+
+// The files directly in `folder`, not beneath a folder of it.
+QString directChild(const QString &path, const QString &folder)
+{
+    if (!path.startsWith(folder))
+        return {};
+    const QString name = path.mid(folder.size());
+    return name.contains(QLatin1Char('/')) ? QString() : name;
+}
+
+bool isDesktopEntryPath(const QString &path)
+{
+    return directChild(path, kApplications).endsWith(QLatin1String(".desktop"));
+}
+
+bool isAppStreamPath(const QString &path)
+{
+    const QString inMetainfo = directChild(path, kMetainfo);
+    return inMetainfo.endsWith(QLatin1String(".metainfo.xml")) ||
+           inMetainfo.endsWith(QLatin1String(".appdata.xml")) ||
+           directChild(path, kAppdata).endsWith(QLatin1String(".xml"));
+}
+
+bool isIconPath(const QString &path)
+{
+    if (!directChild(path, kPixmaps).isEmpty())
+        return true;
+    static const QRegularExpression themed(
+        QStringLiteral("^usr/share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/[^/]+$"));
+    return themed.match(path).hasMatch();
+}
+
+qint64 firstPassCap(const QString &path)
+{
+    if (isDesktopEntryPath(path) || isAppStreamPath(path))
+        return kTextCap;
+    return isIconPath(path) ? kIconCap : 0;
+}
+
+// The bytes of the package's files, following its links within the
+// package; files the first pass could not hold are read in one more pass.
+class PackageFiles
+{
+public:
+    PackageFiles(QString debPath, DebScan scan, const std::atomic<bool> *cancelled)
+        : debPath(std::move(debPath))
+        , scan(std::move(scan))
+        , cancelled(cancelled)
+    {
+    }
+
+    QStringList names() const { return scan.names; }
+
+    // Asks for the files at `paths` (each with its cap) to be at hand.
+    void prefetch(const QHash<QString, qint64> &paths)
+    {
+        QHash<QString, qint64> missing;
+        for (auto it = paths.constBegin(); it != paths.constEnd(); ++it) {
+            const QString real = resolvePackagePath(scan.links, it.key());
+            if (!real.isEmpty() && !scan.held.contains(real) && !scan.tooLarge.contains(real) &&
+                !fetched.contains(real))
+                missing.insert(real, it.value());
+        }
+        if (missing.isEmpty())
+            return;
+        const DebScan more = scanDeb(
+            debPath, [&missing](const QString &path) { return missing.value(path); }, cancelled);
+        for (auto it = missing.constBegin(); it != missing.constEnd(); ++it)
+            fetched.insert(it.key(), more.held.value(it.key()));
+    }
+
+    QByteArray bytes(const QString &path) const
+    {
+        const QString real = resolvePackagePath(scan.links, path);
+        if (real.isEmpty())
+            return {};
+        const auto it = scan.held.constFind(real);
+        return it != scan.held.constEnd() ? *it : fetched.value(real);
+    }
+
+private:
+    QString debPath;
+    DebScan scan;
+    const std::atomic<bool> *cancelled;
+    QHash<QString, QByteArray> fetched;
+};
+
+// A text by language: "" for the untranslated one.
+using Localised = QHash<QString, QString>;
+
+QString pickLanguage(const Localised &texts, const QStringList &languages)
+{
+    for (const QString &language : languages) {
+        const QString text = texts.value(language);
+        if (!text.isEmpty())
+            return text;
+    }
+    return texts.value(QString());
+}
+
+struct ControlFields
+{
+    QString package;
+    QString version;
+    QString architecture;
+    QString homepage;
+    QString description;
+};
+
+// Debian's description: the first line, then the extended text with the one
+// leading blank of each line removed and a lone "." as an empty line.
+QString debianDescription(const QStringList &lines)
+{
+    QStringList out;
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (i > 0) {
+            line.remove(0, 1);
+            if (line.trimmed() == QLatin1String("."))
+                line.clear();
+        }
+        out.append(line);
+    }
+    while (!out.isEmpty() && out.last().trimmed().isEmpty())
+        out.removeLast();
+    return out.join(QLatin1Char('\n'));
+}
+
+ControlFields parseControl(const QByteArray &control)
+{
+    QHash<QString, QStringList> fields;
+    QString current;
+    const QStringList lines = QString::fromUtf8(control).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1Char(' ')) || line.startsWith(QLatin1Char('\t'))) {
+            if (!current.isEmpty())
+                fields[current].append(line);
+            continue;
+        }
+        const int colon = line.indexOf(QLatin1Char(':'));
+        if (line.trimmed().isEmpty()) {
+            if (!fields.isEmpty())
+                break; // only the first paragraph describes the package
+            continue;
+        }
+        if (colon <= 0) {
+            current.clear();
+            continue;
+        }
+        current = line.left(colon).trimmed().toLower();
+        fields[current] = QStringList{line.mid(colon + 1).trimmed()};
+    }
+    const auto first = [&fields](const char *name) {
+        const QStringList value = fields.value(QLatin1String(name));
+        return value.isEmpty() ? QString() : value.first();
+    };
+    ControlFields result;
+    result.package = first("package");
+    result.version = first("version");
+    result.architecture = first("architecture");
+    result.homepage = first("homepage");
+    result.description = debianDescription(fields.value(QStringLiteral("description")));
+    return result;
+}
+
+struct DesktopEntry
+{
+    QString id; // the file name
+    bool application = false;
+    bool noDisplay = false;
+    Localised name;
+    Localised comment;
+    QString icon;
+};
+
+QString unescapeDesktopValue(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (int i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        switch (next.unicode()) {
+        case 's':
+            out += QLatin1Char(' ');
+            break;
+        case 'n':
+            out += QLatin1Char('\n');
+            break;
+        case 't':
+            out += QLatin1Char('\t');
+            break;
+        case 'r':
+            out += QLatin1Char('\r');
+            break;
+        default:
+            out += next;
+        }
+    }
+    return out;
+}
+
+// Only the [Desktop Entry] group: actions carry a Name of their own.
+DesktopEntry parseDesktopEntry(const QString &id, const QByteArray &contents)
+{
+    DesktopEntry entry;
+    entry.id = id;
+    bool inMainGroup = false;
+    static const QRegularExpression localisedKey(QStringLiteral("^([A-Za-z0-9-]+)\\[([^]]+)\\]$"));
+    for (const QString &rawLine : QString::fromUtf8(contents).split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (!inMainGroup || equals <= 0)
+            continue;
+        QString key = line.left(equals).trimmed();
+        const QString value = unescapeDesktopValue(line.mid(equals + 1).trimmed());
+        QString language;
+        const QRegularExpressionMatch match = localisedKey.match(key);
+        if (match.hasMatch()) {
+            key = match.captured(1);
+            language = match.captured(2);
+        }
+        if (key == QLatin1String("Name"))
+            entry.name.insert(language, value);
+        else if (key == QLatin1String("Comment"))
+            entry.comment.insert(language, value);
+        else if (!language.isEmpty())
+            continue;
+        else if (key == QLatin1String("Type"))
+            entry.application = value == QLatin1String("Application");
+        else if (key == QLatin1String("NoDisplay"))
+            entry.noDisplay = value == QLatin1String("true");
+        else if (key == QLatin1String("Icon"))
+            entry.icon = value;
+    }
+    return entry;
+}
+
+struct AppStreamComponent
+{
+    QString type;
+    QString launchable;
+    QString homepage;
+    Localised name;
+    Localised summary;
+    Localised developerName;    // <developer><name>
+    Localised developerNameOld; // <developer_name>
+    QHash<QString, QStringList> description;
+};
+
+QString xmlLanguage(const QXmlStreamReader &xml, const QString &inherited)
+{
+    const QString lang = xml.attributes().value(QLatin1String("xml:lang")).toString();
+    return lang.isEmpty() ? inherited : QString(lang).replace(QLatin1Char('-'), QLatin1Char('_'));
+}
+
+void readDescription(QXmlStreamReader &xml, const QString &language, AppStreamComponent *component)
+{
+    while (xml.readNextStartElement()) {
+        const QString lang = xmlLanguage(xml, language);
+        if (xml.name() == QLatin1String("p") || xml.name() == QLatin1String("li")) {
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!text.simplified().isEmpty())
+                component->description[lang].append(text.simplified());
+        } else if (xml.name() == QLatin1String("ul") || xml.name() == QLatin1String("ol")) {
+            readDescription(xml, lang, component);
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+}
+
+AppStreamComponent parseAppStream(const QByteArray &contents, bool *ok)
+{
+    AppStreamComponent component;
+    QXmlStreamReader xml(contents);
+    *ok = false;
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("component"))
+        return component;
+    component.type = xml.attributes().value(QLatin1String("type")).toString();
+    while (xml.readNextStartElement()) {
+        const QString lang = xmlLanguage(xml, QString());
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            component.name.insert(lang, xml.readElementText().simplified());
+        } else if (name == QLatin1String("summary")) {
+            component.summary.insert(lang, xml.readElementText().simplified());
+        } else if (name == QLatin1String("developer_name")) {
+            component.developerNameOld.insert(lang, xml.readElementText().simplified());
+        } else if (name == QLatin1String("developer")) {
+            while (xml.readNextStartElement()) {
+                if (xml.name() != QLatin1String("name")) {
+                    xml.skipCurrentElement();
+                    continue;
+                }
+                // The language first: reading the text moves past the attributes.
+                const QString nameLanguage = xmlLanguage(xml, QString());
+                component.developerName.insert(nameLanguage, xml.readElementText().simplified());
+            }
+        } else if (name == QLatin1String("url")) {
+            const bool homepage =
+                xml.attributes().value(QLatin1String("type")) == QLatin1String("homepage");
+            const QString url = xml.readElementText().trimmed();
+            if (homepage && component.homepage.isEmpty())
+                component.homepage = url;
+        } else if (name == QLatin1String("launchable")) {
+            const bool desktopId =
+                xml.attributes().value(QLatin1String("type")) == QLatin1String("desktop-id");
+            const QString id = xml.readElementText().trimmed();
+            if (desktopId && component.launchable.isEmpty())
+                component.launchable = id;
+        } else if (name == QLatin1String("description")) {
+            readDescription(xml, lang, &component);
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    *ok = !xml.hasError();
+    return component;
+}
+
+// The summary, then the description's paragraphs and list items, one a line.
+QString appStreamInfo(const AppStreamComponent &component, const QStringList &languages)
+{
+    QStringList lines;
+    const QString summary = pickLanguage(component.summary, languages);
+    if (!summary.isEmpty())
+        lines.append(summary);
+    QStringList description = component.description.value(QString());
+    for (const QString &language : languages) {
+        if (component.description.contains(language)) {
+            description = component.description.value(language);
+            break;
+        }
+    }
+    lines += description;
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The main entry: the one AppStream names, else the only or first that is
+// an application shown in menus.
+const DesktopEntry *mainEntry(const QList<DesktopEntry> &entries, const QString &launchable)
+{
+    for (const DesktopEntry &entry : entries) {
+        if (!launchable.isEmpty() && entry.id == launchable)
+            return &entry;
+    }
+    for (const DesktopEntry &entry : entries) {
+        if (entry.application && !entry.noDisplay)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// Decodes a PNG or another raster file within kMaxIconSide; a null image for
+// anything else.
+QImage decodeRaster(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxIconSide || size.height() > kMaxIconSide)
+        return {};
+    return reader.read();
+}
+
+// The SVG without its text. Drawing text needs the font database, which
+// exists only under a QGuiApplication; under a plain QCoreApplication (the
+// command line) Qt SVG crashes on the first glyph. Icons hardly ever carry
+// text, and shapes alone still make the logo.
+QByteArray withoutText(const QByteArray &svg)
+{
+    static const QStringList textElements{QStringLiteral("text"),      QStringLiteral("textArea"),
+                                          QStringLiteral("tspan"),     QStringLiteral("font"),
+                                          QStringLiteral("font-face"), QStringLiteral("flowRoot")};
+    QByteArray out;
+    QXmlStreamReader reader(svg);
+    QXmlStreamWriter writer(&out);
+    int skipping = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() &&
+            (skipping > 0 || textElements.contains(reader.name().toString()))) {
+            ++skipping;
+            continue;
+        }
+        if (skipping > 0) {
+            if (reader.isEndElement())
+                --skipping;
+            continue;
+        }
+        if (reader.tokenType() != QXmlStreamReader::Invalid)
+            writer.writeCurrentToken(reader);
+    }
+    return reader.hasError() ? QByteArray() : out;
+}
+
+QImage renderSvg(QByteArray bytes)
+{
+    // QSvgRenderer inflates compressed SVG without bound; a 16 MiB svgz may
+    // unpack to gigabytes, so only plain SVG is drawn.
+    if (bytes.startsWith("\x1f\x8b"))
+        return {};
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        bytes = withoutText(bytes);
+    if (bytes.isEmpty())
+        return {};
+    QSvgRenderer renderer(bytes);
+    if (!renderer.isValid())
+        return {};
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QImage image(kSvgSide, kSvgSide, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return image;
+}
+
+QByteArray encodePng(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? png : QByteArray();
+}
+
+struct IconCandidate
+{
+    QString path;
+    bool svg = false;
+};
+
+// The icon files to try for `icon`, best first: the smallest PNG of at least
+// 128 px, the scalable SVG, the largest PNG of at least 48 px, then pixmaps.
+QList<IconCandidate> iconCandidates(const QString &icon, const QStringList &names)
+{
+    if (icon.startsWith(QLatin1Char('/'))) {
+        const QString path = normalisedPackagePath(icon);
+        if (path.isEmpty())
+            return {};
+        return {{path, path.endsWith(QLatin1String(".svg"))}};
+    }
+    QString theme = icon;
+    static const QRegularExpression extension(QStringLiteral("\\.(png|svg|xpm)$"));
+    theme.remove(extension);
+    if (theme.isEmpty() || theme.contains(QLatin1Char('/')))
+        return {};
+    static const QRegularExpression sized(
+        QStringLiteral("^usr/share/icons/hicolor/([0-9]{1,5})x([0-9]{1,5})/apps/(.+)\\.png$"));
+    QList<QPair<int, QString>> pngs;
+    QString svg;
+    QStringList pixmaps;
+    for (const QString &name : names) {
+        const QRegularExpressionMatch match = sized.match(name);
+        if (match.hasMatch() && match.captured(3) == theme &&
+            match.captured(1).toInt() == match.captured(2).toInt()) {
+            pngs.append({match.captured(1).toInt(), name});
+        } else if (name ==
+                   kHicolor + QStringLiteral("scalable/apps/") + theme + QStringLiteral(".svg")) {
+            svg = name;
+        }
+    }
+    for (const char *suffix : {".png", ".svg", ".xpm"}) {
+        const QString name = kPixmaps + theme + QLatin1String(suffix);
+        if (names.contains(name))
+            pixmaps.append(name);
+    }
+    std::sort(pngs.begin(), pngs.end());
+    QList<IconCandidate> candidates;
+    for (const auto &png : pngs) {
+        if (png.first >= 128)
+            candidates.append({png.second, false});
+    }
+    if (!svg.isEmpty())
+        candidates.append({svg, true});
+    for (auto it = pngs.crbegin(); it != pngs.crend(); ++it) {
+        if (it->first >= 48 && it->first < 128)
+            candidates.append({it->second, false});
+    }
+    for (const QString &pixmap : pixmaps)
+        candidates.append({pixmap, pixmap.endsWith(QLatin1String(".svg"))});
+    return candidates;
+}
+
+QByteArray chooseLogo(PackageFiles &files, const QString &icon)
+{
+    const QList<IconCandidate> candidates = iconCandidates(icon, files.names());
+    QHash<QString, qint64> wanted;
+    for (const IconCandidate &candidate : candidates)
+        wanted.insert(candidate.path, kIconCap);
+    files.prefetch(wanted);
+    for (const IconCandidate &candidate : candidates) {
+        const QByteArray bytes = files.bytes(candidate.path);
+        if (bytes.isEmpty())
+            continue;
+        const QByteArray png = encodePng(candidate.svg ? renderSvg(bytes) : decodeRaster(bytes));
+        if (!png.isEmpty())
+            return png;
+    }
+    return {};
+}
+
+bool isCancelled(const std::atomic<bool> *cancelled)
+{
+    return cancelled && cancelled->load();
+}
+
+} // namespace
+
+QString valueSourceName(ValueSource source)
+{
+    switch (source) {
+    case ValueSource::None:
+        break;
+    case ValueSource::Given:
+        return QStringLiteral("given");
+    case ValueSource::EarlierBundle:
+        return QStringLiteral("earlier-bundle");
+    case ValueSource::AppStream:
+        return QStringLiteral("appstream");
+    case ValueSource::DesktopEntry:
+        return QStringLiteral("desktop-entry");
+    case ValueSource::Control:
+        return QStringLiteral("control");
+    case ValueSource::Probe:
+        return QStringLiteral("probe");
+    }
+    return {};
+}
+
+QStringList metadataLanguages(bool english)
+{
+    return english ? QStringList{QStringLiteral("en")}
+                   : QStringList{QStringLiteral("zh_CN"), QStringLiteral("zh")};
+}
+
+PackageMetadata readPackageMetadata(const QString &debPath, const QStringList &languages,
+                                    const std::atomic<bool> *cancelled)
+{
+    DebScan scan = scanDeb(debPath, firstPassCap, cancelled);
+    if (!scan.isDeb || isCancelled(cancelled))
+        return {};
+    const ControlFields control = parseControl(scan.control);
+    if (control.package.isEmpty())
+        return {};
+    PackageFiles files(debPath, std::move(scan), cancelled);
+
+    QStringList desktopPaths;
+    QStringList appStreamPaths;
+    QHash<QString, qint64> texts;
+    for (const QString &name : files.names()) {
+        if (isDesktopEntryPath(name) && !desktopPaths.contains(name))
+            desktopPaths.append(name);
+        else if (isAppStreamPath(name) && !appStreamPaths.contains(name))
+            appStreamPaths.append(name);
+        else
+            continue;
+        texts.insert(name, kTextCap);
+    }
+    std::sort(desktopPaths.begin(), desktopPaths.end());
+    std::sort(appStreamPaths.begin(), appStreamPaths.end());
+    files.prefetch(texts);
+    if (isCancelled(cancelled))
+        return {};
+
+    // With several AppStream files, the application's own counts, not an
+    // add-on's or a font's that the package also ships.
+    AppStreamComponent appStream;
+    bool haveAppStream = false;
+    for (const QString &path : appStreamPaths) {
+        bool ok = false;
+        const AppStreamComponent component = parseAppStream(files.bytes(path), &ok);
+        if (!ok)
+            continue;
+        const bool application = component.type == QLatin1String("desktop-application") ||
+                                 component.type == QLatin1String("desktop");
+        if (!haveAppStream || application) {
+            appStream = component;
+            haveAppStream = true;
+        }
+        if (application)
+            break;
+    }
+    QList<DesktopEntry> entries;
+    for (const QString &path : desktopPaths) {
+        const QByteArray contents = files.bytes(path);
+        if (!contents.isEmpty())
+            entries.append(parseDesktopEntry(path.mid(kApplications.size()), contents));
+    }
+    const DesktopEntry *entry = mainEntry(entries, appStream.launchable);
+
+    PackageMetadata metadata;
+    metadata.readable = true;
+    metadata.package = control.package;
+    metadata.version = control.version;
+    metadata.architecture = control.architecture;
+    const auto fill = [](SourcedText *field, const QString &value, ValueSource source) {
+        if (field->value.isEmpty() && !value.trimmed().isEmpty())
+            *field = {value, source};
+    };
+    fill(&metadata.name, pickLanguage(appStream.name, languages), ValueSource::AppStream);
+    if (entry)
+        fill(&metadata.name, pickLanguage(entry->name, languages), ValueSource::DesktopEntry);
+    QString author = pickLanguage(appStream.developerName, languages);
+    if (author.isEmpty())
+        author = pickLanguage(appStream.developerNameOld, languages);
+    fill(&metadata.author, author, ValueSource::AppStream);
+    fill(&metadata.homepage, appStream.homepage, ValueSource::AppStream);
+    fill(&metadata.homepage, control.homepage, ValueSource::Control);
+    fill(&metadata.description, appStreamInfo(appStream, languages), ValueSource::AppStream);
+    if (entry)
+        fill(&metadata.description, pickLanguage(entry->comment, languages),
+             ValueSource::DesktopEntry);
+    fill(&metadata.description, control.description, ValueSource::Control);
+
+    if (entry && !entry->icon.isEmpty()) {
+        metadata.logoPng = chooseLogo(files, entry->icon);
+        if (!metadata.logoPng.isEmpty())
+            metadata.logoSource = ValueSource::DesktopEntry;
+    }
+    if (isCancelled(cancelled))
+        return {};
+    return metadata;
+}
+
+QString cacheLogo(const QString &pkgName, const QByteArray &png)
+{
+    if (png.isEmpty())
+        return {};
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return {};
+    // Only a name in Debian's own syntax is used as it is; anything else
+    // could hold a slash or climb out of the folder.
+    static const QRegularExpression debianName(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
+    QString base = pkgName;
+    if (!debianName.match(pkgName).hasMatch())
+        base = QStringLiteral("package-") +
+               QString::fromLatin1(
+                   QCryptographicHash::hash(pkgName.toUtf8(), QCryptographicHash::Sha256)
+                       .toHex()
+                       .left(16));
+    const QString path = folder + QLatin1Char('/') + base + QStringLiteral(".png");
+    // QSaveFile would write through a link standing there.
+    if (QFileInfo(path).isSymLink() && !QFile::remove(path))
+        return {};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size()) {
+        file.cancelWriting();
+        return {};
+    }
+    return file.commit() ? path : QString();
+}

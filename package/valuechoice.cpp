@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "package/valuechoice.h"
+
+#include "tools/packageprobe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+// app.json is a few hundred bytes; anything far larger is not the
+// program's own file and is not read into memory.
+constexpr qint64 kControlFileCap = 1 << 20;
+
+// A plain file of the bundle's own: a link could lead anywhere on the
+// system, a pipe would block the reading.
+bool isOwnRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isSymLink() && info.isFile();
+}
+
+QString bundleValue(const QJsonObject &object, const char *key)
+{
+    const QString value = object.value(QLatin1String(key)).toString();
+    // The program writes the single blank for an optional field left empty.
+    return value == QLatin1String(" ") ? QString() : value;
+}
+
+bool isGiven(const QString &value)
+{
+    return !value.trimmed().isEmpty();
+}
+
+// The first of the candidates that holds a value, with its source.
+SourcedText firstGiven(std::initializer_list<SourcedText> candidates)
+{
+    for (const SourcedText &candidate : candidates) {
+        if (isGiven(candidate.value))
+            return candidate;
+    }
+    return {};
+}
+
+// Digit strings in number order without any limit on their length.
+bool lessAsNumber(const QString &a, const QString &b)
+{
+    static const QRegularExpression leadingZeros(QStringLiteral("^0+(?=.)"));
+    const QString x = QString(a).remove(leadingZeros);
+    const QString y = QString(b).remove(leadingZeros);
+    return x.size() != y.size() ? x.size() < y.size() : x < y;
+}
+
+} // namespace
+
+EarlierBundle readEarlierBundle(const QString &bundleDir)
+{
+    EarlierBundle bundle;
+    const QFileInfo dirInfo(bundleDir);
+    if (dirInfo.isSymLink() || !dirInfo.isDir())
+        return bundle;
+    const QDir dir(bundleDir);
+    const QString controlPath = dir.filePath(QStringLiteral("app.json"));
+    if (!isOwnRegularFile(controlPath))
+        return bundle;
+    QFile file(controlPath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kControlFileCap)
+        return bundle;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.read(kControlFileCap), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return bundle;
+    const QJsonObject object = document.object();
+    bundle.found = true;
+    bundle.name = bundleValue(object, "Name");
+    bundle.author = bundleValue(object, "Author");
+    bundle.homepage = bundleValue(object, "Website");
+    bundle.contributor = bundleValue(object, "Contributor");
+    bundle.description = bundleValue(object, "More");
+    const QString icon = dir.filePath(QStringLiteral("icon.png"));
+    if (isOwnRegularFile(icon))
+        bundle.logo = icon;
+
+    static const QRegularExpression screenName(QStringLiteral("^screen_([0-9]+)\\.png$"));
+    QList<QPair<QString, QString>> screens; // number, path
+    const QStringList names = dir.entryList(QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch match = screenName.match(name);
+        const QString path = dir.filePath(name);
+        if (match.hasMatch() && isOwnRegularFile(path))
+            screens.append({match.captured(1), path});
+    }
+    std::sort(screens.begin(), screens.end(), [](const auto &a, const auto &b) {
+        return lessAsNumber(a.first, b.first) ||
+               (!lessAsNumber(b.first, a.first) && a.second < b.second);
+    });
+    for (const auto &screen : screens)
+        bundle.screenshots.append(screen.second);
+    return bundle;
+}
+
+SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle &earlier,
+                              const PackageMetadata &metadata, const PackageIdentity &probe,
+                              const QString &cachedLogo)
+{
+    const auto givenValue = [](const SourcedText &field) {
+        return SourcedText{field.value, ValueSource::Given};
+    };
+    const auto fromEarlier = [&earlier](const QString &value) {
+        return SourcedText{earlier.found ? value : QString(), ValueSource::EarlierBundle};
+    };
+    const auto fromProbe = [&probe](const QString &value) {
+        return SourcedText{probe.found ? value : QString(), ValueSource::Probe};
+    };
+    const auto fromControl = [&metadata](const QString &value) {
+        return SourcedText{metadata.readable ? value : QString(), ValueSource::Control};
+    };
+    const auto fromMetadata = [&metadata](const SourcedText &field) {
+        return metadata.readable ? field : SourcedText{};
+    };
+
+    SubmissionValues values;
+    values.pkgName = firstGiven(
+        {givenValue(given.pkgName), fromProbe(probe.name), fromControl(metadata.package)});
+    values.version = firstGiven(
+        {givenValue(given.version), fromProbe(probe.version), fromControl(metadata.version)});
+    values.name = firstGiven(
+        {givenValue(given.name), fromEarlier(earlier.name), fromMetadata(metadata.name)});
+    values.author = firstGiven(
+        {givenValue(given.author), fromEarlier(earlier.author), fromMetadata(metadata.author)});
+    values.homepage = firstGiven({givenValue(given.homepage), fromEarlier(earlier.homepage),
+                                  fromMetadata(metadata.homepage)});
+    values.description =
+        firstGiven({givenValue(given.description), fromEarlier(earlier.description),
+                    fromMetadata(metadata.description)});
+    // The contributor is the packager, whom no package names.
+    values.contributor =
+        firstGiven({givenValue(given.contributor), fromEarlier(earlier.contributor)});
+    values.logo = firstGiven(
+        {givenValue(given.logo), fromEarlier(earlier.logo), {cachedLogo, metadata.logoSource}});
+    if (!given.screenshots.isEmpty()) {
+        values.screenshots = given.screenshots;
+        values.screenshotsSource = ValueSource::Given;
+    } else if (earlier.found && !earlier.screenshots.isEmpty()) {
+        values.screenshots = earlier.screenshots;
+        values.screenshotsSource = ValueSource::EarlierBundle;
+    }
+    return values;
+}
