@@ -6,13 +6,17 @@
 #include "app/deferredpolish.h"
 #include "app/failuretexts.h"
 #include "app/form/formbuilder.h"
+#include "app/formprefill.h"
+#include "app/packagereading.h"
 #include "app/screenshotlist.h"
 #include "app/screenshotpaste.h"
+#include "app/uilanguage.h"
 #include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
 #include "bundle/desktopfolder.h"
 #include "bundle/sizetext.h"
+#include "package/valuechoice.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
 
@@ -26,6 +30,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -78,6 +83,9 @@ MainWindow::MainWindow(QWidget *parent)
     setAcceptDrops(true);
     form->icon->setScaledContents(true);
     screenshots = new ScreenshotList(form->image);
+    prefill = new FormPrefill(*form, this);
+    packageReading = new PackageReading(this);
+    connect(packageReading, &PackageReading::finished, this, &MainWindow::fillFromPackage);
     routeFileDropsToWindow();
     setKeyboardOrder();
     // Pasted files are screenshots just like dropped ones.
@@ -98,6 +106,7 @@ MainWindow::~MainWindow()
 // temporary files gone, the slot that ran it closes the window for real.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    packageReading->callOff();
     if (working) {
         cancellation->cancel();
         event->ignore();
@@ -166,6 +175,9 @@ void MainWindow::clearForm()
     // must not slip into the next one unseen.
     iconPath.clear();
     lastIconPath.clear();
+    logoChosen = false;
+    packageReading->callOff();
+    prefill->forget();
 }
 
 // A file dropped on a text field counts as a drop on the window, so a
@@ -213,6 +225,8 @@ void MainWindow::on_pushButton_clicked()
         return;
     if (!packRequestAccepted())
         return;
+    // The packager packs what the form shows now.
+    packageReading->callOff();
     fillOptionalFields();
     showResultView();
     buildBundle();
@@ -237,6 +251,7 @@ void MainWindow::on_pushButton_3_clicked()
     }
     if (!iconPath.isEmpty()) {
         lastIconPath = iconPath;
+        logoChosen = true;
         showLogoPreview();
         return;
     }
@@ -313,6 +328,55 @@ void MainWindow::probeChosenPackage()
     submission.version = identity.version;
     form->pkgname->setText(submission.pkgName);
     form->version->setText(submission.version);
+    // A pipe or a device would be read for ever.
+    if (!identity.notRegularFile)
+        packageReading->start(submission.debPath,
+                              metadataLanguages(prefersEnglish(QLocale::system())));
+}
+
+// The earlier bundle of the package first, then what the package says of
+// itself; fields the packager made their own stay as they are.
+void MainWindow::fillFromPackage(const PackageMetadata &metadata)
+{
+    const EarlierBundle earlier = earlierBundle();
+    QString packageLogo;
+    if (!logoChosen && earlier.logo.isEmpty() && !metadata.logoPng.isEmpty())
+        packageLogo =
+            cacheLogo(metadata.package.isEmpty() ? form->pkgname->text() : metadata.package,
+                      metadata.logoPng);
+    PackageIdentity probe;
+    probe.found = true;
+    probe.name = form->pkgname->text();
+    probe.version = form->version->text();
+    const SubmissionValues values = chooseValues({}, earlier, metadata, probe, packageLogo);
+    prefill->apply(values);
+    fillLogo(values.logo.value);
+    if (screenshots->isEmpty())
+        screenshots->setPaths(values.screenshots);
+}
+
+EarlierBundle MainWindow::earlierBundle() const
+{
+    const QString desktop = desktopPath();
+    const QString pkgName = form->pkgname->text();
+    if (desktop.isEmpty() || !isPlainFolderName(pkgName))
+        return {};
+    return readEarlierBundle(bundleDirPath(desktop, pkgName));
+}
+
+// A logo the packager chose stays; one the program put in follows the package.
+void MainWindow::fillLogo(const QString &path)
+{
+    if (logoChosen)
+        return;
+    iconPath = path;
+    lastIconPath = path;
+    if (!path.isEmpty()) {
+        showLogoPreview();
+        return;
+    }
+    form->icon->clear();
+    form->pushButton_3->setText(tr("单击此处选择Logo图标"));
 }
 
 void MainWindow::showLogoPreview()

@@ -11,8 +11,12 @@
 #include <QString>
 
 struct BundleOutcome;
+struct EarlierBundle;
+struct PackageMetadata;
 
 class Cancellation;
+class FormPrefill;
+class PackageReading;
 class ScreenshotList;
 struct FormWidgets;
 class QUrl;
@@ -64,6 +68,9 @@ private:
     void informNothingChosen();
     void probeChosenPackage();
     void showLogoPreview();
+    void fillFromPackage(const PackageMetadata &metadata);
+    EarlierBundle earlierBundle() const;
+    void fillLogo(const QString &path);
     void addScreenshot(const QUrl &url);
 
     bool packRequestAccepted();
@@ -89,6 +96,9 @@ private:
     QString lastIconPath;
     QFileInfo droppedFile;
     ScreenshotList *screenshots;
+    FormPrefill *prefill;
+    PackageReading *packageReading;
+    bool logoChosen = false;   // with the logo button, so never replaced by the program's
     QByteArray pendingListing; // the listing's last line until its line feed
     Cancellation *cancellation;
     bool working = false;

@@ -78,6 +78,7 @@ private slots:
     void cancelledPackageChooserChangesNothing_data();
     void cancelledPackageChooserChangesNothing();
     void choosingAgainReplacesHandEdits();
+    void packageAndEarlierBundleFillTheForm();
     void unreadablePackage_data();
     void unreadablePackage();
     void probeOutputShapes_data();
@@ -202,6 +203,87 @@ void TestInputs::typeInto(QLineEdit *field, const QString &text)
 }
 
 // ---------------------------------------------------------------- package
+
+namespace {
+
+QMap<QString, QByteArray> applicationFiles(const QByteArray &name, const QByteArray &homepage,
+                                           bool withIcon)
+{
+    QMap<QString, QByteArray> files;
+    files[QStringLiteral("DEBIAN/control")] =
+        "Package: " + name.toLower() +
+        "\nVersion: 1.0\nArchitecture: all\nMaintainer: M <m@x>\n"
+        "Homepage: " +
+        homepage + "\nDescription: the " + name + " tool\n";
+    files[QStringLiteral("usr/share/applications/") + QString::fromLatin1(name.toLower()) +
+          QStringLiteral(".desktop")] = "[Desktop Entry]\nType=Application\nName=" + name +
+                                        "\nIcon=" + name.toLower() + "\nExec=x\n";
+    if (withIcon)
+        files[QStringLiteral("usr/share/icons/hicolor/128x128/apps/") +
+              QString::fromLatin1(name.toLower()) + QStringLiteral(".png")] = pngBytes(128, 128);
+    return files;
+}
+
+} // namespace
+
+// What the program fills follows the package; what the packager typed stays,
+// and an earlier bundle of the package comes before the package itself.
+void TestInputs::packageAndEarlierBundleFillTheForm()
+{
+    const QString debs = home->filePath(QStringLiteral("debs"));
+    const QString alpha = makeDeb(debs, QStringLiteral("alpha"), QStringLiteral("1.0"),
+                                  applicationFiles("Alpha", "https://alpha.example.org", true));
+    const QString beta = makeDeb(debs, QStringLiteral("beta"), QStringLiteral("1.0"),
+                                 applicationFiles("Beta", "https://beta.example.org", false));
+    QVERIFY(!alpha.isEmpty() && !beta.isEmpty());
+
+    choosePackage(alpha);
+    QTRY_COMPARE_WITH_TIMEOUT(edit("name")->text(), QStringLiteral("Alpha"), 60000);
+    QCOMPARE(edit("website")->text(), QStringLiteral("https://alpha.example.org"));
+    QCOMPARE(widget<QTextEdit>("info")->toPlainText(), QStringLiteral("the Alpha tool"));
+    QVERIFY(edit("contributor")->text().isEmpty());
+    QVERIFY(!preview()->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(logoButton()->text().isEmpty());
+
+    // The packager makes the name their own and types an author.
+    edit("name")->setFocus();
+    edit("name")->end(false);
+    QTest::keyClicks(edit("name"), QStringLiteral(" Pro"));
+    typeInto(edit("author"), QStringLiteral("Upstream"));
+    choosePackage(beta);
+    QTRY_COMPARE_WITH_TIMEOUT(edit("website")->text(), QStringLiteral("https://beta.example.org"),
+                              60000);
+    QCOMPARE(widget<QTextEdit>("info")->toPlainText(), QStringLiteral("the Beta tool"));
+    QCOMPARE(edit("name")->text(), QStringLiteral("Alpha Pro"));
+    QCOMPARE(edit("author")->text(), QStringLiteral("Upstream"));
+    // Beta has no icon: Alpha's must not stay as if it were Beta's.
+    QVERIFY(preview()->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(logoButton()->text(), kLogoInvitation);
+
+    // An earlier bundle of alpha on the desktop gives its own values first.
+    const QString bundle = home->desktop() + QStringLiteral("/alpha/");
+    QVERIFY(writeTextFile(bundle + QStringLiteral("app.json"),
+                          "{\n   \"Name\":\"Alpha Earlier\",\n   \"Author\":\" \",\n"
+                          "   \"Contributor\":\"Old Packager\",\n   \"Website\":\" \",\n"
+                          "   \"More\":\"Said before.\"\n}\n"));
+    for (const char *name : {"icon.png", "screen_1.png", "screen_2.png", "screen_10.png"})
+        QVERIFY(makePng(bundle + QString::fromLatin1(name), 64, 64));
+    widget<QPushButton>("pushButton_4")->click();
+    choosePackage(alpha);
+    QTRY_COMPARE_WITH_TIMEOUT(edit("name")->text(), QStringLiteral("Alpha Earlier"), 60000);
+    QCOMPARE(edit("contributor")->text(), QStringLiteral("Old Packager"));
+    QCOMPARE(edit("author")->text(), QString());
+    QCOMPARE(edit("website")->text(), QStringLiteral("https://alpha.example.org"));
+    QCOMPARE(widget<QTextEdit>("info")->toPlainText(), QStringLiteral("Said before."));
+    QCOMPARE(screenshotList()->toPlainText(),
+             QStringList({bundle + QStringLiteral("screen_1.png"),
+                          bundle + QStringLiteral("screen_2.png"),
+                          bundle + QStringLiteral("screen_10.png")})
+                 .join(QLatin1Char('\n')));
+    QVERIFY(!preview()->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(answerer->pending(), 0);
+    QCOMPARE(answerer->records().size(), 3);
+}
 
 void TestInputs::choosingAPackageFillsItsFields_data()
 {
