@@ -15,12 +15,14 @@
 //       longest such gap of the compression.
 
 #include "app/mainwindow.h"
+#include "app/packagereading.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -192,6 +194,32 @@ int pack(const QString &folder, const QString &home, const QString &package)
     return 0;
 }
 
+// Chooses the package as the open-file button does and prints how long the
+// window took until its metadata was read and the longest time its event
+// loop stood still meanwhile (the probe, which holds the window, not counted).
+int read(const QString &home, const QString &package)
+{
+    qputenv("HOME", QFile::encodeName(home));
+    MainWindow window;
+    window.show();
+    auto *reading = window.findChild<PackageReading *>();
+    if (!reading) {
+        std::fprintf(stderr, "the window reads no package\n");
+        return 1;
+    }
+    QEventLoop untilRead;
+    QObject::connect(reading, &PackageReading::finished, &untilRead, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    window.openPackage(package);
+    const qint64 probe = clock.elapsed();
+    LoopGaps gaps;
+    if (reading->isRunning())
+        untilRead.exec();
+    std::printf("%lld %lld %lld\n", probe, clock.elapsed() - probe, gaps.longest());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -207,6 +235,10 @@ int main(int argc, char *argv[])
         arguments.at(1) == QLatin1String("pack"))
         return pack(arguments.at(2), arguments.at(3),
                     arguments.size() == 5 ? arguments.at(4) : packagePath(arguments.at(2)));
-    std::fprintf(stderr, "usage: %s prepare <folder> | pack <folder> <home> [package]\n", argv[0]);
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("read"))
+        return read(arguments.at(2), arguments.at(3));
+    std::fprintf(stderr,
+                 "usage: %s prepare <folder> | pack <folder> <home> [package] | read <home> <package>\n",
+                 argv[0]);
     return 2;
 }
