@@ -128,7 +128,7 @@ using Localised = QHash<QString, QString>;
 QString pickLanguage(const Localised &texts, const QStringList &languages)
 {
     for (const QString &language : languages) {
-        const QString text = texts.value(language);
+        QString text = texts.value(language);
         if (!text.isEmpty())
             return text;
     }
@@ -544,7 +544,7 @@ QByteArray chooseLogo(PackageFiles &files, const QString &icon)
         const QByteArray bytes = files.bytes(candidate.path);
         if (bytes.isEmpty())
             continue;
-        const QByteArray png = encodePng(candidate.svg ? renderSvg(bytes) : decodeRaster(bytes));
+        QByteArray png = encodePng(candidate.svg ? renderSvg(bytes) : decodeRaster(bytes));
         if (!png.isEmpty())
             return png;
     }
