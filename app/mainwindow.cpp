@@ -4,7 +4,6 @@
 #include "app/mainwindow.h"
 
 #include "app/deferredpolish.h"
-#include "app/failuretexts.h"
 #include "app/form/formbuilder.h"
 #include "app/screenshotpaste.h"
 #include "app/workguard.h"
@@ -14,6 +13,7 @@
 #include "bundle/sizetext.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
+#include "wording/failuretexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>

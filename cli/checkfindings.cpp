@@ -56,7 +56,8 @@ public:
     void requiredEmpty(const QString &field, const QString &option)
     {
         add("required-empty", Severity::Error, field,
-            QCoreApplication::translate("CommandLine", "这一项不能空着，用 %1 填上吧～").arg(option));
+            QCoreApplication::translate("CommandLine", "这一项不能空着，用 %1 填上吧～")
+                .arg(option));
     }
 
     void checkPackage()
@@ -64,13 +65,15 @@ public:
         const QString field = QStringLiteral("package");
         if (!package.exists)
             add("package-missing", Severity::Error, field,
-                QCoreApplication::translate("MainWindow", "这是个不存在的文件啊喂！") + QLatin1Char(' ') + package.path);
+                QCoreApplication::translate("MainWindow", "这是个不存在的文件啊喂！") +
+                    QLatin1Char(' ') + package.path);
         else if (!package.regularFile)
             add("package-not-file", Severity::Error, field,
                 oneLine(notRegularFileText(package.path)));
         else if (!package.readable)
             add("package-unreadable", Severity::Error, field,
-                QCoreApplication::translate("CommandLine", "这不是一个读得懂的 Debian 安装包：%1").arg(package.path));
+                QCoreApplication::translate("CommandLine", "这不是一个读得懂的 Debian 安装包：%1")
+                    .arg(package.path));
     }
 
     // Name and version have the package to fall back on; only a package that
@@ -83,7 +86,8 @@ public:
         const QString name = QString::fromLatin1(field);
         if (package.regularFile)
             add(unreadableTag, Severity::Error, name,
-                QCoreApplication::translate("CommandLine", "读不出安装包的这一项，用 %1 填上吧～").arg(QString::fromLatin1(option)));
+                QCoreApplication::translate("CommandLine", "读不出安装包的这一项，用 %1 填上吧～")
+                    .arg(QString::fromLatin1(option)));
         else
             requiredEmpty(name, QString::fromLatin1(option));
         return false;
@@ -99,18 +103,22 @@ public:
         // else than one folder of its own on the desktop.
         if (!isPlainFolderName(name)) {
             add("pkgname-not-folder-name", Severity::Error, field,
-                QCoreApplication::translate("MainWindow", "包名不能包含斜杠，也不能是.或..哦～") + QLatin1Char(' ') + name);
+                QCoreApplication::translate("MainWindow", "包名不能包含斜杠，也不能是.或..哦～") +
+                    QLatin1Char(' ') + name);
             return;
         }
         static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
         if (!debian.match(name).hasMatch())
             add("pkgname-not-debian", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "这个包名不合 Debian 的写法（小写字母、数字和 + - .，至少两个字符，以字母或数字开头）：%1")
+                QCoreApplication::translate("CommandLine",
+                                            "这个包名不合 Debian 的写法（小写字母、数字和 + - "
+                                            ".，至少两个字符，以字母或数字开头）：%1")
                     .arg(name));
         if (pkgName.source == ValueSource::Given && !package.ownName.isEmpty() &&
             name != package.ownName)
             add("pkgname-differs", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "给的包名 %1 和安装包自己的 %2 不一样").arg(name, package.ownName));
+                QCoreApplication::translate("CommandLine", "给的包名 %1 和安装包自己的 %2 不一样")
+                    .arg(name, package.ownName));
     }
 
     void checkVersion(const SourcedText &version)
@@ -121,14 +129,17 @@ public:
         const VersionVerdict verdict = checkDebVersion(version.value);
         if (verdict.kind == VersionVerdict::Invalid)
             add("version-invalid", Severity::Error, field,
-                QCoreApplication::translate("CommandLine", "dpkg 不认这个版本号：%1（%2）").arg(version.value, verdict.reason));
+                QCoreApplication::translate("CommandLine", "dpkg 不认这个版本号：%1（%2）")
+                    .arg(version.value, verdict.reason));
         else if (verdict.kind == VersionVerdict::Dubious)
             add("version-dubious", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "dpkg 会对这个版本号发出警告：%1（%2）").arg(version.value, verdict.reason));
+                QCoreApplication::translate("CommandLine", "dpkg 会对这个版本号发出警告：%1（%2）")
+                    .arg(version.value, verdict.reason));
         if (version.source == ValueSource::Given && !package.ownVersion.isEmpty() &&
             version.value != package.ownVersion)
             add("version-differs", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "给的版本号 %1 和安装包自己的 %2 不一样").arg(version.value, package.ownVersion));
+                QCoreApplication::translate("CommandLine", "给的版本号 %1 和安装包自己的 %2 不一样")
+                    .arg(version.value, package.ownVersion));
     }
 
     void checkText(const SourcedText &value, const char *field, const char *option)
@@ -146,7 +157,8 @@ public:
         if (!url.isValid() || url.host().isEmpty() ||
             (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
             add("homepage-not-url", Severity::Warning, QStringLiteral("homepage"),
-                QCoreApplication::translate("CommandLine", "主页不是 http(s) 网址：%1").arg(homepage.value));
+                QCoreApplication::translate("CommandLine", "主页不是 http(s) 网址：%1")
+                    .arg(homepage.value));
     }
 
     void checkDescription(const SourcedText &description)
@@ -173,13 +185,15 @@ public:
             return;
         if (size.width() < kLogoBox.width() && size.height() < kLogoBox.height())
             add("logo-too-small", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "Logo 只有 %1×%2，会被放大到 128×128：%3")
+                QCoreApplication::translate("CommandLine",
+                                            "Logo 只有 %1×%2，会被放大到 128×128：%3")
                     .arg(size.width())
                     .arg(size.height())
                     .arg(logo.value));
         if (size.width() != size.height())
             add("logo-not-square", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "Logo 不是正方形（%1×%2），放进 128×128 会留边：%3")
+                QCoreApplication::translate("CommandLine",
+                                            "Logo 不是正方形（%1×%2），放进 128×128 会留边：%3")
                     .arg(size.width())
                     .arg(size.height())
                     .arg(logo.value));
@@ -205,10 +219,13 @@ public:
             digests << digest;
             if (same >= 0 && !digest.isEmpty())
                 add("screenshot-duplicate", Severity::Warning, field,
-                    QCoreApplication::translate("CommandLine", "这张截图和第 %1 张一模一样：%2").arg(same + 1).arg(path));
+                    QCoreApplication::translate("CommandLine", "这张截图和第 %1 张一模一样：%2")
+                        .arg(same + 1)
+                        .arg(path));
             if (size.width() < kScreenshotBox.width() && size.height() < kScreenshotBox.height())
                 add("screenshot-too-small", Severity::Warning, field,
-                    QCoreApplication::translate("CommandLine", "截图只有 %1×%2，会被放大到 400×300：%3")
+                    QCoreApplication::translate("CommandLine",
+                                                "截图只有 %1×%2，会被放大到 400×300：%3")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(path));
@@ -216,7 +233,8 @@ public:
             const double shape = double(size.width()) / size.height();
             if (shape > box * kAspectTolerance || shape * kAspectTolerance < box)
                 add("screenshot-aspect", Severity::Info, field,
-                    QCoreApplication::translate("CommandLine", "截图是 %1×%2，和 4:3 的框差得远，会留很宽的边：%3")
+                    QCoreApplication::translate("CommandLine",
+                                                "截图是 %1×%2，和 4:3 的框差得远，会留很宽的边：%3")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(path));
@@ -232,7 +250,8 @@ private:
         const QFileInfo info(path);
         if (!info.exists()) {
             add((prefix + "-missing").constData(), Severity::Error, field,
-                QCoreApplication::translate("MainWindow", "这是个不存在的文件啊喂！") + QLatin1Char(' ') + path);
+                QCoreApplication::translate("MainWindow", "这是个不存在的文件啊喂！") +
+                    QLatin1Char(' ') + path);
             return {};
         }
         if (!info.isFile()) {
@@ -246,15 +265,17 @@ private:
         const QSize size = format == ImageFormat::Unknown ? QSize() : reader.size();
         if (!size.isValid() || size.isEmpty()) {
             add((prefix + "-not-image").constData(), Severity::Error, field,
-                QCoreApplication::translate("CommandLine", "这不是 PNG、JPEG 或 GIF 图片：%1").arg(path));
+                QCoreApplication::translate("CommandLine", "这不是 PNG、JPEG 或 GIF 图片：%1")
+                    .arg(path));
             return {};
         }
-        const bool animated = format == ImageFormat::Png ? isAnimatedPng(path)
+        const bool animated = format == ImageFormat::Png   ? isAnimatedPng(path)
                               : format == ImageFormat::Gif ? reader.imageCount() > 1
                                                            : false;
         if (animated)
             add("image-animated", Severity::Warning, field,
-                QCoreApplication::translate("CommandLine", "这是一张动图，只会用它的第一帧：%1").arg(path));
+                QCoreApplication::translate("CommandLine", "这是一张动图，只会用它的第一帧：%1")
+                    .arg(path));
         return size;
     }
 

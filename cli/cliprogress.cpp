@@ -32,8 +32,8 @@ ProgressLine::~ProgressLine()
     finish();
 }
 
-void ProgressLine::startPack(const QString &desktop, const QString &pkgName,
-                             const QString &debPath, int images)
+void ProgressLine::startPack(const QString &desktop, const QString &pkgName, const QString &debPath,
+                             int images)
 {
     if (!enabled)
         return;
@@ -65,8 +65,8 @@ void ProgressLine::startCompression(const QString &bundleDir)
     compressing = true;
     // tar names the folder itself and everything beneath it.
     membersTotal = 1;
-    QDirIterator entries(bundleDir, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                        QDir::NoDotAndDotDot,
+    QDirIterator entries(bundleDir,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         entries.next();
@@ -101,8 +101,9 @@ void ProgressLine::poll()
         return;
     }
     qint64 copied = 0;
-    const QStringList staging = QDir(desktopDir).entryList(
-        {stagingPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList staging = QDir(desktopDir)
+                                    .entryList({stagingPrefix + QLatin1Char('*')},
+                                               QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     if (!staging.isEmpty())
         copied = QFileInfo(desktopDir + QLatin1Char('/') + staging.first() + QLatin1Char('/') +
                            packageName)

@@ -74,7 +74,8 @@ void addOptions(QCommandLineParser &parser, bool pack)
 {
     const auto option = [&parser](const char *name, const char *description,
                                   const char *valueName = nullptr) {
-        QCommandLineOption o(QString::fromLatin1(name), QCoreApplication::translate("CommandLine", description));
+        QCommandLineOption o(QString::fromLatin1(name),
+                             QCoreApplication::translate("CommandLine", description));
         if (valueName)
             o.setValueName(QString::fromLatin1(valueName));
         parser.addOption(o);
@@ -84,21 +85,20 @@ void addOptions(QCommandLineParser &parser, bool pack)
     option("homepage", QT_TRANSLATE_NOOP("CommandLine", "软件的主页"), "URL");
     option("contributor", QT_TRANSLATE_NOOP("CommandLine", "投稿人，也就是你自己"), "TEXT");
     option("description", QT_TRANSLATE_NOOP("CommandLine", "软件的简介"), "TEXT");
-    option("description-file",
-           QT_TRANSLATE_NOOP("CommandLine", "从文件读简介；- 表示标准输入"), "FILE");
+    option("description-file", QT_TRANSLATE_NOOP("CommandLine", "从文件读简介；- 表示标准输入"),
+           "FILE");
     option("logo", QT_TRANSLATE_NOOP("CommandLine", "Logo 图片（PNG、JPEG 或 GIF）"), "FILE");
-    option("screenshot",
-           QT_TRANSLATE_NOOP("CommandLine", "一张截图；可以给多次，按给的顺序排"), "FILE");
+    option("screenshot", QT_TRANSLATE_NOOP("CommandLine", "一张截图；可以给多次，按给的顺序排"),
+           "FILE");
     option("pkgname", QT_TRANSLATE_NOOP("CommandLine", "包名，代替安装包自己的"), "TEXT");
     option("version", QT_TRANSLATE_NOOP("CommandLine", "版本号，代替安装包自己的"), "TEXT");
-    option("desktop",
-           QT_TRANSLATE_NOOP("CommandLine", "投稿文件夹和压缩包放在哪里；默认是桌面"), "DIR");
+    option("desktop", QT_TRANSLATE_NOOP("CommandLine", "投稿文件夹和压缩包放在哪里；默认是桌面"),
+           "DIR");
     option("no-prefill",
            QT_TRANSLATE_NOOP("CommandLine", "不从之前的投稿文件夹和安装包的信息里取任何值"));
     option("format", QT_TRANSLATE_NOOP("CommandLine", "输出格式：text 或 json"), "text|json");
     if (pack)
-        option("compress",
-               QT_TRANSLATE_NOOP("CommandLine", "打包后再压缩成 <包名>.tar.gz"));
+        option("compress", QT_TRANSLATE_NOOP("CommandLine", "打包后再压缩成 <包名>.tar.gz"));
     else
         option("strict", QT_TRANSLATE_NOOP("CommandLine", "有警告也算没通过"));
 }
@@ -119,7 +119,8 @@ int usageError(const QString &command, const QString &message)
 {
     writeLine(stderr, QCoreApplication::applicationName() + QStringLiteral(" ") + command +
                           QStringLiteral(": ") + message);
-    writeLine(stderr, QCoreApplication::translate("CommandLine", "试试“plinvex %1 --help”。").arg(command));
+    writeLine(stderr,
+              QCoreApplication::translate("CommandLine", "试试“plinvex %1 --help”。").arg(command));
     return CommandUsageError;
 }
 
@@ -131,11 +132,14 @@ int parseOptions(const QStringList &arguments, Options &options)
     options.pack = options.command == QLatin1String("pack");
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        options.pack ? QCoreApplication::translate("CommandLine", "检查一份投稿，没有错误就在桌面上打包成 <包名> 文件夹。")
-                     : QCoreApplication::translate("CommandLine", "一次找出一份投稿的所有问题，什么也不打包。"));
+        options.pack ? QCoreApplication::translate(
+                           "CommandLine", "检查一份投稿，没有错误就在桌面上打包成 <包名> 文件夹。")
+                     : QCoreApplication::translate("CommandLine",
+                                                   "一次找出一份投稿的所有问题，什么也不打包。"));
     parser.addHelpOption();
     addOptions(parser, options.pack);
-    parser.addPositionalArgument(QStringLiteral("PACKAGE.deb"), QCoreApplication::translate("CommandLine", "要投稿的 deb 安装包"));
+    parser.addPositionalArgument(QStringLiteral("PACKAGE.deb"),
+                                 QCoreApplication::translate("CommandLine", "要投稿的 deb 安装包"));
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest))
@@ -152,13 +156,17 @@ int parseOptions(const QStringList &arguments, Options &options)
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(options.command, QCoreApplication::translate("CommandLine", "缺少安装包"));
+        return usageError(options.command,
+                          QCoreApplication::translate("CommandLine", "缺少安装包"));
     if (positional.size() > 1)
         return usageError(options.command,
-                          QCoreApplication::translate("CommandLine", "多余的参数：%1").arg(positional.mid(1).join(QLatin1Char(' '))));
+                          QCoreApplication::translate("CommandLine", "多余的参数：%1")
+                              .arg(positional.mid(1).join(QLatin1Char(' '))));
     const QString format = parser.value(QStringLiteral("format"));
     if (!format.isEmpty() && format != QLatin1String("text") && format != QLatin1String("json"))
-        return usageError(options.command, QCoreApplication::translate("CommandLine", "不认识的输出格式：%1").arg(format));
+        return usageError(
+            options.command,
+            QCoreApplication::translate("CommandLine", "不认识的输出格式：%1").arg(format));
     options.json = format == QLatin1String("json");
     options.package = absolute(positional.first());
 
@@ -178,7 +186,8 @@ int parseOptions(const QStringList &arguments, Options &options)
     const bool descriptionFile = parser.isSet(QStringLiteral("description-file"));
     if (descriptionFile && parser.isSet(QStringLiteral("description")))
         return usageError(options.command,
-                          QCoreApplication::translate("CommandLine", "--description 和 --description-file 只能给一个"));
+                          QCoreApplication::translate(
+                              "CommandLine", "--description 和 --description-file 只能给一个"));
     if (descriptionFile) {
         const QString path = parser.value(QStringLiteral("description-file"));
         QFile file;
@@ -186,7 +195,9 @@ int parseOptions(const QStringList &arguments, Options &options)
                                 ? file.open(stdin, QIODevice::ReadOnly)
                                 : (file.setFileName(path), file.open(QIODevice::ReadOnly));
         if (!opened)
-            return usageError(options.command, QCoreApplication::translate("CommandLine", "读不了简介文件：%1").arg(path));
+            return usageError(
+                options.command,
+                QCoreApplication::translate("CommandLine", "读不了简介文件：%1").arg(path));
         g.description = given(QString::fromUtf8(file.readAll()));
     } else {
         g.description = given(parser.value(QStringLiteral("description")));
@@ -302,9 +313,8 @@ private:
             document.insert(
                 QStringLiteral("error"),
                 QJsonObject{{QStringLiteral("step"), failure.step},
-                            {QStringLiteral("tool"), failure.toolFailed
-                                                         ? QJsonValue(failure.tool.program)
-                                                         : QJsonValue()},
+                            {QStringLiteral("tool"),
+                             failure.toolFailed ? QJsonValue(failure.tool.program) : QJsonValue()},
                             {QStringLiteral("exitCode"), failure.toolFailed && failure.tool.started
                                                              ? QJsonValue(failure.tool.exitCode)
                                                              : QJsonValue()},
@@ -350,12 +360,16 @@ public:
                     ? QCoreApplication::translate("CommandLine", "检查通过：%1 个警告，%2 条提示")
                           .arg(warnings)
                           .arg(report.count(Severity::Info))
-                    : QCoreApplication::translate("CommandLine", "检查没通过：%1 个错误，%2 个警告").arg(errors).arg(warnings);
+                    : QCoreApplication::translate("CommandLine", "检查没通过：%1 个错误，%2 个警告")
+                          .arg(errors)
+                          .arg(warnings);
             report.print();
             return report.passed ? CommandSucceeded : CommandFailed;
         }
         if (errors > 0) {
-            report.verdict = QCoreApplication::translate("CommandLine", "有 %1 个错误，什么也没打包").arg(errors);
+            report.verdict =
+                QCoreApplication::translate("CommandLine", "有 %1 个错误，什么也没打包")
+                    .arg(errors);
             report.print();
             return CommandFailed;
         }
@@ -420,8 +434,8 @@ private:
             return finishStopped(QStringLiteral("pack"));
         progress.startPack(options.desktop, submission.pkgName, submission.debPath,
                            1 + int(v.screenshots.size()));
-        const BundleOutcome built = assembleBundle(
-            {submission, v.logo.value, options.desktop, kToolTimeoutMs}, control);
+        const BundleOutcome built =
+            assembleBundle({submission, v.logo.value, options.desktop, kToolTimeoutMs}, control);
         progress.finish();
         if (built.status == BundleOutcome::Cancelled || stopped())
             return finishStopped(QStringLiteral("pack"));
@@ -453,9 +467,11 @@ private:
             report.archive = archivePath(options.desktop, submission.pkgName);
         }
         report.passed = true;
-        report.verdict = report.archive.isEmpty()
-                             ? QCoreApplication::translate("CommandLine", "打包好了：%1").arg(report.bundle)
-                             : QCoreApplication::translate("CommandLine", "打包好了：%1，压缩包：%2").arg(report.bundle, report.archive);
+        report.verdict =
+            report.archive.isEmpty()
+                ? QCoreApplication::translate("CommandLine", "打包好了：%1").arg(report.bundle)
+                : QCoreApplication::translate("CommandLine", "打包好了：%1，压缩包：%2")
+                      .arg(report.bundle, report.archive);
         report.print();
         return CommandSucceeded;
     }
@@ -472,8 +488,11 @@ private:
     int finishStopped(const QString &step)
     {
         if (!step.isEmpty())
-            report.failure = {step, ToolResult(), false, QCoreApplication::translate("CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留")};
-        report.verdict = QCoreApplication::translate("CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留");
+            report.failure = {step, ToolResult(), false,
+                              QCoreApplication::translate(
+                                  "CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留")};
+        report.verdict =
+            QCoreApplication::translate("CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留");
         report.print();
         return 128 + stoppedBy;
     }
