@@ -11,8 +11,15 @@
 
 CommandLine::CommandLine()
 {
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "MainWindow", "把 deb 安装包、Logo 图标和截图打包成软件商店的投稿。"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("MainWindow",
+                                    "把 deb 安装包、Logo 图标和截图打包成软件商店的投稿。") +
+        QStringLiteral("\n\n") +
+        QCoreApplication::translate(
+            "CommandLine", "不开窗口的命令：\n"
+                           "  plinvex pack PACKAGE.deb [选项]   打包到桌面；加 --compress 再压缩\n"
+                           "  plinvex check PACKAGE.deb [选项]  找出投稿的所有问题，什么也不打包\n"
+                           "每个命令的选项见 plinvex pack --help 和 plinvex check --help。"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(

@@ -3,8 +3,9 @@
 
 #include "app/commandline.h"
 #include "app/mainwindow.h"
-#include "app/uilanguage.h"
+#include "cli/submissioncommand.h"
 #include "tools/terminationsignals.h"
+#include "wording/uilanguage.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,12 +31,22 @@ void answerHelpAndVersion(int argc, char *argv[])
     commandLine.answerHelpAndVersion(QCoreApplication::arguments());
 }
 
+// `plinvex pack` and `plinvex check` run without any window or display.
+int runCommandLine(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    return runSubmissionCommand(QCoreApplication::arguments());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Plinvex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLINVEX_VERSION));
+    if (argc > 1 && isSubmissionCommand(QString::fromLocal8Bit(argv[1])))
+        return runCommandLine(argc, argv);
     if (argc > 1)
         answerHelpAndVersion(argc, argv);
 
@@ -56,7 +67,8 @@ int main(int argc, char *argv[])
     MainWindow window;
     // A logout or a kill ends the program the way closing the window does.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
+    QObject::connect(&termination, &TerminationSignals::received, &window,
+                     [&window](int) { window.endProgram(); });
     window.show();
     const QString package = commandLine.packagePath();
     // Once the window is up, so the probe's box has a window to stand over.

@@ -4,13 +4,12 @@
 #include "app/mainwindow.h"
 
 #include "app/deferredpolish.h"
-#include "app/failuretexts.h"
 #include "app/form/formbuilder.h"
 #include "app/formprefill.h"
 #include "app/packagereading.h"
 #include "app/screenshotlist.h"
 #include "app/screenshotpaste.h"
-#include "app/uilanguage.h"
+#include "wording/uilanguage.h"
 #include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
@@ -19,6 +18,7 @@
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
+#include "wording/failuretexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>

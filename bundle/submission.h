@@ -4,6 +4,7 @@
 #ifndef PLINVEX_SUBMISSION_H
 #define PLINVEX_SUBMISSION_H
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -22,5 +23,26 @@ struct Submission
     QString moreText;
     QStringList screenshotList; // paths, in the order they were given
 };
+
+// What a packager gives for one pack, as typed or chosen.
+struct SubmissionInput
+{
+    QString appName;
+    QString debPath;
+    QString pkgName;
+    QString version;
+    QString author;
+    QString website;
+    QString contributor;
+    QString description; // may hold line feeds
+    QStringList screenshots;
+};
+
+// The submission a pack writes, the same whichever front end asks: an empty
+// author or homepage becomes the single blank the store wants in every key,
+// the description's lines are joined with nothing between them, and the time
+// (to the minute) and the package's size text are taken at `now`.
+Submission makeSubmission(const SubmissionInput &input,
+                          const QDateTime &now = QDateTime::currentDateTime());
 
 #endif

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What `cmake --install` (and so the Debian package) puts in place: the program,
-# its desktop entry and AppStream metainfo, the hicolor icons and the man page.
+# its desktop entry and AppStream metainfo, the hicolor icons, the man page and
+# the bash completion of the command line.
 # The desktop file name, the metainfo id and the icon name are one and the same
 # id, so software centres and docks can tie the window to its entry.
 include(GNUInstallDirs)
@@ -15,6 +16,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${PLINVEX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${PLINVEX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# bash-completion loads a command's file by the command's name, on first use.
+install(FILES ${PROJECT_SOURCE_DIR}/data/plinvex.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME plinvex)
 
 # The window icon compiled into the program is the one source picture; the
 # theme sizes are scaled from it at build time so the two never drift apart.

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The English translation: lrelease turns resources/translations/plinvex_en.ts
-# into a .qm at build time, and the .qm is compiled into the app library under
-# :/translations. The source texts are Chinese, so Chinese needs no file.
+# into a .qm at build time, and the .qm is compiled into the wording library,
+# which both front ends link, under :/translations. The source texts are
+# Chinese, so Chinese needs no file.
 find_package(Qt${QT_VERSION_MAJOR} REQUIRED COMPONENTS LinguistTools)
 
 set(plinvex_ts_files ${PROJECT_SOURCE_DIR}/resources/translations/plinvex_en.ts)
@@ -21,4 +22,4 @@ file(CONFIGURE OUTPUT ${plinvex_translations_qrc} CONTENT
      "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/translations\">\n@plinvex_qrc_entries@    </qresource>\n</RCC>\n"
      @ONLY)
 qt_add_resources(plinvex_translation_sources ${plinvex_translations_qrc})
-target_sources(plinvex_app PRIVATE ${plinvex_translation_sources} ${plinvex_qm_files})
+target_sources(plinvex_wording PRIVATE ${plinvex_translation_sources} ${plinvex_qm_files})

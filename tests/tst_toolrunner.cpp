@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/failuretexts.h"
 #include "support/testfiles.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
+#include "wording/failuretexts.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 // environment names, and prints what it speaks: one "key=text" line each for
 // the window's own texts and Qt's.
 #include "app/mainwindow.h"
-#include "app/uilanguage.h"
+#include "wording/uilanguage.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -15,16 +15,17 @@ namespace {
 // event loop then reads.
 int signalPipe[2] = {-1, -1};
 
-void onTerminationSignal(int)
+void onTerminationSignal(int signalNumber)
 {
-    const char byte = 1;
+    const auto byte = static_cast<char>(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
 }
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject *parent)
+TerminationSignals::TerminationSignals(std::initializer_list<int> signalNumbers, QObject *parent)
     : QObject(parent)
+    , handled(signalNumbers)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
@@ -32,22 +33,22 @@ TerminationSignals::TerminationSignals(QObject *parent)
     connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
-        emit received();
+        emit received(static_cast<unsigned char>(byte));
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
+    for (const int number : qAsConst(handled))
+        sigaction(number, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (!notifier)
         return;
-    signal(SIGTERM, SIG_DFL);
-    signal(SIGHUP, SIG_DFL);
+    for (const int number : qAsConst(handled))
+        signal(number, SIG_DFL);
     delete notifier;
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

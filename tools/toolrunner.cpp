@@ -160,6 +160,8 @@ private:
         tool->ended = true;
         --active;
         const ToolResult &result = tool->result;
+        if (!failed && result.succeeded() && control.onToolSucceeded)
+            control.onToolSucceeded(result);
         if (!failed) {
             outcome = result;
             if (!result.succeeded()) {

@@ -75,6 +75,8 @@ struct RunControl
     const Cancellation *cancellation = nullptr;
     // Standard output as it arrives, chunk by chunk.
     std::function<void(const QByteArray &)> onOutput;
+    // Each tool that succeeded, as it ends: the steps done, for a progress line.
+    std::function<void(const ToolResult &)> onToolSucceeded = nullptr;
 };
 
 // Runs one tool and waits for it. The wait runs the event loop, so the

@@ -2,6 +2,259 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>不开窗口的命令：
+  plinvex pack PACKAGE.deb [选项]   打包到桌面；加 --compress 再压缩
+  plinvex check PACKAGE.deb [选项]  找出投稿的所有问题，什么也不打包
+每个命令的选项见 plinvex pack --help 和 plinvex check --help。</source>
+        <translation>Commands without a window:
+  plinvex pack PACKAGE.deb [options]   pack onto the desktop; with --compress also compress
+  plinvex check PACKAGE.deb [options]  report every problem of a submission; build nothing
+Each command lists its options: plinvex pack --help, plinvex check --help.</translation>
+    </message>
+    <message>
+        <source>这一项不能空着，用 %1 填上吧～</source>
+        <translation>This must not be empty; give it with %1~</translation>
+    </message>
+    <message>
+        <source>这不是一个读得懂的 Debian 安装包：%1</source>
+        <translation>This is not a readable Debian package: %1</translation>
+    </message>
+    <message>
+        <source>读不出安装包的这一项，用 %1 填上吧～</source>
+        <translation>The package does not tell this; give it with %1~</translation>
+    </message>
+    <message>
+        <source>这个包名不合 Debian 的写法（小写字母、数字和 + - .，至少两个字符，以字母或数字开头）：%1</source>
+        <translation>This package name is outside Debian&apos;s syntax (lower-case letters, digits and + - ., at least two, a letter or digit first): %1</translation>
+    </message>
+    <message>
+        <source>给的包名 %1 和安装包自己的 %2 不一样</source>
+        <translation>The package name given, %1, differs from the package&apos;s own, %2</translation>
+    </message>
+    <message>
+        <source>dpkg 不认这个版本号：%1（%2）</source>
+        <translation>dpkg rejects this version: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>dpkg 会对这个版本号发出警告：%1（%2）</source>
+        <translation>dpkg warns about this version: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>给的版本号 %1 和安装包自己的 %2 不一样</source>
+        <translation>The version given, %1, differs from the package&apos;s own, %2</translation>
+    </message>
+    <message>
+        <source>主页不是 http(s) 网址：%1</source>
+        <translation>The homepage is not an http(s) URL: %1</translation>
+    </message>
+    <message>
+        <source>简介只有短短一行，多写几句吧～</source>
+        <translation>The description is one short line; say a little more~</translation>
+    </message>
+    <message>
+        <source>Logo 只有 %1×%2，会被放大到 128×128：%3</source>
+        <translation>The logo is only %1×%2 and will be enlarged to 128×128: %3</translation>
+    </message>
+    <message>
+        <source>Logo 不是正方形（%1×%2），放进 128×128 会留边：%3</source>
+        <translation>The logo is not square (%1×%2) and will not fill 128×128: %3</translation>
+    </message>
+    <message>
+        <source>这张截图和第 %1 张一模一样：%2</source>
+        <translation>This screenshot is the same as number %1: %2</translation>
+    </message>
+    <message>
+        <source>截图只有 %1×%2，会被放大到 400×300：%3</source>
+        <translation>The screenshot is only %1×%2 and will be enlarged to 400×300: %3</translation>
+    </message>
+    <message>
+        <source>截图是 %1×%2，和 4:3 的框差得远，会留很宽的边：%3</source>
+        <translation>The screenshot is %1×%2, far from the 4:3 box, and will leave wide margins: %3</translation>
+    </message>
+    <message>
+        <source>这不是 PNG、JPEG 或 GIF 图片：%1</source>
+        <translation>This is not a PNG, JPEG or GIF image: %1</translation>
+    </message>
+    <message>
+        <source>这是一张动图，只会用它的第一帧：%1</source>
+        <translation>This image is animated; only its first frame is used: %1</translation>
+    </message>
+    <message>
+        <source>压缩中 %1 / %2</source>
+        <translation>Compressing %1 / %2</translation>
+    </message>
+    <message>
+        <source>复制安装包 %1 / %2，缩放图片 %3 / %4</source>
+        <translation>Copying the package %1 / %2, scaling images %3 / %4</translation>
+    </message>
+    <message>
+        <source>版本号是空的</source>
+        <translation>the version is empty</translation>
+    </message>
+    <message>
+        <source>版本号中间有空白</source>
+        <translation>it holds blanks</translation>
+    </message>
+    <message>
+        <source>冒号前的纪元是空的</source>
+        <translation>the epoch before the colon is empty</translation>
+    </message>
+    <message>
+        <source>冒号前的纪元不是数字</source>
+        <translation>the epoch before the colon is not a number</translation>
+    </message>
+    <message>
+        <source>冒号前的纪元太大了</source>
+        <translation>the epoch before the colon is too big</translation>
+    </message>
+    <message>
+        <source>冒号后面什么也没有</source>
+        <translation>nothing follows the colon</translation>
+    </message>
+    <message>
+        <source>连字符后的修订号是空的</source>
+        <translation>the revision after the hyphen is empty</translation>
+    </message>
+    <message>
+        <source>上游版本号是空的</source>
+        <translation>the upstream version is empty</translation>
+    </message>
+    <message>
+        <source>上游版本号里有不允许的字符</source>
+        <translation>the upstream version holds a character that is not allowed</translation>
+    </message>
+    <message>
+        <source>修订号里有不允许的字符</source>
+        <translation>the revision holds a character that is not allowed</translation>
+    </message>
+    <message>
+        <source>上游版本号不是以数字开头的</source>
+        <translation>the upstream version does not start with a digit</translation>
+    </message>
+    <message>
+        <source>商店里显示的名字</source>
+        <translation>The name the store shows</translation>
+    </message>
+    <message>
+        <source>软件的作者</source>
+        <translation>The software&apos;s author</translation>
+    </message>
+    <message>
+        <source>软件的主页</source>
+        <translation>The software&apos;s homepage</translation>
+    </message>
+    <message>
+        <source>投稿人，也就是你自己</source>
+        <translation>The contributor: you</translation>
+    </message>
+    <message>
+        <source>软件的简介</source>
+        <translation>The description</translation>
+    </message>
+    <message>
+        <source>从文件读简介；- 表示标准输入</source>
+        <translation>Read the description from a file; - for standard input</translation>
+    </message>
+    <message>
+        <source>Logo 图片（PNG、JPEG 或 GIF）</source>
+        <translation>The logo image (PNG, JPEG or GIF)</translation>
+    </message>
+    <message>
+        <source>一张截图；可以给多次，按给的顺序排</source>
+        <translation>A screenshot; may be given several times, kept in order</translation>
+    </message>
+    <message>
+        <source>包名，代替安装包自己的</source>
+        <translation>The package name, instead of the package&apos;s own</translation>
+    </message>
+    <message>
+        <source>版本号，代替安装包自己的</source>
+        <translation>The version, instead of the package&apos;s own</translation>
+    </message>
+    <message>
+        <source>投稿文件夹和压缩包放在哪里；默认是桌面</source>
+        <translation>Where the bundle and the archive go; the desktop by default</translation>
+    </message>
+    <message>
+        <source>不从之前的投稿文件夹和安装包的信息里取任何值</source>
+        <translation>Take nothing from the earlier bundle or the package&apos;s metadata</translation>
+    </message>
+    <message>
+        <source>输出格式：text 或 json</source>
+        <translation>Output format: text or json</translation>
+    </message>
+    <message>
+        <source>打包后再压缩成 &lt;包名&gt;.tar.gz</source>
+        <translation>Also compress the bundle into &lt;pkgname&gt;.tar.gz</translation>
+    </message>
+    <message>
+        <source>有警告也算没通过</source>
+        <translation>Fail on warnings too</translation>
+    </message>
+    <message>
+        <source>试试“plinvex %1 --help”。</source>
+        <translation>Try &apos;plinvex %1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>检查一份投稿，没有错误就在桌面上打包成 &lt;包名&gt; 文件夹。</source>
+        <translation>Checks a submission and, without errors, packs it into the folder &lt;pkgname&gt; on the desktop.</translation>
+    </message>
+    <message>
+        <source>一次找出一份投稿的所有问题，什么也不打包。</source>
+        <translation>Reports every problem of a submission at once; builds nothing.</translation>
+    </message>
+    <message>
+        <source>要投稿的 deb 安装包</source>
+        <translation>The deb package to submit</translation>
+    </message>
+    <message>
+        <source>缺少安装包</source>
+        <translation>no package given</translation>
+    </message>
+    <message>
+        <source>多余的参数：%1</source>
+        <translation>unexpected arguments: %1</translation>
+    </message>
+    <message>
+        <source>不认识的输出格式：%1</source>
+        <translation>unknown output format: %1</translation>
+    </message>
+    <message>
+        <source>--description 和 --description-file 只能给一个</source>
+        <translation>give --description or --description-file, not both</translation>
+    </message>
+    <message>
+        <source>读不了简介文件：%1</source>
+        <translation>cannot read the description file: %1</translation>
+    </message>
+    <message>
+        <source>检查通过：%1 个警告，%2 条提示</source>
+        <translation>Check passed: %1 warning(s), %2 note(s)</translation>
+    </message>
+    <message>
+        <source>检查没通过：%1 个错误，%2 个警告</source>
+        <translation>Check failed: %1 error(s), %2 warning(s)</translation>
+    </message>
+    <message>
+        <source>有 %1 个错误，什么也没打包</source>
+        <translation>%1 error(s); nothing was packed</translation>
+    </message>
+    <message>
+        <source>打包好了：%1</source>
+        <translation>Packed: %1</translation>
+    </message>
+    <message>
+        <source>打包好了：%1，压缩包：%2</source>
+        <translation>Packed: %1; archive: %2</translation>
+    </message>
+    <message>
+        <source>已中止，之前的投稿文件夹和压缩包原样保留</source>
+        <translation>Stopped; any earlier bundle and archive are left as they were</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>把 deb 安装包、Logo 图标和截图打包成软件商店的投稿。</source>
@@ -258,6 +511,10 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>打包失败！</source>
+        <translation>Packing failed!</translation>
     </message>
 </context>
 </TS>

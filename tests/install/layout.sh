@@ -18,7 +18,8 @@ rm -rf "$root"
 desktop=$root/share/applications/$id.desktop
 metainfo=$root/share/metainfo/$id.metainfo.xml
 man=$root/share/man/man1/plinvex.1.gz
-for file in "$desktop" "$metainfo" "$man"; do
+completion=$root/share/bash-completion/completions/plinvex
+for file in "$desktop" "$metainfo" "$man" "$completion"; do
     [ -f "$file" ] || fail "${file#"$root"/} not installed"
 done
 
@@ -60,5 +61,12 @@ if command -v mandoc >/dev/null 2>&1; then
     lint=$(gzip -dc "$man" | mandoc -Tlint -W warning 2>&1) || fail "mandoc -Tlint: $lint"
 else
     echo "note: mandoc is not installed, the page was not linted"
+fi
+# The completion must load in bash and offer the commands; it runs in the
+# installed tree, where no file name starts with the word completed.
+if command -v bash >/dev/null 2>&1; then
+    offered=$(cd "$root" && bash -c '. "$1"; COMP_WORDS=(plinvex c); COMP_CWORD=1; _plinvex; echo "${COMPREPLY[*]}"' \
+        sh "$completion") || fail "the bash completion does not load"
+    [ "$offered" = check ] || fail "the bash completion offers '$offered' for 'plinvex c'"
 fi
 echo "installed tree in $root is complete"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/uilanguage.h"
+#include "wording/uilanguage.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,0 +1,525 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/submissioncommand.h"
+
+#include "bundle/bundleassembly.h"
+#include "bundle/compression.h"
+#include "bundle/desktopfolder.h"
+#include "bundle/submission.h"
+#include "cli/checkfindings.h"
+#include "cli/cliprogress.h"
+#include "package/packagemetadata.h"
+#include "package/valuechoice.h"
+#include "tools/packageprobe.h"
+#include "tools/terminationsignals.h"
+#include "wording/failuretexts.h"
+#include "wording/uilanguage.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void writeOut(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+// Whatever the locale's encoding, the output is UTF-8, as JSON must be.
+void writeLine(FILE *stream, const QString &line)
+{
+    const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// The options both commands take, then each command's own.
+struct Options
+{
+    QString command;
+    bool pack = false;
+    QString package;
+    SubmissionValues given;
+    QString desktop;
+    bool noPrefill = false;
+    bool json = false;
+    bool strict = false;
+    bool compress = false;
+};
+
+const QStringList kTextOptions = {
+    QStringLiteral("name"),        QStringLiteral("author"),  QStringLiteral("homepage"),
+    QStringLiteral("contributor"), QStringLiteral("pkgname"), QStringLiteral("version"),
+};
+
+void addOptions(QCommandLineParser &parser, bool pack)
+{
+    const auto option = [&parser](const char *name, const char *description,
+                                  const char *valueName = nullptr) {
+        QCommandLineOption o(QString::fromLatin1(name),
+                             QCoreApplication::translate("CommandLine", description));
+        if (valueName)
+            o.setValueName(QString::fromLatin1(valueName));
+        parser.addOption(o);
+    };
+    option("name", QT_TRANSLATE_NOOP("CommandLine", "商店里显示的名字"), "TEXT");
+    option("author", QT_TRANSLATE_NOOP("CommandLine", "软件的作者"), "TEXT");
+    option("homepage", QT_TRANSLATE_NOOP("CommandLine", "软件的主页"), "URL");
+    option("contributor", QT_TRANSLATE_NOOP("CommandLine", "投稿人，也就是你自己"), "TEXT");
+    option("description", QT_TRANSLATE_NOOP("CommandLine", "软件的简介"), "TEXT");
+    option("description-file", QT_TRANSLATE_NOOP("CommandLine", "从文件读简介；- 表示标准输入"),
+           "FILE");
+    option("logo", QT_TRANSLATE_NOOP("CommandLine", "Logo 图片（PNG、JPEG 或 GIF）"), "FILE");
+    option("screenshot", QT_TRANSLATE_NOOP("CommandLine", "一张截图；可以给多次，按给的顺序排"),
+           "FILE");
+    option("pkgname", QT_TRANSLATE_NOOP("CommandLine", "包名，代替安装包自己的"), "TEXT");
+    option("version", QT_TRANSLATE_NOOP("CommandLine", "版本号，代替安装包自己的"), "TEXT");
+    option("desktop", QT_TRANSLATE_NOOP("CommandLine", "投稿文件夹和压缩包放在哪里；默认是桌面"),
+           "DIR");
+    option("no-prefill",
+           QT_TRANSLATE_NOOP("CommandLine", "不从之前的投稿文件夹和安装包的信息里取任何值"));
+    option("format", QT_TRANSLATE_NOOP("CommandLine", "输出格式：text 或 json"), "text|json");
+    if (pack)
+        option("compress", QT_TRANSLATE_NOOP("CommandLine", "打包后再压缩成 <包名>.tar.gz"));
+    else
+        option("strict", QT_TRANSLATE_NOOP("CommandLine", "有警告也算没通过"));
+}
+
+QString absolute(const QString &path)
+{
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
+SourcedText given(const QString &value)
+{
+    if (value.isEmpty())
+        return {};
+    return {value, ValueSource::Given};
+}
+
+int usageError(const QString &command, const QString &message)
+{
+    writeLine(stderr, QCoreApplication::applicationName() + QStringLiteral(" ") + command +
+                          QStringLiteral(": ") + message);
+    writeLine(stderr,
+              QCoreApplication::translate("CommandLine", "试试“plinvex %1 --help”。").arg(command));
+    return CommandUsageError;
+}
+
+// Reads the command line into `options`; a status to exit with when the
+// command ends here (help, or a usage error), -1 to go on.
+int parseOptions(const QStringList &arguments, Options &options)
+{
+    options.command = arguments.value(1);
+    options.pack = options.command == QLatin1String("pack");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        options.pack ? QCoreApplication::translate(
+                           "CommandLine", "检查一份投稿，没有错误就在桌面上打包成 <包名> 文件夹。")
+                     : QCoreApplication::translate("CommandLine",
+                                                   "一次找出一份投稿的所有问题，什么也不打包。"));
+    parser.addHelpOption();
+    addOptions(parser, options.pack);
+    parser.addPositionalArgument(QStringLiteral("PACKAGE.deb"),
+                                 QCoreApplication::translate("CommandLine", "要投稿的 deb 安装包"));
+    QStringList rest = arguments;
+    rest.removeAt(1);
+    if (!parser.parse(rest))
+        return usageError(options.command, parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        // Qt names the program only; the command belongs beside it.
+        QString help = parser.helpText();
+        const QString program = arguments.first();
+        const int at = help.indexOf(program);
+        if (at >= 0)
+            help.insert(at + program.size(), QLatin1Char(' ') + options.command);
+        writeOut(help.toUtf8());
+        return CommandSucceeded;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(options.command,
+                          QCoreApplication::translate("CommandLine", "缺少安装包"));
+    if (positional.size() > 1)
+        return usageError(options.command,
+                          QCoreApplication::translate("CommandLine", "多余的参数：%1")
+                              .arg(positional.mid(1).join(QLatin1Char(' '))));
+    const QString format = parser.value(QStringLiteral("format"));
+    if (!format.isEmpty() && format != QLatin1String("text") && format != QLatin1String("json"))
+        return usageError(
+            options.command,
+            QCoreApplication::translate("CommandLine", "不认识的输出格式：%1").arg(format));
+    options.json = format == QLatin1String("json");
+    options.package = absolute(positional.first());
+
+    SubmissionValues &g = options.given;
+    g.name = given(parser.value(QStringLiteral("name")));
+    g.author = given(parser.value(QStringLiteral("author")));
+    g.homepage = given(parser.value(QStringLiteral("homepage")));
+    g.contributor = given(parser.value(QStringLiteral("contributor")));
+    g.pkgName = given(parser.value(QStringLiteral("pkgname")));
+    g.version = given(parser.value(QStringLiteral("version")));
+    g.logo = given(absolute(parser.value(QStringLiteral("logo"))));
+    for (const QString &screenshot : parser.values(QStringLiteral("screenshot")))
+        g.screenshots << absolute(screenshot);
+    if (!g.screenshots.isEmpty())
+        g.screenshotsSource = ValueSource::Given;
+
+    const bool descriptionFile = parser.isSet(QStringLiteral("description-file"));
+    if (descriptionFile && parser.isSet(QStringLiteral("description")))
+        return usageError(options.command,
+                          QCoreApplication::translate(
+                              "CommandLine", "--description 和 --description-file 只能给一个"));
+    if (descriptionFile) {
+        const QString path = parser.value(QStringLiteral("description-file"));
+        QFile file;
+        const bool opened = path == QLatin1String("-")
+                                ? file.open(stdin, QIODevice::ReadOnly)
+                                : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+        if (!opened)
+            return usageError(
+                options.command,
+                QCoreApplication::translate("CommandLine", "读不了简介文件：%1").arg(path));
+        g.description = given(QString::fromUtf8(file.readAll()));
+    } else {
+        g.description = given(parser.value(QStringLiteral("description")));
+    }
+
+    options.desktop = parser.isSet(QStringLiteral("desktop"))
+                          ? absolute(parser.value(QStringLiteral("desktop")))
+                          : desktopPath();
+    options.noPrefill = parser.isSet(QStringLiteral("no-prefill"));
+    options.strict = !options.pack && parser.isSet(QStringLiteral("strict"));
+    options.compress = options.pack && parser.isSet(QStringLiteral("compress"));
+    return -1;
+}
+
+QJsonObject sourced(const SourcedText &text)
+{
+    const QString source = valueSourceName(text.source);
+    return {{QStringLiteral("value"), text.value},
+            {QStringLiteral("source"), source.isEmpty() ? QJsonValue() : QJsonValue(source)}};
+}
+
+QJsonObject valuesObject(const SubmissionValues &values)
+{
+    const QString shotsSource = valueSourceName(values.screenshotsSource);
+    return {
+        {QStringLiteral("pkgname"), sourced(values.pkgName)},
+        {QStringLiteral("version"), sourced(values.version)},
+        {QStringLiteral("name"), sourced(values.name)},
+        {QStringLiteral("author"), sourced(values.author)},
+        {QStringLiteral("homepage"), sourced(values.homepage)},
+        {QStringLiteral("contributor"), sourced(values.contributor)},
+        {QStringLiteral("description"), sourced(values.description)},
+        {QStringLiteral("logo"), sourced(values.logo)},
+        {QStringLiteral("screenshots"),
+         QJsonObject{{QStringLiteral("value"), QJsonArray::fromStringList(values.screenshots)},
+                     {QStringLiteral("source"),
+                      shotsSource.isEmpty() ? QJsonValue() : QJsonValue(shotsSource)}}},
+    };
+}
+
+// What went wrong in a pack or a compression that ran.
+struct RunFailure
+{
+    QString step; // "pack" or "compress"
+    ToolResult tool;
+    bool toolFailed = false;
+    QString message;
+};
+
+// Everything one run reports, said at the end in the format asked for.
+class Report
+{
+public:
+    explicit Report(const Options &options)
+        : options(options)
+    {
+    }
+
+    SubmissionValues values;
+    QList<Finding> findings;
+    bool passed = false;
+    QString verdict;
+    QString bundle;
+    QString archive;
+    QStringList files;
+    RunFailure failure;
+
+    int count(Severity severity) const
+    {
+        int n = 0;
+        for (const Finding &finding : findings)
+            n += finding.severity == severity ? 1 : 0;
+        return n;
+    }
+
+    void print() const
+    {
+        if (options.json)
+            printJson();
+        else
+            printText();
+    }
+
+private:
+    void printText() const
+    {
+        for (const Finding &f : findings)
+            writeLine(stdout, severityName(f.severity) + QLatin1Char('[') + f.tag +
+                                  QStringLiteral("] ") + f.field + QStringLiteral(": ") +
+                                  oneLine(f.message));
+        writeLine(stdout, verdict);
+    }
+
+    void printJson() const
+    {
+        QJsonArray list;
+        for (const Finding &f : findings)
+            list.append(QJsonObject{{QStringLiteral("tag"), f.tag},
+                                    {QStringLiteral("severity"), severityName(f.severity)},
+                                    {QStringLiteral("field"), f.field},
+                                    {QStringLiteral("message"), f.message}});
+        QJsonObject document{{QStringLiteral("command"), options.command},
+                             {QStringLiteral("passed"), passed},
+                             {QStringLiteral("values"), valuesObject(values)},
+                             {QStringLiteral("findings"), list}};
+        if (!bundle.isEmpty())
+            document.insert(QStringLiteral("bundle"), bundle);
+        if (!archive.isEmpty())
+            document.insert(QStringLiteral("archive"), archive);
+        if (!bundle.isEmpty())
+            document.insert(QStringLiteral("files"), QJsonArray::fromStringList(files));
+        if (!failure.step.isEmpty()) {
+            document.insert(
+                QStringLiteral("error"),
+                QJsonObject{{QStringLiteral("step"), failure.step},
+                            {QStringLiteral("tool"),
+                             failure.toolFailed ? QJsonValue(failure.tool.program) : QJsonValue()},
+                            {QStringLiteral("exitCode"), failure.toolFailed && failure.tool.started
+                                                             ? QJsonValue(failure.tool.exitCode)
+                                                             : QJsonValue()},
+                            {QStringLiteral("message"), failure.message}});
+        }
+        writeOut(QJsonDocument(document).toJson(QJsonDocument::Indented));
+    }
+
+    const Options &options;
+};
+
+// Runs one command once its options are read; a stop by SIGINT, SIGTERM or
+// SIGHUP calls the tools off and the engine cleans up after them.
+class SubmissionRun
+{
+public:
+    explicit SubmissionRun(const Options &options)
+        : options(options)
+        , report(options)
+    {
+        QObject::connect(&termination, &TerminationSignals::received, &cancellation,
+                         [this](int signalNumber) {
+                             if (stoppedBy == 0)
+                                 stoppedBy = signalNumber;
+                             cancellation.cancel();
+                         });
+        control.cancellation = &cancellation;
+    }
+
+    int run()
+    {
+        readPackage();
+        if (stopped())
+            return finishStopped(QString());
+        chooseAll();
+        report.findings = checkSubmission(report.values, facts);
+        const int errors = report.count(Severity::Error);
+        const int warnings = report.count(Severity::Warning);
+        if (!options.pack) {
+            report.passed = errors == 0 && !(options.strict && warnings > 0);
+            report.verdict =
+                report.passed
+                    ? QCoreApplication::translate("CommandLine", "检查通过：%1 个警告，%2 条提示")
+                          .arg(warnings)
+                          .arg(report.count(Severity::Info))
+                    : QCoreApplication::translate("CommandLine", "检查没通过：%1 个错误，%2 个警告")
+                          .arg(errors)
+                          .arg(warnings);
+            report.print();
+            return report.passed ? CommandSucceeded : CommandFailed;
+        }
+        if (errors > 0) {
+            report.verdict =
+                QCoreApplication::translate("CommandLine", "有 %1 个错误，什么也没打包")
+                    .arg(errors);
+            report.print();
+            return CommandFailed;
+        }
+        return pack();
+    }
+
+private:
+    bool stopped()
+    {
+        // A signal that came while no tool ran waits in the event queue.
+        QCoreApplication::processEvents();
+        return stoppedBy != 0;
+    }
+
+    void readPackage()
+    {
+        facts.path = options.package;
+        const QFileInfo info(options.package);
+        facts.exists = info.exists();
+        facts.regularFile = info.isFile();
+        if (!facts.regularFile)
+            return;
+        probe = probePackage(options.package, kToolTimeoutMs, control);
+        if (!options.noPrefill)
+            metadata = readPackageMetadata(options.package,
+                                           metadataLanguages(prefersEnglish(QLocale::system())));
+        facts.readable = probe.found || metadata.readable;
+        facts.ownName = probe.found ? probe.name : metadata.package;
+        facts.ownVersion = probe.found ? probe.version : metadata.version;
+    }
+
+    // The window's way: what is given, then the earlier bundle of that
+    // package name, then the package's own metadata.
+    void chooseAll()
+    {
+        const SubmissionValues identity =
+            chooseValues(options.given, EarlierBundle(), metadata, probe, QString());
+        const QString pkgName = identity.pkgName.value;
+        EarlierBundle earlier;
+        QString cachedLogo;
+        // Only a name of one folder may lead to an earlier bundle; an empty
+        // one or ".." would take the desktop or its parent for one.
+        if (!options.noPrefill && !pkgName.isEmpty() && isPlainFolderName(pkgName)) {
+            earlier = readEarlierBundle(bundleDirPath(options.desktop, pkgName));
+            if (options.given.logo.value.isEmpty() && earlier.logo.isEmpty())
+                cachedLogo = cacheLogo(pkgName, metadata.logoPng);
+        }
+        report.values = chooseValues(options.given, earlier, metadata, probe, cachedLogo);
+    }
+
+    int pack()
+    {
+        const SubmissionValues &v = report.values;
+        const Submission submission = makeSubmission(
+            {v.name.value, options.package, v.pkgName.value, v.version.value, v.author.value,
+             v.homepage.value, v.contributor.value, v.description.value, v.screenshots});
+        ProgressLine progress(!options.json && ::isatty(STDERR_FILENO) == 1);
+        control.onToolSucceeded = [&progress](const ToolResult &result) {
+            progress.toolSucceeded(result);
+        };
+        if (stopped())
+            return finishStopped(QStringLiteral("pack"));
+        progress.startPack(options.desktop, submission.pkgName, submission.debPath,
+                           1 + int(v.screenshots.size()));
+        const BundleOutcome built =
+            assembleBundle({submission, v.logo.value, options.desktop, kToolTimeoutMs}, control);
+        progress.finish();
+        if (built.status == BundleOutcome::Cancelled || stopped())
+            return finishStopped(QStringLiteral("pack"));
+        if (built.status != BundleOutcome::Built) {
+            QString message = packFailureText(built);
+            if (message.isEmpty())
+                message = QCoreApplication::translate("MainWindow", "打包失败！");
+            return finishFailed(QStringLiteral("pack"), built.tool,
+                                built.status == BundleOutcome::ToolFailed, message);
+        }
+        const QString bundleDir = bundleDirPath(options.desktop, submission.pkgName);
+        report.bundle = bundleDir;
+        report.files = QDir(bundleDir).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        if (options.compress) {
+            progress.startCompression(bundleDir);
+            control.onOutput = [&progress](const QByteArray &listing) {
+                progress.output(listing);
+            };
+            const ArchiveOutcome written =
+                compressBundleFolder(options.desktop, submission.pkgName, control);
+            progress.finish();
+            if (written.status == ArchiveOutcome::Cancelled || stopped())
+                return finishStopped(QStringLiteral("compress"));
+            if (written.status != ArchiveOutcome::Written)
+                return finishFailed(QStringLiteral("compress"), written.tool,
+                                    written.status == ArchiveOutcome::ToolFailed,
+                                    compressionFailureText(written));
+            report.archive = archivePath(options.desktop, submission.pkgName);
+        }
+        report.passed = true;
+        report.verdict =
+            report.archive.isEmpty()
+                ? QCoreApplication::translate("CommandLine", "打包好了：%1").arg(report.bundle)
+                : QCoreApplication::translate("CommandLine", "打包好了：%1，压缩包：%2")
+                      .arg(report.bundle, report.archive);
+        report.print();
+        return CommandSucceeded;
+    }
+
+    int finishFailed(const QString &step, const ToolResult &tool, bool toolFailed,
+                     const QString &message)
+    {
+        report.failure = {step, tool, toolFailed, message};
+        report.verdict = oneLine(message);
+        report.print();
+        return CommandFailed;
+    }
+
+    int finishStopped(const QString &step)
+    {
+        if (!step.isEmpty())
+            report.failure = {step, ToolResult(), false,
+                              QCoreApplication::translate(
+                                  "CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留")};
+        report.verdict =
+            QCoreApplication::translate("CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留");
+        report.print();
+        return 128 + stoppedBy;
+    }
+
+    const Options &options;
+    Report report;
+    Cancellation cancellation;
+    TerminationSignals termination{{SIGINT, SIGTERM, SIGHUP}};
+    RunControl control;
+    int stoppedBy = 0;
+    PackageFacts facts;
+    PackageIdentity probe;
+    PackageMetadata metadata;
+};
+
+} // namespace
+
+bool isSubmissionCommand(const QString &firstArgument)
+{
+    return firstArgument == QLatin1String("pack") || firstArgument == QLatin1String("check");
+}
+
+int runSubmissionCommand(const QStringList &arguments)
+{
+    Options options;
+    const int ended = parseOptions(arguments, options);
+    if (ended >= 0)
+        return ended;
+    return SubmissionRun(options).run();
+}
