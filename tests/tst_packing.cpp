@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -35,7 +36,8 @@ const QString kNotADeb = QStringLiteral("内个...你选择的好像不是deb文
 const QString kForgotten = QStringLiteral("你好像忘记了什么～");
 const QString kBadName = QStringLiteral("包名不能包含斜杠，也不能是.或..哦～");
 const QString kPackFailed = QStringLiteral("打包失败！\n");
-const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|mogrify|rm)[: ]"));
+const QString kNoImage = QStringLiteral("这张图片没能变成一张合格的PNG：");
+const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|convert|rm)[: ]"));
 
 QStringList entriesOf(const QString &folder)
 {
@@ -163,6 +165,35 @@ QString makeImageNamedPng(const TemporaryHome &home, const QString &fileName, co
                                           QStringLiteral("-loop"), QStringLiteral("0"),
                                           QStringLiteral("gif:") + path});
     return status == 0 ? path : QString();
+}
+
+// A PNG whose header claims width x height pixels, with one small block of
+// image data behind it: what a decoder believing the header would fill
+// memory and disk for.
+bool writePngHeader(const QString &path, quint32 width, quint32 height)
+{
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian<quint32>(quint32(data.size()), bytes.data());
+        const QByteArray covered = type + data;
+        quint32 crc = 0xffffffffU;
+        for (const char byte : covered) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
+        }
+        QByteArray tail(4, '\0');
+        qToBigEndian<quint32>(crc ^ 0xffffffffU, tail.data());
+        return bytes + covered + tail;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8; // bits a channel
+    header[9] = 2; // RGB
+    return writeTextFile(path, QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) +
+                                   chunk("IDAT", qCompress(QByteArray(4096, '\0')).mid(4)) +
+                                   chunk("IEND", QByteArray()));
 }
 
 // A tmpfs mounted over a folder for the life of the object.
@@ -635,22 +666,29 @@ void TestPacking::reportsFailedStep_data()
         bool wholeText;
     } causes[] = {
         {"no desktop folder", "no desktop", kPackFailed + QStringLiteral("mkdir: "), false},
-        {"screenshot is no image", "no image", kPackFailed + QStringLiteral("mogrify: "), false},
+        // Refused by its own bytes before any image tool sees it.
+        {"screenshot is no image", "no image", kPackFailed + kNoImage, false},
+        {"logo is an SVG named .png", "svg logo", kPackFailed + kNoImage, false},
+        {"screenshot is an MSL script named .png", "msl screenshot", kPackFailed + kNoImage,
+         false},
+        // A PNG claiming 100000x100000 pixels: the tool's limits stop it.
+        {"screenshot is a pixel bomb", "pixel bomb", kPackFailed + QStringLiteral("convert: "),
+         false},
         {"logo gone before packing", "logo gone", kPackFailed + QStringLiteral("cp: "), false},
-        {"mogrify not on the path", "no mogrify",
-         kPackFailed + QStringLiteral("mogrify: 找不到程序"), true},
+        {"convert not on the path", "no convert",
+         kPackFailed + QStringLiteral("convert: 找不到程序"), true},
         {"cp not on the path", "no cp", kPackFailed + QStringLiteral("cp: 找不到程序"), true},
         {"mkdir not on the path", "no mkdir", kPackFailed + QStringLiteral("mkdir: 找不到程序"),
          true},
-        {"mogrify past its bound", "slow mogrify", kPackFailed + QStringLiteral("mogrify: 超时"),
+        {"convert past its bound", "slow convert", kPackFailed + QStringLiteral("convert: 超时"),
          true},
-        {"mogrify fails without a word", "silent mogrify",
-         kPackFailed + QStringLiteral("mogrify: 退出码 3"), true},
-        {"mogrify killed", "killed mogrify", kPackFailed + QStringLiteral("mogrify: 异常退出"),
+        {"convert fails without a word", "silent convert",
+         kPackFailed + QStringLiteral("convert: 退出码 3"), true},
+        {"convert killed", "killed convert", kPackFailed + QStringLiteral("convert: 异常退出"),
          true},
-        {"mogrify says why", "talking mogrify",
-         kPackFailed + QStringLiteral("mogrify: 磁盘满了 (disk full)"), true},
-        {"mogrify splits an image", "splitting mogrify",
+        {"convert says why", "talking convert",
+         kPackFailed + QStringLiteral("convert: 磁盘满了 (disk full)"), true},
+        {"convert splits an image", "splitting convert",
          kPackFailed + QStringLiteral("这张图片没能变成一张合格的PNG："), false},
         {"control file cannot be written", "control file", QStringLiteral("写入控制文件失败！"),
          true},
@@ -700,39 +738,65 @@ void TestPacking::reportsFailedStep()
     }
     if (cause == QLatin1String("disk full")) {
         const QString big = scene.home.filePath(QStringLiteral("inputs/big shot.png"));
-        QVERIFY(writeTextFile(big, QByteArray(3 * 1024 * 1024, 'x')));
+        // A PNG by its first bytes, so that its copy is what fails.
+        QVERIFY(writeTextFile(big, QByteArray("\x89PNG\r\n\x1a\n", 8) +
+                                       QByteArray(3 * 1024 * 1024, 'x')));
         inputs.screenshots << big;
-    } else if (cause == QLatin1String("splitting mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
-                           "\"" + QFile::encodeName(realTool(QStringLiteral("mogrify"))) +
+    } else if (cause == QLatin1String("splitting convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
+                           "\"" + QFile::encodeName(realTool(QStringLiteral("convert"))) +
                                "\" \"$@\" && : > screen_1-1.png\n"));
     } else if (cause == QLatin1String("control file")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
                            "mkdir -p app.json\nexec \"" +
-                               QFile::encodeName(realTool(QStringLiteral("mogrify"))) +
+                               QFile::encodeName(realTool(QStringLiteral("convert"))) +
                                "\" \"$@\"\n"));
     } else if (cause == QLatin1String("no image")) {
         const QString fake = scene.home.filePath(QStringLiteral("inputs/fake shot.png"));
         QVERIFY(writeTextFile(fake, "this is text, not a picture"));
         inputs.screenshots << fake;
-    } else if (cause == QLatin1String("no mogrify")) {
-        QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    } else if (cause == QLatin1String("svg logo")) {
+        QVERIFY(writeTextFile(inputs.logo, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" "
+                                           "height=\"64\"><image href=\"file:///etc/passwd\"/></svg>"));
+    } else if (cause == QLatin1String("msl screenshot")) {
+        const QString script = scene.home.filePath(QStringLiteral("inputs/script shot.png"));
+        QVERIFY(writeTextFile(script, "<?xml version=\"1.0\"?><image><read filename=\"/etc/passwd\"/>"
+                                      "<write filename=\"/tmp/plinvex-msl.png\"/></image>"));
+        inputs.screenshots << script;
+    } else if (cause == QLatin1String("pixel bomb")) {
+        const QString bomb = scene.home.filePath(QStringLiteral("inputs/bomb shot.png"));
+        QVERIFY(writePngHeader(bomb, 100000, 100000));
+        inputs.screenshots << bomb;
+    } else if (cause == QLatin1String("no convert")) {
+        QVERIFY(shelf.remove(QStringLiteral("convert")));
     } else if (cause == QLatin1String("no cp")) {
         QVERIFY(shelf.remove(QStringLiteral("cp")));
     } else if (cause == QLatin1String("no mkdir")) {
         QVERIFY(shelf.remove(QStringLiteral("mkdir")));
-    } else if (cause == QLatin1String("slow mogrify")) {
-        QVERIFY(shelf.fakeHanging(QStringLiteral("mogrify")));
-    } else if (cause == QLatin1String("silent mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"), "exit 3\n"));
-    } else if (cause == QLatin1String("killed mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"), "kill -9 $$\n"));
-    } else if (cause == QLatin1String("talking mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
-                           "echo 'mogrify: 磁盘满了 (disk full)' >&2\nexit 1\n"));
+    } else if (cause == QLatin1String("slow convert")) {
+        QVERIFY(shelf.fakeHanging(QStringLiteral("convert")));
+    } else if (cause == QLatin1String("silent convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"), "exit 3\n"));
+    } else if (cause == QLatin1String("killed convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"), "kill -9 $$\n"));
+    } else if (cause == QLatin1String("talking convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
+                           "echo 'convert: 磁盘满了 (disk full)' >&2\nexit 1\n"));
     }
 
-    window.setToolTimeout(1500);
+    // Only the hanging stand-in may meet a short bound: real tools on a
+    // loaded machine keep the usual one.
+    if (cause == QLatin1String("slow convert"))
+        window.setToolTimeout(1500);
+    const QStringList refusedByContent = {QStringLiteral("no image"), QStringLiteral("svg logo"),
+                                          QStringLiteral("msl screenshot")};
+    const QString imageToolRan = shelf.path() + QStringLiteral("/convert ran");
+    if (refusedByContent.contains(cause)) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
+                           ": > '" + QFile::encodeName(imageToolRan) + "'\nexec \"" +
+                               QFile::encodeName(realTool(QStringLiteral("convert"))) +
+                               "\" \"$@\"\n"));
+    }
     const QString problem = fillPackingForm(window, inputs);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     if (cause == QLatin1String("logo gone"))
@@ -753,8 +817,9 @@ void TestPacking::reportsFailedStep()
     QVERIFY2(formTexts(window) == before,
              qPrintable(snapshotDifference(before, formTexts(window))));
     QVERIFY(!QApplication::overrideCursor());
-    if (cause == QLatin1String("slow mogrify"))
-        QVERIFY(shelf.hangingToolEnded(QStringLiteral("mogrify")));
+    if (cause == QLatin1String("slow convert"))
+        QVERIFY(shelf.hangingToolEnded(QStringLiteral("convert")));
+    QVERIFY(!QFile::exists(imageToolRan));
     // The folder this build made is gone again, and nothing else changed.
     QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
              qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
@@ -762,7 +827,7 @@ void TestPacking::reportsFailedStep()
     // With the cause gone the same form packs. The tools taken away or faked
     // need no second look: putting the real ones back is all it takes.
     const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("no image"),
-                                   QStringLiteral("logo gone"), QStringLiteral("slow mogrify")};
+                                   QStringLiteral("logo gone"), QStringLiteral("slow convert")};
     if (!fixedHere.contains(cause))
         return;
     if (cause == QLatin1String("no desktop"))
@@ -894,7 +959,7 @@ void TestPacking::confinesHostilePackageNames()
     const QStringList workingFolderBefore = entriesOf(QDir::currentPath());
 
     ToolShelf shelf;
-    QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    QVERIFY(shelf.remove(QStringLiteral("convert")));
     PackingInputs inputs = scene.inputs();
     inputs.retypePackageName = true;
     inputs.packageName = pkg;
@@ -911,7 +976,7 @@ void TestPacking::confinesHostilePackageNames()
     shelf.putBack();
     QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
     QCOMPARE(press.boxes.size(), 1);
-    QCOMPARE(press.boxes.first().text, kPackFailed + QStringLiteral("mogrify: 找不到程序"));
+    QCOMPARE(press.boxes.first().text, kPackFailed + QStringLiteral("convert: 找不到程序"));
     QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
              qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
 

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "bundle/imageformat.h"
+
+#include <QFile>
+
+ImageFormat imageFormatOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ImageFormat::Unknown;
+    const QByteArray head = file.read(8);
+    if (head == QByteArray("\x89PNG\r\n\x1a\n", 8))
+        return ImageFormat::Png;
+    // Start of image, then the marker of the next segment.
+    if (head.size() >= 3 && head.startsWith("\xff\xd8\xff"))
+        return ImageFormat::Jpeg;
+    if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
+        return ImageFormat::Gif;
+    return ImageFormat::Unknown;
+}
