@@ -79,8 +79,10 @@ QString earlierPackageName(const QString &bundleDir)
     constexpr qint64 kMostControlFile = 1024 * 1024;
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMostControlFile)
         return QString();
-    const QString name =
-        QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("Filename")).toString();
+    const QString name = QJsonDocument::fromJson(file.readAll())
+                             .object()
+                             .value(QLatin1String("Filename"))
+                             .toString();
     return name.endsWith(QLatin1String(".deb")) ? name : QString();
 }
 
@@ -199,12 +201,12 @@ private:
         for (const BundleImage &image : images) {
             // The decoder named, the first frame only (an animation gives one
             // picture, not one file a frame), and a PNG written whatever came in.
-            ToolCommand scale = command(
-                QStringLiteral("convert"),
-                kImageLimits + QStringList{coderOf(image.format) + image.name +
-                                               QStringLiteral("[0]"),
-                                           QStringLiteral("-resize"), image.box.text(),
-                                           QStringLiteral("png:") + image.name});
+            ToolCommand scale =
+                command(QStringLiteral("convert"),
+                        kImageLimits +
+                            QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
+                                        QStringLiteral("-resize"), image.box.text(),
+                                        QStringLiteral("png:") + image.name});
             // The tool sees only the program's own file name, never a path
             // in which it could take characters for instructions.
             scale.workingDirectory = staging;
@@ -243,7 +245,8 @@ private:
     {
         static const QRegularExpression screenshot(QStringLiteral("^screen_[1-9][0-9]*\\.png$"));
         const QString name = entry.fileName();
-        const bool package = name == packageName || (!earlierPackage.isEmpty() && name == earlierPackage);
+        const bool package =
+            name == packageName || (!earlierPackage.isEmpty() && name == earlierPackage);
         return name == kIconName || name == kControlFileName || screenshot.match(name).hasMatch() ||
                (package && !(entry.isDir() && !entry.isSymLink()));
     }
@@ -342,8 +345,9 @@ QString bundleDirPath(const QString &desktopDir, const QString &pkgName)
 
 bool isPlainFolderName(const QString &pkgName)
 {
-    return !pkgName.isEmpty() && !pkgName.contains(QLatin1Char('/')) && !pkgName.contains(QChar(0)) &&
-           pkgName != QLatin1String(".") && pkgName != QLatin1String("..");
+    return !pkgName.isEmpty() && !pkgName.contains(QLatin1Char('/')) &&
+           !pkgName.contains(QChar(0)) && pkgName != QLatin1String(".") &&
+           pkgName != QLatin1String("..");
 }
 
 BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control)
