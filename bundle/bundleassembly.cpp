@@ -76,7 +76,7 @@ QString earlierPackageName(const QString &bundleDir)
 {
     QFile file(bundleDir + QLatin1Char('/') + kControlFileName);
     // Ours is twelve short lines; anything far larger is not.
-    constexpr qint64 kMostControlFile = 1024 * 1024;
+    constexpr qint64 kMostControlFile = qint64(1024) * 1024;
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMostControlFile)
         return QString();
     const QString name = QJsonDocument::fromJson(file.readAll())
