@@ -5,11 +5,16 @@
 
 #include "bundle/controlfile.h"
 #include "bundle/folderswap.h"
+#include "bundle/imageformat.h"
+#include "bundle/packagelock.h"
 #include "bundle/pngcheck.h"
 #include "bundle/workfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -36,14 +41,49 @@ QString screenshotName(int number)
     return QStringLiteral("screen_") + QString::number(number) + QStringLiteral(".png");
 }
 
-// The files a pack makes; everything else in an earlier bundle is the
-// packager's own and moves on into the new one.
-bool isPackOutput(const QFileInfo &entry)
+// ImageMagick's limits for one image: far above any logo or screenshot, far
+// below what a file claiming 100000x100000 pixels would take. It then fails
+// at once and says why, instead of filling memory and disk.
+const QStringList kImageLimits = {
+    QStringLiteral("-limit"), QStringLiteral("memory"), QStringLiteral("256MiB"),
+    QStringLiteral("-limit"), QStringLiteral("map"),    QStringLiteral("512MiB"),
+    QStringLiteral("-limit"), QStringLiteral("disk"),   QStringLiteral("1GiB"),
+    QStringLiteral("-limit"), QStringLiteral("area"),   QStringLiteral("128MP"),
+    QStringLiteral("-limit"), QStringLiteral("width"),  QStringLiteral("16KP"),
+    QStringLiteral("-limit"), QStringLiteral("height"), QStringLiteral("16KP"),
+    QStringLiteral("-limit"), QStringLiteral("time"),   QStringLiteral("20"),
+};
+
+// The decoder ImageMagick is told to use; by content it would choose any
+// of its many, some of which read other files or start other programs.
+QString coderOf(ImageFormat format)
 {
-    static const QRegularExpression screenshot(QStringLiteral("^screen_[1-9][0-9]*\\.png$"));
-    const QString name = entry.fileName();
-    return name == kIconName || name == kControlFileName || screenshot.match(name).hasMatch() ||
-           (name.endsWith(QLatin1String(".deb")) && !(entry.isDir() && !entry.isSymLink()));
+    switch (format) {
+    case ImageFormat::Png:
+        return QStringLiteral("png:");
+    case ImageFormat::Jpeg:
+        return QStringLiteral("jpeg:");
+    case ImageFormat::Gif:
+        return QStringLiteral("gif:");
+    case ImageFormat::Unknown:
+        break;
+    }
+    return QString();
+}
+
+// The package file the earlier bundle's app.json names, if it names one.
+QString earlierPackageName(const QString &bundleDir)
+{
+    QFile file(bundleDir + QLatin1Char('/') + kControlFileName);
+    // Ours is twelve short lines; anything far larger is not.
+    constexpr qint64 kMostControlFile = qint64(1024) * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMostControlFile)
+        return QString();
+    const QString name = QJsonDocument::fromJson(file.readAll())
+                             .object()
+                             .value(QLatin1String("Filename"))
+                             .toString();
+    return name.endsWith(QLatin1String(".deb")) ? name : QString();
 }
 
 bool isRealDirectory(const QString &path)
@@ -58,6 +98,7 @@ struct BundleImage
     QString source;
     QString name;
     ImageBox box;
+    ImageFormat format = ImageFormat::Unknown;
 };
 
 class Assembler
@@ -68,7 +109,6 @@ public:
         , control(control)
         , bundleDir(bundleDirPath(request.desktopDir, request.submission.pkgName))
         , packageName(QFileInfo(request.submission.debPath).fileName())
-        , ownFiles(packagersOwnFiles())
     {
         images << BundleImage{r.iconPath, kIconName, kIconBox};
         const QStringList &shots = r.submission.screenshotList;
@@ -78,12 +118,19 @@ public:
 
     BundleOutcome run()
     {
+        if (!isPlainFolderName(r.submission.pkgName))
+            return failure(BundleOutcome::NotPlainName, r.submission.pkgName);
         BundleOutcome outcome = checkInputs();
         if (outcome.status != BundleOutcome::Built)
             return outcome;
-        removeLeftWork(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
+        PackageLock lock(r.desktopDir, r.submission.pkgName);
+        if (lock.acquire(control.cancellation) == PackageLock::Result::Cancelled)
+            return failure(BundleOutcome::Cancelled, QString());
+        removeLeftWorkOfKilledPack();
         staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
         outcome = buildInStaging();
+        if (outcome.status == BundleOutcome::Built)
+            outcome = carryPackagersOwnFiles();
         if (outcome.status == BundleOutcome::Built)
             outcome = putInPlace();
         // After a swap this holds the earlier bundle; otherwise the unfinished new one.
@@ -92,16 +139,25 @@ public:
     }
 
 private:
-    // Tools would block on a pipe or copy a whole device: only real files go in.
-    BundleOutcome checkInputs() const
+    // Tools would block on a pipe or copy a whole device: only real files go
+    // in, and only images in the formats a bundle takes. One that cannot be
+    // read is left for its copy to report.
+    BundleOutcome checkInputs()
     {
         QStringList inputs = {r.submission.debPath};
-        for (const BundleImage &image : images)
+        for (const BundleImage &image : qAsConst(images))
             inputs << image.source;
         for (const QString &input : qAsConst(inputs)) {
             const QFileInfo info(input);
             if (info.exists() && !info.isFile())
                 return failure(BundleOutcome::NotRegularFile, input);
+        }
+        for (BundleImage &image : images) {
+            if (!QFileInfo(image.source).isReadable())
+                continue;
+            image.format = imageFormatOf(image.source);
+            if (image.format == ImageFormat::Unknown)
+                return failure(BundleOutcome::ImageInvalid, image.source);
         }
         const QFileInfo place(bundleDir);
         if (place.isSymLink() || (place.exists() && !place.isDir()))
@@ -123,46 +179,75 @@ private:
         return checkOutputs();
     }
 
-    // One chain a file: the package copy, each image copied then scaled,
-    // and each of the packager's own files from an earlier bundle. The
-    // chains run side by side; each image is still scaled by its own tool.
+    // A killed pack may have left its staging folder, and one killed in the
+    // middle of a two-step swap the earlier bundle set aside: that goes back
+    // in place when no bundle stands there.
+    void removeLeftWorkOfKilledPack() const
+    {
+        const QStringList asides = findLeftWork(r.desktopDir, WorkKind::Staging,
+                                                r.submission.pkgName, earlierAsideSuffix());
+        for (const QString &aside : asides)
+            recoverSetAside(aside, bundleDir);
+        removeLeftWork(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
+    }
+
+    // One chain a file: the package copy and each image copied then scaled.
+    // The chains run side by side; each image is still scaled by its own tool.
     QList<QList<ToolCommand>> fillChains() const
     {
         QList<QList<ToolCommand>> chains;
         chains << QList<ToolCommand>{copy(r.submission.debPath, packageName)};
         for (const BundleImage &image : images) {
-            ToolCommand scale = command(
-                QStringLiteral("mogrify"),
-                // [0]: the first frame only, so an animation
-                // gives one picture, not one file a frame.
-                {QStringLiteral("-resize"), image.box.text(), image.name + QStringLiteral("[0]")});
+            // The decoder named, the first frame only (an animation gives one
+            // picture, not one file a frame), and a PNG written whatever came in.
+            ToolCommand scale =
+                command(QStringLiteral("convert"),
+                        kImageLimits +
+                            QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
+                                        QStringLiteral("-resize"), image.box.text(),
+                                        QStringLiteral("png:") + image.name});
             // The tool sees only the program's own file name, never a path
             // in which it could take characters for instructions.
             scale.workingDirectory = staging;
             chains << QList<ToolCommand>{copy(image.source, image.name), scale};
         }
-        for (const QFileInfo &entry : ownFiles) {
+        return chains;
+    }
+
+    // Listed only now, just before the swap, so a file the packager saved
+    // into the folder while the images were made still moves on.
+    BundleOutcome carryPackagersOwnFiles() const
+    {
+        if (!isRealDirectory(bundleDir))
+            return {};
+        const QString earlierPackage = earlierPackageName(bundleDir);
+        QList<QList<ToolCommand>> chains;
+        const QFileInfoList entries = QDir(bundleDir).entryInfoList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            if (isPackOutput(entry, earlierPackage))
+                continue;
             ToolCommand carry =
                 command(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"),
                                                entry.filePath(), staging + QLatin1Char('/')});
             carry.progressPath = inStaging(entry.fileName());
             chains << QList<ToolCommand>{carry};
         }
-        return chains;
+        const ToolResult result = runToolChains(chains, QThread::idealThreadCount(), control);
+        return result.succeeded() ? BundleOutcome() : toolFailure(result);
     }
 
-    QFileInfoList packagersOwnFiles() const
+    // The files a pack makes; everything else in an earlier bundle is the
+    // packager's own and moves on into the new one. Of the packages, only
+    // the one packed and the one the earlier pack put there are replaced.
+    bool isPackOutput(const QFileInfo &entry, const QString &earlierPackage) const
     {
-        if (!isRealDirectory(bundleDir))
-            return {};
-        QFileInfoList own;
-        const QFileInfoList entries = QDir(bundleDir).entryInfoList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QFileInfo &entry : entries) {
-            if (!isPackOutput(entry))
-                own << entry;
-        }
-        return own;
+        static const QRegularExpression screenshot(QStringLiteral("^screen_[1-9][0-9]*\\.png$"));
+        const QString name = entry.fileName();
+        const bool package =
+            name == packageName || (!earlierPackage.isEmpty() && name == earlierPackage);
+        return name == kIconName || name == kControlFileName || screenshot.match(name).hasMatch() ||
+               (package && !(entry.isDir() && !entry.isSymLink()));
     }
 
     BundleOutcome checkOutputs() const
@@ -176,8 +261,6 @@ private:
                 return failure(BundleOutcome::ImageInvalid, image.source);
             expected << image.name;
         }
-        for (const QFileInfo &entry : ownFiles)
-            expected << entry.fileName();
         // A tool that split an image into several files leaves them here.
         const QStringList made = QDir(staging).entryList(QDir::AllEntries | QDir::Hidden |
                                                          QDir::System | QDir::NoDotAndDotDot);
@@ -193,8 +276,18 @@ private:
         if (control.cancellation && control.cancellation->isCancelled())
             return failure(BundleOutcome::Cancelled, QString());
         BundleOutcome outcome;
-        if (!putFolderInPlace(staging, bundleDir, &outcome.reason))
+        switch (putFolderInPlace(staging, bundleDir, &outcome.reason)) {
+        case SwapResult::Swapped:
+            break;
+        case SwapResult::Unchanged:
             outcome.status = BundleOutcome::SwapFailed;
+            break;
+        case SwapResult::SetAside:
+            // Left where the next pack of this package puts it back.
+            outcome.status = BundleOutcome::SetAside;
+            outcome.path = earlierAsidePath(staging);
+            break;
+        }
         return outcome;
     }
 
@@ -238,8 +331,6 @@ private:
     const RunControl &control;
     const QString bundleDir;
     const QString packageName;
-    // Listed once, so what is copied and what is expected are the same files.
-    const QFileInfoList ownFiles;
     QList<BundleImage> images;
     QString staging;
 };
@@ -253,8 +344,9 @@ QString bundleDirPath(const QString &desktopDir, const QString &pkgName)
 
 bool isPlainFolderName(const QString &pkgName)
 {
-    return !pkgName.contains(QLatin1Char('/')) && !pkgName.contains(QChar(0)) &&
-           pkgName != QLatin1String(".") && pkgName != QLatin1String("..");
+    return !pkgName.isEmpty() && !pkgName.contains(QLatin1Char('/')) &&
+           !pkgName.contains(QChar(0)) && pkgName != QLatin1String(".") &&
+           pkgName != QLatin1String("..");
 }
 
 BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control)

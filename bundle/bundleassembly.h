@@ -22,13 +22,17 @@ struct BundleOutcome
 {
     enum Status {
         Built,
+        NotPlainName,      // path: the package name, which names no single folder
         NotRegularFile,    // path: an input that is a pipe, a device or a folder
         PlaceTaken,        // path: something other than a folder stands at the bundle's place
         ToolFailed,        // tool: the step that failed
         CopyIncomplete,    // path: the package whose copy came out short
-        ImageInvalid,      // path: the output that is no single PNG within its box
+        ImageInvalid,      // path: an input that is no PNG, JPEG or GIF, or the
+                           // output that is no single PNG within its box
         ControlFileFailed, // app.json could not be written
         SwapFailed,        // reason: why the new folder could not be put in place
+        SetAside,          // path: where the earlier folder waits, as the new one
+                           // could not take its place; reason: why
         Cancelled,
     };
     Status status = Built;
@@ -40,14 +44,15 @@ struct BundleOutcome
 // The bundle folder <desktopDir>/<pkgName>, without a trailing slash.
 QString bundleDirPath(const QString &desktopDir, const QString &pkgName);
 
-// A package name that names exactly one folder on the desktop: no slash, no
-// NUL (the system would cut the path there), and not "." or "..".
+// A package name that names exactly one folder on the desktop: not empty, no
+// slash, no NUL (the system would cut the path there), and not "." or "..".
 bool isPlainFolderName(const QString &pkgName);
 
 // Builds the bundle in a staging folder beside it and puts it in place only
 // when every step worked and the outputs are checked: the bundle folder is
 // either the new one, whole, or the earlier one as it was. Files of the
-// earlier folder that a pack does not make are carried over.
+// earlier folder that a pack does not make are carried over. One pack or
+// compression of a package at a time: a second waits for the first.
 BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control = {});
 
 #endif

@@ -3,6 +3,7 @@
 
 #include "bundle/compression.h"
 
+#include "bundle/packagelock.h"
 #include "bundle/workfiles.h"
 
 #include <QFile>
@@ -20,6 +21,14 @@ QString archivePath(const QString &desktopDir, const QString &pkgName)
 ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pkgName,
                                     const RunControl &control, int timeoutMs)
 {
+    // Not while a pack of the same package swaps the folder, nor beside a
+    // second compression that would take this one's file for a leftover.
+    PackageLock lock(desktopDir, pkgName);
+    if (lock.acquire(control.cancellation) == PackageLock::Result::Cancelled) {
+        ArchiveOutcome cancelled;
+        cancelled.status = ArchiveOutcome::Cancelled;
+        return cancelled;
+    }
     removeLeftWork(desktopDir, WorkKind::Archive, pkgName);
     const QString temporary = newWorkPath(desktopDir, WorkKind::Archive, pkgName);
     ToolCommand tar;

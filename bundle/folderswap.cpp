@@ -3,6 +3,8 @@
 
 #include "bundle/folderswap.h"
 
+#include "bundle/workfiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +15,11 @@
 
 namespace {
 
+int systemRename(const char *from, const char *to, unsigned int flags)
+{
+    return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
+}
+
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -20,51 +27,86 @@ QString systemReason(int error)
 
 bool renameWith(const QByteArray &from, const QByteArray &to, unsigned int flags, int *error)
 {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), flags) == 0)
+    if (folderRename(from.constData(), to.constData(), flags) == 0)
         return true;
     *error = errno;
     return false;
 }
 
-// File systems without an exchange (some network and FAT ones) get the
-// earlier folder moved aside first; it is moved back if the new one fails.
-bool swapInTwoSteps(const QByteArray &staging, const QByteArray &target, int *error)
+bool standsThere(const QString &path)
 {
-    const QByteArray aside = staging + ".earlier";
-    if (::rename(target.constData(), aside.constData()) != 0) {
-        *error = errno;
-        return false;
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// File systems without an exchange (some network and FAT ones) get the
+// earlier folder moved aside first, then moved back if the new one fails.
+SwapResult swapInTwoSteps(const QString &staging, const QString &target, int *error)
+{
+    const QByteArray from = QFile::encodeName(staging);
+    const QByteArray to = QFile::encodeName(target);
+    const QByteArray aside = QFile::encodeName(earlierAsidePath(staging));
+    if (!renameWith(to, aside, RENAME_NOREPLACE, error) &&
+        !((*error == EINVAL || *error == ENOSYS) && renameWith(to, aside, 0, error)))
+        return SwapResult::Unchanged;
+    if (!renameWith(from, to, 0, error)) {
+        int restoreError = 0;
+        // Only a checked restore may say that nothing changed.
+        if (renameWith(aside, to, 0, &restoreError))
+            return SwapResult::Unchanged;
+        return SwapResult::SetAside;
     }
-    if (::rename(staging.constData(), target.constData()) != 0) {
-        *error = errno;
-        ::rename(aside.constData(), target.constData());
-        return false;
-    }
-    if (::rename(aside.constData(), staging.constData()) != 0)
-        *error = errno;
-    return true;
+    // The caller removes the earlier folder where it expects it; should it
+    // not get there, it goes here, rather than stay aside for ever.
+    int moveError = 0;
+    if (!renameWith(aside, from, 0, &moveError))
+        removeWorkPath(QFile::decodeName(aside));
+    return SwapResult::Swapped;
 }
 
 } // namespace
 
-bool putFolderInPlace(const QString &staging, const QString &target, QString *reason)
+FolderRename folderRename = systemRename;
+
+QString earlierAsideSuffix()
+{
+    return QStringLiteral(".earlier");
+}
+
+QString earlierAsidePath(const QString &staging)
+{
+    return staging + earlierAsideSuffix();
+}
+
+SwapResult putFolderInPlace(const QString &staging, const QString &target, QString *reason)
 {
     const QByteArray from = QFile::encodeName(staging);
     const QByteArray to = QFile::encodeName(target);
-    const QFileInfo place(target);
-    const bool earlier = place.exists() || place.isSymLink();
     int error = 0;
-    bool done = false;
-    if (earlier) {
-        done = renameWith(from, to, RENAME_EXCHANGE, &error);
-        if (!done && (error == EINVAL || error == ENOSYS))
-            done = swapInTwoSteps(from, to, &error);
-    } else {
-        done = renameWith(from, to, RENAME_NOREPLACE, &error);
-        if (!done && (error == EINVAL || error == ENOSYS))
-            done = renameWith(from, to, 0, &error);
+    SwapResult result = SwapResult::Unchanged;
+    if (standsThere(target)) {
+        if (renameWith(from, to, RENAME_EXCHANGE, &error))
+            result = SwapResult::Swapped;
+        else if (error == EINVAL || error == ENOSYS)
+            result = swapInTwoSteps(staging, target, &error);
+    } else if (renameWith(from, to, RENAME_NOREPLACE, &error) ||
+               ((error == EINVAL || error == ENOSYS) && renameWith(from, to, 0, &error))) {
+        result = SwapResult::Swapped;
     }
-    if (!done && reason)
+    if (result != SwapResult::Swapped && reason)
         *reason = systemReason(error);
-    return done;
+    return result;
+}
+
+bool recoverSetAside(const QString &aside, const QString &target)
+{
+    if (standsThere(target)) {
+        removeWorkPath(aside);
+        return true;
+    }
+    int error = 0;
+    return renameWith(QFile::encodeName(aside), QFile::encodeName(target), RENAME_NOREPLACE,
+                      &error) ||
+           ((error == EINVAL || error == ENOSYS) &&
+            renameWith(QFile::encodeName(aside), QFile::encodeName(target), 0, &error));
 }

@@ -11,9 +11,10 @@ ImageFormat imageFormatOf(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return ImageFormat::Unknown;
     const QByteArray head = file.read(8);
-    if (head.startsWith("\x89PNG\r\n\x1a\n"))
+    if (head == QByteArray("\x89PNG\r\n\x1a\n", 8))
         return ImageFormat::Png;
-    if (head.startsWith("\xff\xd8\xff"))
+    // Start of image, then the marker of the next segment.
+    if (head.size() >= 3 && head.startsWith("\xff\xd8\xff"))
         return ImageFormat::Jpeg;
     if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
         return ImageFormat::Gif;

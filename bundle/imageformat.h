@@ -6,9 +6,12 @@
 
 #include <QString>
 
+// The image formats a bundle takes in. Anything else is Unknown, whatever
+// its name says: image tools pick their decoder by content, and some of
+// theirs (SVG, MSL scripts) read other files or start other programs.
 enum class ImageFormat { Unknown, Png, Jpeg, Gif };
 
-// The format a file's own first bytes announce, whatever its name says.
+// The format by the file's own first bytes; Unknown when it cannot be read.
 ImageFormat imageFormatOf(const QString &path);
 
 #endif

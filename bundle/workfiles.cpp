@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kTailLength = 6;
@@ -31,6 +33,22 @@ bool isWorkName(const QString &name, const QString &prefix)
     return true;
 }
 
+// Gives the owner the right to list and empty every folder beneath `path`,
+// never following a link.
+void openUp(const QByteArray &path)
+{
+    struct stat info = {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return;
+    if ((info.st_mode & S_IRWXU) != S_IRWXU)
+        ::chmod(path.constData(), (info.st_mode & 07777) | S_IRWXU);
+    const QStringList folders = QDir(QFile::decodeName(path))
+                                    .entryList(QDir::Dirs | QDir::NoSymLinks | QDir::Hidden |
+                                               QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &folder : folders)
+        openUp(path + '/' + QFile::encodeName(folder));
+}
+
 } // namespace
 
 QString newWorkPath(const QString &desktopDir, WorkKind kind, const QString &pkgName)
@@ -43,23 +61,34 @@ QString newWorkPath(const QString &desktopDir, WorkKind kind, const QString &pkg
     return desktopDir + QLatin1Char('/') + workPrefix(kind, pkgName) + tail;
 }
 
-void removeLeftWork(const QString &desktopDir, WorkKind kind, const QString &pkgName)
+QStringList findLeftWork(const QString &desktopDir, WorkKind kind, const QString &pkgName,
+                         const QString &suffix)
 {
     const QString prefix = workPrefix(kind, pkgName);
     const QDir desktop(desktopDir);
     const QStringList entries =
         desktop.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList left;
     for (const QString &entry : entries) {
-        if (isWorkName(entry, prefix))
-            removeWorkPath(desktop.filePath(entry));
+        if (entry.endsWith(suffix) && isWorkName(entry.chopped(suffix.size()), prefix))
+            left << desktop.filePath(entry);
     }
+    return left;
+}
+
+void removeLeftWork(const QString &desktopDir, WorkKind kind, const QString &pkgName)
+{
+    for (const QString &path : findLeftWork(desktopDir, kind, pkgName))
+        removeWorkPath(path);
 }
 
 void removeWorkPath(const QString &path)
 {
     const QFileInfo info(path);
-    if (info.isDir() && !info.isSymLink())
+    if (info.isDir() && !info.isSymLink()) {
+        openUp(QFile::encodeName(path));
         QDir(path).removeRecursively();
-    else
+    } else {
         QFile::remove(path);
+    }
 }

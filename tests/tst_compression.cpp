@@ -314,7 +314,7 @@ void TestCompression::stoppingDuringWorkCleansUp()
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
     const bool packing = work == QLatin1String("pack");
-    const QString tool = packing ? QStringLiteral("mogrify") : QStringLiteral("tar");
+    const QString tool = packing ? QStringLiteral("convert") : QStringLiteral("tar");
     if (packing) {
         QVERIFY(shelf.fakeHanging(tool));
         QVERIFY(pressButton(window, "pushButton_4").isEmpty());

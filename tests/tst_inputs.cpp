@@ -405,7 +405,9 @@ void TestInputs::unreadablePackage()
                             "exit 2\n"));
         qputenv("PATH", QFile::encodeName(tools));
     } else {
-        QVERIFY(writeScript(tools + QStringLiteral("/dpkg-deb"), "exec /bin/sleep 10\n"));
+        // Never ends on its own, so the short bound is met by design, not by
+        // a slow machine.
+        QVERIFY(writeScript(tools + QStringLiteral("/dpkg-deb"), "exec /bin/sleep infinity\n"));
         qputenv("PATH", QFile::encodeName(tools));
         window->setToolTimeout(300);
     }

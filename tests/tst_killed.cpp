@@ -112,7 +112,7 @@ void TestKilled::killedMidWorkLosesNothing()
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
     const bool packing = work == QLatin1String("pack");
-    const QString tool = packing ? QStringLiteral("mogrify") : QStringLiteral("tar");
+    const QString tool = packing ? QStringLiteral("convert") : QStringLiteral("tar");
     // dpkg-deb runs tar too, to read the package: that tar stays the real one.
     const QByteArray realTar = QFile::encodeName(QStandardPaths::findExecutable(tool));
     QVERIFY(packing ? shelf.fakeHanging(tool)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/mainwindow.h"
+#include "bundle/bundleassembly.h"
+#include "bundle/folderswap.h"
 #include "bundle/sizetext.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
@@ -22,9 +24,15 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using Texts = QMap<QString, QString>;
 
@@ -35,7 +43,8 @@ const QString kNotADeb = QStringLiteral("内个...你选择的好像不是deb文
 const QString kForgotten = QStringLiteral("你好像忘记了什么～");
 const QString kBadName = QStringLiteral("包名不能包含斜杠，也不能是.或..哦～");
 const QString kPackFailed = QStringLiteral("打包失败！\n");
-const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|mogrify|rm)[: ]"));
+const QString kNoImage = QStringLiteral("这张图片没能变成一张合格的PNG：");
+const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|convert|rm)[: ]"));
 
 QStringList entriesOf(const QString &folder)
 {
@@ -165,6 +174,35 @@ QString makeImageNamedPng(const TemporaryHome &home, const QString &fileName, co
     return status == 0 ? path : QString();
 }
 
+// A PNG whose header claims width x height pixels, with one small block of
+// image data behind it: what a decoder believing the header would fill
+// memory and disk for.
+bool writePngHeader(const QString &path, quint32 width, quint32 height)
+{
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian<quint32>(quint32(data.size()), bytes.data());
+        const QByteArray covered = type + data;
+        quint32 crc = 0xffffffffU;
+        for (const char byte : covered) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
+        }
+        QByteArray tail(4, '\0');
+        qToBigEndian<quint32>(crc ^ 0xffffffffU, tail.data());
+        return bytes + covered + tail;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8; // bits a channel
+    header[9] = 2; // RGB
+    return writeTextFile(path, QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) +
+                                   chunk("IDAT", qCompress(QByteArray(4096, '\0')).mid(4)) +
+                                   chunk("IEND", QByteArray()));
+}
+
 // A tmpfs mounted over a folder for the life of the object.
 class TmpfsMount
 {
@@ -199,6 +237,58 @@ QString realTool(const QString &tool)
     return QStandardPaths::findExecutable(tool);
 }
 
+// What the window would hand the engine for the scene's inputs.
+BundleRequest engineRequest(const Scene &scene)
+{
+    BundleRequest request;
+    request.submission.appName = QStringLiteral("Sample Viewer");
+    request.submission.debPath = scene.deb;
+    request.submission.pkgName = QStringLiteral("hello");
+    request.submission.version = QStringLiteral("1.0");
+    request.submission.contributor = QStringLiteral("packer");
+    request.submission.screenshotList = scene.shots;
+    request.iconPath = scene.logo;
+    request.desktopDir = scene.home.desktop();
+    return request;
+}
+
+// A file system without the exchange, which can also be made to refuse the
+// step that puts the new folder in place, and the one that moves the earlier
+// folder back.
+struct TwoStepRenames
+{
+    static bool refuseNew;
+    static bool refuseRestore;
+    static int rename(const char *from, const char *to, unsigned int flags)
+    {
+        const bool staging = std::strstr(from, "/.plinvex-staging-") != nullptr;
+        const bool aside = staging && QByteArray(from).endsWith(".earlier");
+        const bool intoBundle = QByteArray(to).endsWith("/Desktop/hello");
+        if ((flags & RENAME_EXCHANGE) != 0 || (refuseNew && staging && !aside && intoBundle) ||
+            (refuseRestore && aside && intoBundle)) {
+            errno = (flags & RENAME_EXCHANGE) != 0 ? EINVAL : EIO;
+            return -1;
+        }
+        return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
+    }
+    TwoStepRenames()
+        : previous(folderRename)
+    {
+        folderRename = rename;
+    }
+    ~TwoStepRenames()
+    {
+        folderRename = previous;
+        refuseNew = refuseRestore = false;
+    }
+    TwoStepRenames(const TwoStepRenames &) = delete;
+    TwoStepRenames &operator=(const TwoStepRenames &) = delete;
+
+    const FolderRename previous;
+};
+bool TwoStepRenames::refuseNew = false;
+bool TwoStepRenames::refuseRestore = false;
+
 } // namespace
 
 class TestPacking : public QObject
@@ -221,6 +311,10 @@ private slots:
     void confinesHostilePackageNames();
     void refusesWhatIsNoPlainFile_data();
     void refusesWhatIsNoPlainFile();
+    void waitsForPackageLock_data();
+    void waitsForPackageLock();
+    void swapsWithoutExchange_data();
+    void swapsWithoutExchange();
 
 private:
     void checkBundle(const Scene &scene, const PackingInputs &inputs, const QString &pkg,
@@ -582,6 +676,15 @@ void TestPacking::repackReplacesEarlierBundle()
     QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_01.png"), "not numbered"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_.png"), "not numbered"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/hello.deb.txt"), "not a package"));
+    // Another package the packager keeps there: only the one app.json names goes.
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/other_1.0_all.deb"), "another package"));
+    QVERIFY(QFile::setPermissions(bundle + QStringLiteral("/extra"),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    // A file the packager saves into the folder while the images are made.
+    ToolShelf shelf;
+    QVERIFY(shelf.fake(QStringLiteral("convert"),
+                       "echo late > '" + QFile::encodeName(bundle) + "/late.txt'\nexec \"" +
+                           QFile::encodeName(realTool(QStringLiteral("convert"))) + "\" \"$@\"\n"));
 
     QVERIFY(pressButton(window, "pushButton_4").isEmpty());
     QVERIFY(showsFormView(window));
@@ -591,7 +694,9 @@ void TestPacking::repackReplacesEarlierBundle()
     second.name = QStringLiteral("Sample Viewer 2");
     problem = fillPackingForm(window, second);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    shelf.use();
     press = pressAnswering(window, "pushButton");
+    shelf.putBack();
     QVERIFY2(press.problem.isEmpty() && press.boxes.isEmpty(),
              qPrintable(press.problem + boxSummary(press.boxes)));
     QVERIFY(showsResultView(window));
@@ -599,9 +704,12 @@ void TestPacking::repackReplacesEarlierBundle()
     QCOMPARE(entriesOf(bundle),
              (QStringList{QStringLiteral("app.json"), QStringLiteral("extra"),
                           QStringLiteral("hello.deb.txt"), QStringLiteral("hello_2.0_all.deb"),
-                          QStringLiteral("icon.png"), QStringLiteral("notes.txt"),
+                          QStringLiteral("icon.png"), QStringLiteral("late.txt"),
+                          QStringLiteral("notes.txt"), QStringLiteral("other_1.0_all.deb"),
                           QStringLiteral("screen_.png"), QStringLiteral("screen_01.png"),
                           QStringLiteral("screen_1.png")}));
+    // The earlier bundle, read-only folder and all, is gone once replaced.
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList{QStringLiteral("hello")});
     QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(150, 300));
     QCOMPARE(readAll(bundle + QStringLiteral("/notes.txt")), QByteArray("my notes"));
     QCOMPARE(readAll(bundle + QStringLiteral("/extra/keep.png")), QByteArray("kept"));
@@ -635,22 +743,28 @@ void TestPacking::reportsFailedStep_data()
         bool wholeText;
     } causes[] = {
         {"no desktop folder", "no desktop", kPackFailed + QStringLiteral("mkdir: "), false},
-        {"screenshot is no image", "no image", kPackFailed + QStringLiteral("mogrify: "), false},
+        // Refused by its own bytes before any image tool sees it.
+        {"screenshot is no image", "no image", kPackFailed + kNoImage, false},
+        {"logo is an SVG named .png", "svg logo", kPackFailed + kNoImage, false},
+        {"screenshot is an MSL script named .png", "msl screenshot", kPackFailed + kNoImage, false},
+        // A PNG claiming 100000x100000 pixels: the tool's limits stop it.
+        {"screenshot is a pixel bomb", "pixel bomb", kPackFailed + QStringLiteral("convert: "),
+         false},
         {"logo gone before packing", "logo gone", kPackFailed + QStringLiteral("cp: "), false},
-        {"mogrify not on the path", "no mogrify",
-         kPackFailed + QStringLiteral("mogrify: 找不到程序"), true},
+        {"convert not on the path", "no convert",
+         kPackFailed + QStringLiteral("convert: 找不到程序"), true},
         {"cp not on the path", "no cp", kPackFailed + QStringLiteral("cp: 找不到程序"), true},
         {"mkdir not on the path", "no mkdir", kPackFailed + QStringLiteral("mkdir: 找不到程序"),
          true},
-        {"mogrify past its bound", "slow mogrify", kPackFailed + QStringLiteral("mogrify: 超时"),
+        {"convert past its bound", "slow convert", kPackFailed + QStringLiteral("convert: 超时"),
          true},
-        {"mogrify fails without a word", "silent mogrify",
-         kPackFailed + QStringLiteral("mogrify: 退出码 3"), true},
-        {"mogrify killed", "killed mogrify", kPackFailed + QStringLiteral("mogrify: 异常退出"),
+        {"convert fails without a word", "silent convert",
+         kPackFailed + QStringLiteral("convert: 退出码 3"), true},
+        {"convert killed", "killed convert", kPackFailed + QStringLiteral("convert: 异常退出"),
          true},
-        {"mogrify says why", "talking mogrify",
-         kPackFailed + QStringLiteral("mogrify: 磁盘满了 (disk full)"), true},
-        {"mogrify splits an image", "splitting mogrify",
+        {"convert says why", "talking convert",
+         kPackFailed + QStringLiteral("convert: 磁盘满了 (disk full)"), true},
+        {"convert splits an image", "splitting convert",
          kPackFailed + QStringLiteral("这张图片没能变成一张合格的PNG："), false},
         {"control file cannot be written", "control file", QStringLiteral("写入控制文件失败！"),
          true},
@@ -700,39 +814,67 @@ void TestPacking::reportsFailedStep()
     }
     if (cause == QLatin1String("disk full")) {
         const QString big = scene.home.filePath(QStringLiteral("inputs/big shot.png"));
-        QVERIFY(writeTextFile(big, QByteArray(3 * 1024 * 1024, 'x')));
+        // A PNG by its first bytes, so that its copy is what fails.
+        QVERIFY(writeTextFile(big, QByteArray("\x89PNG\r\n\x1a\n", 8) +
+                                       QByteArray(3 * 1024 * 1024, 'x')));
         inputs.screenshots << big;
-    } else if (cause == QLatin1String("splitting mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
-                           "\"" + QFile::encodeName(realTool(QStringLiteral("mogrify"))) +
+    } else if (cause == QLatin1String("splitting convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
+                           "\"" + QFile::encodeName(realTool(QStringLiteral("convert"))) +
                                "\" \"$@\" && : > screen_1-1.png\n"));
     } else if (cause == QLatin1String("control file")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
                            "mkdir -p app.json\nexec \"" +
-                               QFile::encodeName(realTool(QStringLiteral("mogrify"))) +
+                               QFile::encodeName(realTool(QStringLiteral("convert"))) +
                                "\" \"$@\"\n"));
     } else if (cause == QLatin1String("no image")) {
         const QString fake = scene.home.filePath(QStringLiteral("inputs/fake shot.png"));
         QVERIFY(writeTextFile(fake, "this is text, not a picture"));
         inputs.screenshots << fake;
-    } else if (cause == QLatin1String("no mogrify")) {
-        QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    } else if (cause == QLatin1String("svg logo")) {
+        QVERIFY(writeTextFile(inputs.logo,
+                              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" "
+                              "height=\"64\"><image href=\"file:///etc/passwd\"/></svg>"));
+    } else if (cause == QLatin1String("msl screenshot")) {
+        const QString script = scene.home.filePath(QStringLiteral("inputs/script shot.png"));
+        QVERIFY(writeTextFile(script,
+                              "<?xml version=\"1.0\"?><image><read filename=\"/etc/passwd\"/>"
+                              "<write filename=\"/tmp/plinvex-msl.png\"/></image>"));
+        inputs.screenshots << script;
+    } else if (cause == QLatin1String("pixel bomb")) {
+        const QString bomb = scene.home.filePath(QStringLiteral("inputs/bomb shot.png"));
+        QVERIFY(writePngHeader(bomb, 100000, 100000));
+        inputs.screenshots << bomb;
+    } else if (cause == QLatin1String("no convert")) {
+        QVERIFY(shelf.remove(QStringLiteral("convert")));
     } else if (cause == QLatin1String("no cp")) {
         QVERIFY(shelf.remove(QStringLiteral("cp")));
     } else if (cause == QLatin1String("no mkdir")) {
         QVERIFY(shelf.remove(QStringLiteral("mkdir")));
-    } else if (cause == QLatin1String("slow mogrify")) {
-        QVERIFY(shelf.fakeHanging(QStringLiteral("mogrify")));
-    } else if (cause == QLatin1String("silent mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"), "exit 3\n"));
-    } else if (cause == QLatin1String("killed mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"), "kill -9 $$\n"));
-    } else if (cause == QLatin1String("talking mogrify")) {
-        QVERIFY(shelf.fake(QStringLiteral("mogrify"),
-                           "echo 'mogrify: 磁盘满了 (disk full)' >&2\nexit 1\n"));
+    } else if (cause == QLatin1String("slow convert")) {
+        QVERIFY(shelf.fakeHanging(QStringLiteral("convert")));
+    } else if (cause == QLatin1String("silent convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"), "exit 3\n"));
+    } else if (cause == QLatin1String("killed convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"), "kill -9 $$\n"));
+    } else if (cause == QLatin1String("talking convert")) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
+                           "echo 'convert: 磁盘满了 (disk full)' >&2\nexit 1\n"));
     }
 
-    window.setToolTimeout(1500);
+    // Only the hanging stand-in may meet a short bound: real tools on a
+    // loaded machine keep the usual one.
+    if (cause == QLatin1String("slow convert"))
+        window.setToolTimeout(1500);
+    const QStringList refusedByContent = {QStringLiteral("no image"), QStringLiteral("svg logo"),
+                                          QStringLiteral("msl screenshot")};
+    const QString imageToolRan = shelf.path() + QStringLiteral("/convert ran");
+    if (refusedByContent.contains(cause)) {
+        QVERIFY(shelf.fake(QStringLiteral("convert"),
+                           ": > '" + QFile::encodeName(imageToolRan) + "'\nexec \"" +
+                               QFile::encodeName(realTool(QStringLiteral("convert"))) +
+                               "\" \"$@\"\n"));
+    }
     const QString problem = fillPackingForm(window, inputs);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     if (cause == QLatin1String("logo gone"))
@@ -753,8 +895,9 @@ void TestPacking::reportsFailedStep()
     QVERIFY2(formTexts(window) == before,
              qPrintable(snapshotDifference(before, formTexts(window))));
     QVERIFY(!QApplication::overrideCursor());
-    if (cause == QLatin1String("slow mogrify"))
-        QVERIFY(shelf.hangingToolEnded(QStringLiteral("mogrify")));
+    if (cause == QLatin1String("slow convert"))
+        QVERIFY(shelf.hangingToolEnded(QStringLiteral("convert")));
+    QVERIFY(!QFile::exists(imageToolRan));
     // The folder this build made is gone again, and nothing else changed.
     QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
              qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
@@ -762,7 +905,7 @@ void TestPacking::reportsFailedStep()
     // With the cause gone the same form packs. The tools taken away or faked
     // need no second look: putting the real ones back is all it takes.
     const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("no image"),
-                                   QStringLiteral("logo gone"), QStringLiteral("slow mogrify")};
+                                   QStringLiteral("logo gone"), QStringLiteral("slow convert")};
     if (!fixedHere.contains(cause))
         return;
     if (cause == QLatin1String("no desktop"))
@@ -894,7 +1037,7 @@ void TestPacking::confinesHostilePackageNames()
     const QStringList workingFolderBefore = entriesOf(QDir::currentPath());
 
     ToolShelf shelf;
-    QVERIFY(shelf.remove(QStringLiteral("mogrify")));
+    QVERIFY(shelf.remove(QStringLiteral("convert")));
     PackingInputs inputs = scene.inputs();
     inputs.retypePackageName = true;
     inputs.packageName = pkg;
@@ -911,7 +1054,7 @@ void TestPacking::confinesHostilePackageNames()
     shelf.putBack();
     QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
     QCOMPARE(press.boxes.size(), 1);
-    QCOMPARE(press.boxes.first().text, kPackFailed + QStringLiteral("mogrify: 找不到程序"));
+    QCOMPARE(press.boxes.first().text, kPackFailed + QStringLiteral("convert: 找不到程序"));
     QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
              qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
 
@@ -989,6 +1132,128 @@ void TestPacking::refusesWhatIsNoPlainFile()
     QCOMPARE(box.parent, &window);
     QVERIFY(showsFormView(window));
     QCOMPARE(entriesOf(scene.home.desktop()), QStringList());
+}
+
+// ---------------------------------------------------------------- the engine
+
+void TestPacking::waitsForPackageLock_data()
+{
+    QTest::addColumn<bool>("callOff"); // else the other instance finishes
+
+    QTest::newRow("the other pack ends") << false;
+    QTest::newRow("called off while waiting") << true;
+}
+
+// A second instance packing the same package waits for the first, with its
+// event loop running, and can be called off meanwhile.
+void TestPacking::waitsForPackageLock()
+{
+    QFETCH(bool, callOff);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    const QString lockName = QStringLiteral(".plinvex-lock-hello");
+    const QByteArray lockPath =
+        QFile::encodeName(scene.home.desktop() + QLatin1Char('/') + lockName);
+    // The other instance, as the engine itself takes the lock.
+    const int other = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    QVERIFY(other >= 0);
+    QCOMPARE(::flock(other, LOCK_EX), 0);
+
+    Cancellation cancellation;
+    QStringList seenWhileWaiting;
+    bool waited = false;
+    // Runs once the pack first runs the event loop: its wait for the lock,
+    // as nothing before it does. An event, not a time.
+    QTimer::singleShot(0, &cancellation, [&] {
+        waited = true;
+        seenWhileWaiting = entriesOf(scene.home.desktop());
+        if (callOff) {
+            cancellation.cancel();
+        } else {
+            // Done, the way the engine finishes: the file goes, then the lock.
+            ::unlink(lockPath.constData());
+            ::close(other);
+        }
+    });
+    const BundleOutcome outcome = assembleBundle(engineRequest(scene), {&cancellation, {}});
+    QVERIFY(waited);
+    QCOMPARE(seenWhileWaiting, QStringList{lockName});
+    if (callOff) {
+        QCOMPARE(outcome.status, BundleOutcome::Cancelled);
+        // The other instance's lock is left alone.
+        QCOMPARE(entriesOf(scene.home.desktop()), QStringList{lockName});
+        QCOMPARE(::flock(other, LOCK_UN), 0);
+        ::close(other);
+        return;
+    }
+    QCOMPARE(outcome.status, BundleOutcome::Built);
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList{QStringLiteral("hello")});
+    QVERIFY(QFile::exists(scene.bundle() + QStringLiteral("/app.json")));
+}
+
+void TestPacking::swapsWithoutExchange_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("status"); // of the pack with the fault
+
+    QTest::newRow("re-pack") << QString() << int(BundleOutcome::Built);
+    QTest::newRow("killed between the two renames")
+        << QStringLiteral("killed") << int(BundleOutcome::Built);
+    QTest::newRow("new folder refused its place")
+        << QStringLiteral("new refused") << int(BundleOutcome::SwapFailed);
+    QTest::newRow("earlier folder refused its way back")
+        << QStringLiteral("restore refused") << int(BundleOutcome::SetAside);
+}
+
+// Where the file system cannot exchange two names, the earlier bundle is
+// moved aside for a moment: it is never lost, never left there, and a
+// failure says nothing changed only when that is true.
+void TestPacking::swapsWithoutExchange()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+
+    Scene scene;
+    QVERIFY(scene.ready());
+    const BundleRequest request = engineRequest(scene);
+    QCOMPARE(assembleBundle(request).status, BundleOutcome::Built);
+    const QString bundle = scene.bundle();
+    // Files of the packager's own, one folder of them read-only.
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/mine/keep.txt"), "kept"));
+    QVERIFY(QFile::setPermissions(bundle + QStringLiteral("/mine"),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto earlier = folderSnapshot(bundle);
+
+    TwoStepRenames renames;
+    TwoStepRenames::refuseNew =
+        fault == QLatin1String("new refused") || fault == QLatin1String("restore refused");
+    TwoStepRenames::refuseRestore = fault == QLatin1String("restore refused");
+    if (fault == QLatin1String("killed")) {
+        const QString aside =
+            scene.home.desktop() + QStringLiteral("/.plinvex-staging-hello.k1Lled.earlier");
+        QVERIFY(QDir().rename(bundle, aside));
+    }
+    const BundleOutcome outcome = assembleBundle(request);
+    QCOMPARE(int(outcome.status), status);
+    if (outcome.status == BundleOutcome::SwapFailed) {
+        QCOMPARE(folderSnapshot(bundle), earlier);
+    } else if (outcome.status == BundleOutcome::SetAside) {
+        QVERIFY(!QFileInfo::exists(bundle));
+        QCOMPARE(entriesOf(scene.home.desktop()), QStringList{QFileInfo(outcome.path).fileName()});
+        QCOMPARE(folderSnapshot(outcome.path), earlier);
+        // The next pack of the package puts it back before it begins.
+        TwoStepRenames::refuseNew = TwoStepRenames::refuseRestore = false;
+        QVERIFY(QFile::remove(scene.shots.last()));
+        QCOMPARE(assembleBundle(request).status, BundleOutcome::ToolFailed);
+        QCOMPARE(folderSnapshot(bundle), earlier);
+    } else {
+        QCOMPARE(readAll(bundle + QStringLiteral("/notes.txt")), QByteArray("my notes"));
+        QCOMPARE(readAll(bundle + QStringLiteral("/mine/keep.txt")), QByteArray("kept"));
+    }
+    // Nothing of the program's own stays beside the bundle.
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList{QStringLiteral("hello")});
 }
 
 int main(int argc, char *argv[])

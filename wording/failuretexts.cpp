@@ -72,6 +72,14 @@ QString packFailureText(const BundleOutcome &outcome)
     case BundleOutcome::SwapFailed:
         return QCoreApplication::translate("MainWindow", "打包失败！\n没能换上新的文件夹：%1")
             .arg(outcome.reason);
+    case BundleOutcome::SetAside:
+        return QCoreApplication::translate("MainWindow",
+                                           "打包失败！\n没能换上新的文件夹：%"
+                                           "1\n原来的文件夹暂时放在了 %2，下次打包时会放回原处～")
+            .arg(outcome.reason, outcome.path);
+    case BundleOutcome::NotPlainName:
+        return QCoreApplication::translate(
+            "MainWindow", "打包失败！\n包名不能是空的，不能包含斜杠，也不能是.或..哦～");
     case BundleOutcome::NotRegularFile:
         return notRegularFileText(outcome.path);
     case BundleOutcome::Built:

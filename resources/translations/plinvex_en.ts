@@ -319,6 +319,20 @@ This picture didn&apos;t turn into a proper PNG: %1</translation>
 Couldn&apos;t put the new folder in place: %1</translation>
     </message>
     <message>
+        <source>打包失败！
+没能换上新的文件夹：%1
+原来的文件夹暂时放在了 %2，下次打包时会放回原处～</source>
+        <translation>Packing failed!
+Couldn&apos;t put the new folder in place: %1
+The earlier folder is kept at %2 for now; the next pack puts it back~</translation>
+    </message>
+    <message>
+        <source>打包失败！
+包名不能是空的，不能包含斜杠，也不能是.或..哦～</source>
+        <translation>Packing failed!
+A package name can&apos;t be empty, hold a slash, nor be . or ..~</translation>
+    </message>
+    <message>
         <source>压缩失败！
 </source>
         <translation>Compression failed!

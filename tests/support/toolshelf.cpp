@@ -11,7 +11,7 @@
 
 QStringList ToolShelf::packingTools()
 {
-    return {QStringLiteral("mkdir"),   QStringLiteral("cp"),  QStringLiteral("mogrify"),
+    return {QStringLiteral("mkdir"),   QStringLiteral("cp"),  QStringLiteral("convert"),
             QStringLiteral("rm"),      QStringLiteral("tar"), QStringLiteral("gzip"),
             QStringLiteral("dpkg-deb")};
 }
