@@ -237,8 +237,9 @@ int main(int argc, char *argv[])
                     arguments.size() == 5 ? arguments.at(4) : packagePath(arguments.at(2)));
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("read"))
         return read(arguments.at(2), arguments.at(3));
-    std::fprintf(stderr,
-                 "usage: %s prepare <folder> | pack <folder> <home> [package] | read <home> <package>\n",
-                 argv[0]);
+    std::fprintf(
+        stderr,
+        "usage: %s prepare <folder> | pack <folder> <home> [package] | read <home> <package>\n",
+        argv[0]);
     return 2;
 }

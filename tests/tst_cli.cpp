@@ -155,8 +155,9 @@ void TestCli::commandLines_data()
     QTest::newRow("complete check passes") << with(check, {}) << 0 << QStringList{};
     QTest::newRow("a JPEG logo is an image")
         << with(check, {QStringLiteral("--logo"), QStringLiteral("@jpeg")}) << 0 << QStringList{};
-    QTest::newRow("nothing given") << QStringList{check, QStringLiteral("@deb")} << 1
-                                   << QStringList{QStringLiteral("required-empty")};
+    QTest::newRow("nothing given")
+        << QStringList{check, QStringLiteral("@deb")} << 1
+        << QStringList{QStringLiteral("required-empty"), QStringLiteral("description-short")};
     QTest::newRow("earlier bundle fills the rest")
         << QStringList{check, QStringLiteral("@deb"), QStringLiteral("@earlier")} << 0
         << QStringList{};
@@ -430,8 +431,8 @@ void TestCli::stoppedPackKeepsEarlierBundle()
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
     // The pid file appears whole, by a rename, once the scaling has begun.
-    const QByteArray pidFile = QFile::encodeName(shelf.path() + QStringLiteral("/mogrify.pid"));
-    QVERIFY(shelf.fake(QStringLiteral("mogrify"), "echo $$ > '" + pidFile + ".new'\n/bin/mv '" +
+    const QByteArray pidFile = QFile::encodeName(shelf.path() + QStringLiteral("/convert.pid"));
+    QVERIFY(shelf.fake(QStringLiteral("convert"), "echo $$ > '" + pidFile + ".new'\n/bin/mv '" +
                                                       pidFile + ".new' '" + pidFile +
                                                       "'\nexec /bin/sleep 600\n"));
     QProcess program;
@@ -444,7 +445,7 @@ void TestCli::stoppedPackKeepsEarlierBundle()
     QVERIFY(program.waitForFinished(-1));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 143);
-    QVERIFY(shelf.hangingToolEnded(QStringLiteral("mogrify")));
+    QVERIFY(shelf.hangingToolEnded(QStringLiteral("convert")));
     const QString difference = snapshotDifference(before, folderSnapshot(home.desktop()));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }

@@ -262,7 +262,7 @@ void TestViews::pressesDuringWorkStartNothing()
 {
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
-    QVERIFY(shelf.fakeHanging(QStringLiteral("mogrify")));
+    QVERIFY(shelf.fakeHanging(QStringLiteral("convert")));
     const QString problem = fillPackingForm(*window, completeInputs(package, logo, {screenshot}));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     const auto desktopBefore = folderSnapshot(home->desktop());
@@ -270,7 +270,7 @@ void TestViews::pressesDuringWorkStartNothing()
     QStringList started;
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
-        if (!QFileInfo::exists(shelf.path() + QStringLiteral("/mogrify.pid")))
+        if (!QFileInfo::exists(shelf.path() + QStringLiteral("/convert.pid")))
             return;
         poll.stop();
         const QStringList stagingBefore =

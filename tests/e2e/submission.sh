@@ -370,6 +370,9 @@ type_text "$app_name"
 click_form $((120 + 150)) $((320 + 15))
 type_text "$contributor"
 click_form $((120 + 150)) $((450 + 50))
+# The package's own description fills the empty field once it is read;
+# the packager types their own over it.
+xdotool key ctrl+a Delete
 type_text "$info_line1"
 xdotool key Return
 type_text "$info_line2"

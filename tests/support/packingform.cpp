@@ -3,6 +3,8 @@
 
 #include "support/packingform.h"
 
+#include "app/packagereading.h"
+
 #include "support/testfiles.h"
 
 #include <QApplication>
@@ -13,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QUrl>
 
@@ -65,6 +69,35 @@ PackingInputs completeInputs(const QString &package, const QString &logo,
     return inputs;
 }
 
+namespace {
+
+// The form is filled from the package and its earlier bundle once the
+// package is read; a packager who types their own values clears that first.
+QString eraseWhatThePackageFilled(MainWindow &window)
+{
+    auto *reading = window.findChild<PackageReading *>();
+    if (!reading || !QTest::qWaitFor([reading] { return !reading->isRunning(); }, 120000))
+        return QStringLiteral("the package was not read");
+    for (const char *name : {"name", "author", "website", "contributor"})
+        eraseText(formWidget<QLineEdit>(window, name));
+    auto *info = formWidget<QTextEdit>(window, "info");
+    info->setFocus();
+    info->selectAll();
+    QTest::keyClick(info, Qt::Key_Delete);
+    auto *shots = formWidget<QTextEdit>(window, "image");
+    shots->setFocus();
+    for (int lines = shots->document()->blockCount(); lines > 0 && !shots->toPlainText().isEmpty();
+         --lines) {
+        shots->moveCursor(QTextCursor::Start);
+        QTest::keyClick(shots, Qt::Key_Delete);
+    }
+    if (!info->toPlainText().isEmpty() || !shots->toPlainText().isEmpty())
+        return QStringLiteral("what the package filled could not be erased");
+    return QString();
+}
+
+} // namespace
+
 QString fillPackingForm(MainWindow &window, const PackingInputs &in)
 {
     QString problem;
@@ -74,6 +107,9 @@ QString fillPackingForm(MainWindow &window, const PackingInputs &in)
             return problem;
         if (formWidget<QLineEdit>(window, "filename")->text() != in.package)
             return QStringLiteral("the package path did not reach the form");
+        problem = eraseWhatThePackageFilled(window);
+        if (!problem.isEmpty())
+            return problem;
     }
     if (!in.logo.isEmpty()) {
         problem = chooseThrough(window, "pushButton_3", in.logo);
