@@ -54,9 +54,11 @@ int main(int argc, char *argv[])
     commandLine.parse(QCoreApplication::arguments());
 
     MainWindow window;
-    // A logout or a kill ends the program the way closing the window does.
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endProgram);
+    // A logout, a kill or Ctrl+C in the terminal that started it ends the
+    // program the way closing the window does.
+    TerminationSignals termination({SIGTERM, SIGHUP, SIGINT});
+    QObject::connect(&termination, &TerminationSignals::received, &window,
+                     [&window](int) { window.endProgram(); });
     window.show();
     const QString package = commandLine.packagePath();
     // Once the window is up, so the probe's box has a window to stand over.
