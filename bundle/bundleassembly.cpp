@@ -254,8 +254,9 @@ QString bundleDirPath(const QString &desktopDir, const QString &pkgName)
 
 bool isPlainFolderName(const QString &pkgName)
 {
-    return !pkgName.contains(QLatin1Char('/')) && !pkgName.contains(QChar(0)) &&
-           pkgName != QLatin1String(".") && pkgName != QLatin1String("..");
+    return !pkgName.isEmpty() && !pkgName.contains(QLatin1Char('/')) &&
+           !pkgName.contains(QChar(0)) && pkgName != QLatin1String(".") &&
+           pkgName != QLatin1String("..");
 }
 
 BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control)

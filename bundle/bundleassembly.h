@@ -40,8 +40,9 @@ struct BundleOutcome
 // The bundle folder <desktopDir>/<pkgName>, without a trailing slash.
 QString bundleDirPath(const QString &desktopDir, const QString &pkgName);
 
-// A package name that names exactly one folder on the desktop: no slash, no
-// NUL (the system would cut the path there), and not "." or "..".
+// A package name that names exactly one folder on the desktop: not empty (the
+// desktop itself), no slash, no NUL (the system would cut the path there),
+// and not "." or "..".
 bool isPlainFolderName(const QString &pkgName);
 
 // Builds the bundle in a staging folder beside it and puts it in place only
