@@ -75,25 +75,31 @@ GzipChoice chooseGzip(const QString &bundleDir)
     if (total == 0)
         return choice;
 
-    Sampled sampled;
+    // Each file counts with its own ratio, so that a few small screenshots
+    // sampled whole do not speak for a large package.
+    double deflated = 0;
     for (const auto &[path, size] : std::as_const(files)) {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly)) {
+            deflated += double(size);
             continue;
-        // Samples spread evenly over each file, more for the larger ones.
+        }
+        Sampled sampled;
         const qint64 samples = qMax<qint64>(1, kSamplesInAll * size / total);
         if (samples * kSampleBytes >= size) {
             for (qint64 offset = 0; offset < size; offset += kSampleBytes)
                 sample(file, offset, sampled);
         } else {
-            const qint64 step = (size - kSampleBytes) / qMax<qint64>(1, samples - 1);
-            for (qint64 i = 0; i < samples; ++i)
-                sample(file, i * step, sampled);
+            // From the middle of equal stretches: a package's first bytes
+            // (its headers and control part) are no sample of the rest.
+            for (qint64 i = 0; i < samples; ++i) {
+                const qint64 middle = (2 * i + 1) * size / (2 * samples);
+                sample(file, qMax<qint64>(0, middle - kSampleBytes / 2), sampled);
+            }
         }
+        deflated += sampled.raw > 0 ? double(size) * double(sampled.deflated) / double(sampled.raw)
+                                    : double(size);
     }
-    if (sampled.raw == 0)
-        return choice;
-    const double deflated = double(total) * double(sampled.deflated) / double(sampled.raw);
     const double stored = double(total + members * kTarBytesPerMember + kTarBytesAtTheEnd);
     if (stored <= deflated * kStoredAllowance)
         choice.level = parallel ? 0 : 1; // gzip has no level 0; at 1 it stores what does not shrink
