@@ -8,6 +8,8 @@
 #include "wording/uilanguage.h"
 
 #include <QApplication>
+
+#include <csignal>
 #include <QTimer>
 
 namespace {
@@ -65,8 +67,9 @@ int main(int argc, char *argv[])
     commandLine.parse(QCoreApplication::arguments());
 
     MainWindow window;
-    // A logout or a kill ends the program the way closing the window does.
-    TerminationSignals termination;
+    // A logout, a kill or Ctrl+C in the terminal that started it ends the
+    // program the way closing the window does.
+    TerminationSignals termination({SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&termination, &TerminationSignals::received, &window,
                      [&window](int) { window.endProgram(); });
     window.show();

@@ -21,7 +21,7 @@
 
 namespace {
 
-// The boxes the pack scales into; mogrify enlarges what is smaller in both sides.
+// The boxes the pack scales into; convert enlarges what is smaller in both sides.
 constexpr QSize kLogoBox(128, 128);
 constexpr QSize kScreenshotBox(400, 300);
 // Screenshots more than this far from the box's 4:3 in either direction

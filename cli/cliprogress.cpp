@@ -51,7 +51,7 @@ void ProgressLine::startPack(const QString &desktop, const QString &pkgName, con
 
 void ProgressLine::toolSucceeded(const ToolResult &result)
 {
-    if (!enabled || compressing || result.program != QLatin1String("mogrify"))
+    if (!enabled || compressing || result.program != QLatin1String("convert"))
         return;
     ++imagesDone;
     poll();

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "wording/failuretexts.h"
 #include "app/mainwindow.h"
+#include "bundle/compression.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -13,6 +15,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -56,6 +60,14 @@ QStringList archiveListing(const QString &archive)
         QString::fromUtf8(tar.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     paths.sort();
     return paths;
+}
+
+bool gzipTestPasses(const QString &archive)
+{
+    QProcess gzip;
+    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-t"), archive});
+    return gzip.waitForFinished(60000) && gzip.exitStatus() == QProcess::NormalExit &&
+           gzip.exitCode() == 0;
 }
 
 // What the archive holds, unpacked, as a snapshot of the bundle folder.
@@ -128,6 +140,10 @@ private slots:
     void reportsFailedCompression();
     void stoppingDuringWorkCleansUp_data();
     void stoppingDuringWorkCleansUp();
+    void refusesNamesOfNoSingleFolder_data();
+    void refusesNamesOfNoSingleFolder();
+    void archiveIsOrdinaryAndSmall_data();
+    void archiveIsOrdinaryAndSmall();
 
 private:
     void checkGoodArchive(PackedScene &scene);
@@ -141,6 +157,9 @@ void TestCompression::compressesBundle_data()
     QTest::newRow("name with blanks") << QStringLiteral("my  app");
     QTest::newRow("name like an option") << QStringLiteral("-rf");
     QTest::newRow("Chinese name") << QStringLiteral("图片查看器");
+    // tar takes a colon in an archive's name for a host to connect to.
+    QTest::newRow("name with a colon") << QStringLiteral("a:b");
+    QTest::newRow("name like a remote login") << QStringLiteral("user@host:x");
 }
 
 void TestCompression::compressesBundle()
@@ -180,6 +199,7 @@ void TestCompression::compressesBundle()
 void TestCompression::checkGoodArchive(PackedScene &scene)
 {
     QVERIFY(QFileInfo(scene.archive()).isFile());
+    QVERIFY(gzipTestPasses(scene.archive()));
     QCOMPARE(archiveListing(scene.archive()), scene.expectedListing());
     QCOMPARE(unpacked(scene.archive(), scene.pkg), folderSnapshot(scene.bundle()));
     const QStringList logLines = formWidget<QTextBrowser>(scene.window, "textBrowser")
@@ -199,6 +219,16 @@ void TestCompression::reportsFailedCompression_data()
         << QStringLiteral("no tar") << kCompressFailed + QStringLiteral("tar: 找不到程序") << true;
     QTest::newRow("bundle folder gone")
         << QStringLiteral("no bundle") << kCompressFailed + QStringLiteral("tar: ") << false;
+    QTest::newRow("bundle folder replaced by a link")
+        << QStringLiteral("link") << kCompressFailed << false;
+    QTest::newRow("a file at the bundle's place")
+        << QStringLiteral("file") << kCompressFailed << false;
+    QTest::newRow("desktop folder gone")
+        << QStringLiteral("no desktop") << kCompressFailed + QStringLiteral("桌面文件夹不见了：")
+        << false;
+    QTest::newRow("tar not permitted to run")
+        << QStringLiteral("tar not executable")
+        << kCompressFailed + QStringLiteral("tar: 没有运行它的权限") << true;
     QTest::newRow("gzip not on the path")
         << QStringLiteral("no gzip") << kCompressFailed + QStringLiteral("tar") << false;
     QTest::newRow("tar leaves a broken archive")
@@ -220,15 +250,35 @@ void TestCompression::reportsFailedCompression()
     auto *browser = formWidget<QTextBrowser>(window, "textBrowser");
     const auto bundleBefore = folderSnapshot(scene.bundle());
     const QString away = scene.home.filePath(QStringLiteral("away"));
+    const QString desktop = scene.home.desktop();
+
+    // An archive from an earlier compression must survive the failed one.
+    const QByteArray earlierArchive("an earlier good archive");
+    QVERIFY(writeTextFile(scene.archive(), earlierArchive));
+    const QStringList desktopBefore = entriesOf(desktop);
 
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
+    QString movedAway = scene.bundle(); // what goes away, and back once pressed
     if (cause == QLatin1String("no tar")) {
         QVERIFY(shelf.remove(QStringLiteral("tar")));
+    } else if (cause == QLatin1String("tar not executable")) {
+        QVERIFY(shelf.fake(QStringLiteral("tar"), "exit 0\n"));
+        QVERIFY(QFile::setPermissions(shelf.path() + QStringLiteral("/tar"),
+                                      QFile::ReadOwner | QFile::WriteOwner));
     } else if (cause == QLatin1String("no gzip")) {
         QVERIFY(shelf.remove(QStringLiteral("gzip")));
     } else if (cause == QLatin1String("no bundle")) {
         QVERIFY(QDir().rename(scene.bundle(), away));
+    } else if (cause == QLatin1String("link")) {
+        QVERIFY(QDir().rename(scene.bundle(), away));
+        QVERIFY(QFile::link(away, scene.bundle()));
+    } else if (cause == QLatin1String("file")) {
+        QVERIFY(QDir().rename(scene.bundle(), away));
+        QVERIFY(writeTextFile(scene.bundle(), "not a folder"));
+    } else if (cause == QLatin1String("no desktop")) {
+        movedAway = desktop;
+        QVERIFY(QDir().rename(desktop, away));
     } else if (cause == QLatin1String("broken tar")) {
         QVERIFY(shelf.fake(QStringLiteral("tar"), "printf 'half an archive' > \"$2\"\n"
                                                   "echo './hello/icon.png'\n"
@@ -236,13 +286,10 @@ void TestCompression::reportsFailedCompression()
                                                   "exit 2\n"));
     } else if (cause == QLatin1String("slow tar")) {
         QVERIFY(shelf.fakeHanging(QStringLiteral("tar"), "printf 'half an archive' > \"$2\""));
-        window.setToolTimeout(1500);
+        // Ample for the stand-in to start and write its pid on a loaded machine.
+        window.setToolTimeout(5000);
     }
-
-    // An archive from an earlier compression must survive the failed one.
-    const QByteArray earlierArchive("an earlier good archive");
-    QVERIFY(writeTextFile(scene.archive(), earlierArchive));
-    const QStringList desktopBefore = entriesOf(scene.home.desktop());
+    const bool moved = QFileInfo::exists(away);
 
     shelf.use();
     const PressOutcome press = pressAnswering(window, "pushButton_5");
@@ -252,28 +299,34 @@ void TestCompression::reportsFailedCompression()
     const ModalRecord &box = press.boxes.first();
     if (cause == QLatin1String("no bundle"))
         QVERIFY2(box.text.contains(QLatin1String("./hello")), qPrintable(box.text));
+    if (cause == QLatin1String("link") || cause == QLatin1String("file"))
+        QCOMPARE(box.text,
+                 kCompressFailed + scene.bundle() + QStringLiteral(" 已经存在，但它不是文件夹～"));
+    if (cause == QLatin1String("no desktop"))
+        QCOMPARE(box.text, textStart + desktop);
     // tar is named as the packager knows it, not by where it was found.
     QVERIFY2(!box.text.contains(QLatin1String("/tar")), qPrintable(box.text));
     // What tar says on its error output goes to the box, not into the log.
     QVERIFY(!browser->toPlainText().contains(QStringLiteral("写不下去了")));
 
+    if (moved) {
+        QFile::remove(scene.bundle());
+        QVERIFY(QDir().rename(away, movedAway));
+    }
     // The earlier archive is as it was and nothing is left beside it, the
     // bundle is untouched, and the compress button is offered again.
     QCOMPARE(readAll(scene.archive()), earlierArchive);
-    QCOMPARE(entriesOf(scene.home.desktop()), desktopBefore);
-    if (cause != QLatin1String("no bundle"))
-        QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
+    QCOMPARE(entriesOf(desktop), desktopBefore);
+    QCOMPARE(folderSnapshot(scene.bundle()), bundleBefore);
     QVERIFY(browser->isVisible());
     QVERIFY(isReachable(window, "pushButton_5"));
     QVERIFY(isReachable(window, "pushButton_4"));
     QVERIFY(!formWidget<QPushButton>(window, "pushButton")->isVisible());
     QVERIFY(!QApplication::overrideCursor());
     if (cause == QLatin1String("slow tar"))
-        QVERIFY(shelf.hangingToolEnded(QStringLiteral("tar")));
+        QTRY_VERIFY_WITH_TIMEOUT(shelf.hangingToolEnded(QStringLiteral("tar")), 60000);
 
     // With the cause gone, pressing again compresses.
-    if (cause == QLatin1String("no bundle"))
-        QVERIFY(QDir().rename(away, scene.bundle()));
     window.setToolTimeout(30000);
     const PressOutcome retry = pressAnswering(window, "pushButton_5");
     QVERIFY2(retry.problem.isEmpty(), qPrintable(retry.problem));
@@ -325,22 +378,121 @@ void TestCompression::stoppingDuringWorkCleansUp()
     }
     const auto desktopBefore = folderSnapshot(scene.home.desktop());
 
-    QTimer::singleShot(500, &window, [&window, stop] {
+    // Stops once the stand-in tool is at work, however long it took to start.
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, &window, [&] {
+        if (!shelf.hangingToolStarted(tool))
+            return;
+        watch.stop();
         if (stop == 0)
             window.close();
         else
             ::raise(stop);
     });
+    watch.start(10);
     shelf.use();
     const PressOutcome press = pressAnswering(window, packing ? "pushButton" : "pushButton_5");
     shelf.putBack();
     QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
     QVERIFY2(press.boxes.isEmpty(), qPrintable(boxSummary(press.boxes)));
     QVERIFY(!window.isVisible());
-    QVERIFY(shelf.hangingToolEnded(tool));
+    QTRY_VERIFY_WITH_TIMEOUT(shelf.hangingToolEnded(tool), 60000);
     QVERIFY2(folderSnapshot(scene.home.desktop()) == desktopBefore,
              qPrintable(snapshotDifference(desktopBefore, folderSnapshot(scene.home.desktop()))));
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestCompression::refusesNamesOfNoSingleFolder_data()
+{
+    QTest::addColumn<QString>("pkg");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("dot") << QStringLiteral(".");
+    QTest::newRow("dot dot") << QStringLiteral("..");
+    QTest::newRow("slash") << QStringLiteral("a/b");
+    QTest::newRow("up and over") << QStringLiteral("../Desktop");
+    QTest::newRow("nul") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+}
+
+// Only a name the pack would take reaches tar, whoever calls.
+void TestCompression::refusesNamesOfNoSingleFolder()
+{
+    QFETCH(QString, pkg);
+    TemporaryHome home;
+    QVERIFY(writeTextFile(home.desktop() + QStringLiteral("/b/app.json"), "{}"));
+    const auto before = folderSnapshot(home.path());
+
+    const ArchiveOutcome outcome = compressBundleFolder(home.desktop(), pkg, {});
+
+    QCOMPARE(outcome.status, ArchiveOutcome::NotPlainName);
+    QCOMPARE(compressionFailureText(outcome),
+             kCompressFailed + QStringLiteral("这个包名当不了文件夹的名字：") + pkg);
+    QCOMPARE(folderSnapshot(home.path()), before);
+}
+
+void TestCompression::archiveIsOrdinaryAndSmall_data()
+{
+    QTest::addColumn<qint64>("randomBytes"); // what no compressor shrinks, as in a .deb or PNG
+    QTest::addColumn<qint64>("textBytes");
+    QTest::addColumn<bool>("withPigz");
+
+    for (const bool pigz : {true, false}) {
+        const QByteArray by(pigz ? ", pigz" : ", gzip");
+        QTest::newRow("already compressed" + by) << qint64(3 << 20) << qint64(0) << pigz;
+        QTest::newRow("compressible" + by) << qint64(0) << qint64(3 << 20) << pigz;
+        QTest::newRow("nearly all compressed" + by) << qint64(3 << 20) << qint64(40 << 10) << pigz;
+        QTest::newRow("small and compressed" + by) << qint64(20 << 10) << qint64(0) << pigz;
+    }
+}
+
+// Whatever the content, the archive is an ordinary .tar.gz of the bundle,
+// hardly larger than tar -z makes it.
+void TestCompression::archiveIsOrdinaryAndSmall()
+{
+    QFETCH(qint64, randomBytes);
+    QFETCH(qint64, textBytes);
+    QFETCH(bool, withPigz);
+    if (withPigz && QStandardPaths::findExecutable(QStringLiteral("pigz")).isEmpty())
+        QSKIP("pigz is not installed");
+
+    TemporaryHome home;
+    const QString bundle = home.desktop() + QStringLiteral("/hello");
+    QByteArray random(int(randomBytes), Qt::Uninitialized);
+    QRandomGenerator generator(14);
+    for (char &byte : random)
+        byte = char(generator.bounded(256));
+    QByteArray text;
+    while (text.size() < textBytes)
+        text += "Package: hello\nVersion: " + QByteArray::number(text.size()) + "\n";
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/hello_1.0_all.deb"), random + text));
+    QVERIFY(writeTextFile(bundle + QStringLiteral("/app.json"), "{\"name\": \"hello\"}\n"));
+
+    ToolShelf shelf(withPigz ? ToolShelf::packingTools() << QStringLiteral("pigz")
+                             : ToolShelf::packingTools());
+    QVERIFY(shelf.isComplete());
+    shelf.use();
+    const ArchiveOutcome outcome =
+        compressBundleFolder(home.desktop(), QStringLiteral("hello"), {});
+    shelf.putBack();
+    QVERIFY2(outcome.status == ArchiveOutcome::Written,
+             qPrintable(compressionFailureText(outcome)));
+
+    const QString archive = bundle + QStringLiteral(".tar.gz");
+    QVERIFY(gzipTestPasses(archive));
+    QCOMPARE(archiveListing(archive),
+             (QStringList{QStringLiteral("./hello/"), QStringLiteral("./hello/app.json"),
+                          QStringLiteral("./hello/hello_1.0_all.deb")}));
+    QCOMPARE(unpacked(archive, QStringLiteral("hello")), folderSnapshot(bundle));
+
+    const QString reference = home.filePath(QStringLiteral("reference.tar.gz"));
+    QProcess tar;
+    tar.setWorkingDirectory(home.desktop());
+    tar.start(QStringLiteral("tar"),
+              {QStringLiteral("-zcf"), reference, QStringLiteral("./hello/")});
+    QVERIFY(tar.waitForFinished(60000) && tar.exitCode() == 0);
+    const qint64 size = QFileInfo(archive).size();
+    const qint64 referenceSize = QFileInfo(reference).size();
+    QVERIFY2(double(size) <= 1.01 * double(referenceSize),
+             qPrintable(QStringLiteral("%1 against tar -z's %2").arg(size).arg(referenceSize)));
 }
 
 int main(int argc, char *argv[])

@@ -3,6 +3,7 @@
 
 #include "support/testfiles.h"
 #include "tools/packageprobe.h"
+#include "tools/terminationsignals.h"
 #include "tools/toolrunner.h"
 #include "wording/failuretexts.h"
 
@@ -24,10 +25,12 @@ private slots:
     void argumentReachesToolWhole_data();
     void argumentReachesToolWhole();
     void manyArgumentsKeepTheirOrder();
-    void missingProgramIsNotStarted();
+    void toolThatCannotStartSaysWhy_data();
+    void toolThatCannotStartSaysWhy();
     void failingToolReportsItsErrorOutput();
     void failingToolWithoutErrorOutputNamesTheTool();
-    void toolPastItsBoundIsKilled();
+    void stoppedToolLeavesNothingRunning_data();
+    void stoppedToolLeavesNothingRunning();
     void progressKeepsAToolGoing_data();
     void progressKeepsAToolGoing();
     void crashIsReported();
@@ -39,6 +42,9 @@ private slots:
     void probePartsSplitsAtUnicodeWhiteSpace();
     void textUpToNul_data();
     void textUpToNul();
+
+    void terminationSignalArrives_data();
+    void terminationSignalArrives();
 
 private:
     QTemporaryDir scratch;
@@ -98,14 +104,65 @@ void TestToolRunner::manyArgumentsKeepTheirOrder()
              QStringLiteral("5\n") + arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-void TestToolRunner::missingProgramIsNotStarted()
+void TestToolRunner::toolThatCannotStartSaysWhy_data()
 {
-    const QString program = QStringLiteral("plinvex-no-such-tool");
-    const ToolResult result = runTool(program, {QStringLiteral("x")}, 5000);
+    QTest::addColumn<QString>("program"); // in the scratch folder unless it has no slash
+    QTest::addColumn<QByteArray>("made"); // what is made there: "script", "file", "folder"
+    QTest::addColumn<bool>("onPath");     // the scratch folder on PATH, the program by its name
+    QTest::addColumn<QString>("workingDirectory");
+    QTest::addColumn<QString>("text");
+
+    const QString notFound = QStringLiteral(": 找不到程序");
+    const QString notPermitted = QStringLiteral(": 没有运行它的权限");
+    QTest::newRow("not on the path")
+        << QStringLiteral("plinvex-no-such-tool") << QByteArray() << false << QString() << notFound;
+    QTest::newRow("not executable, by its path")
+        << QStringLiteral("/not-executable") << QByteArray("file") << false << QString()
+        << notPermitted;
+    QTest::newRow("not executable, on the path")
+        << QStringLiteral("plinvex-not-executable") << QByteArray("file") << true << QString()
+        << notPermitted;
+    QTest::newRow("a folder of that name") << QStringLiteral("/a-folder") << QByteArray("folder")
+                                           << false << QString() << notPermitted;
+    QTest::newRow("working folder gone")
+        << QStringLiteral("/runnable") << QByteArray("script") << false << QStringLiteral("/gone")
+        << QStringLiteral(": 要在里面工作的文件夹不见了：");
+}
+
+void TestToolRunner::toolThatCannotStartSaysWhy()
+{
+    QFETCH(QString, program);
+    QFETCH(QByteArray, made);
+    QFETCH(bool, onPath);
+    QFETCH(QString, workingDirectory);
+    QFETCH(QString, text);
+
+    const QString place = scratch.filePath(QStringLiteral("unstartable"));
+    QDir(place).removeRecursively();
+    QVERIFY(QDir().mkpath(place));
+    const QString path = place + QLatin1Char('/') + QString(program).remove(QLatin1Char('/'));
+    if (made == "script")
+        QVERIFY(writeScript(path, "exit 0\n"));
+    else if (made == "file")
+        QVERIFY(writeTextFile(path, "#!/bin/sh\nexit 0\n"));
+    else if (made == "folder")
+        QVERIFY(QDir().mkpath(path));
+    ToolCommand command;
+    command.program = program.startsWith(QLatin1Char('/')) ? path : program;
+    if (!workingDirectory.isEmpty())
+        command.workingDirectory = place + workingDirectory;
+    const QByteArray searchPath = qgetenv("PATH");
+    if (onPath)
+        qputenv("PATH", QFile::encodeName(place) + ':' + searchPath);
+    const ToolResult result = runTool(command);
+    qputenv("PATH", searchPath);
+
     QVERIFY(!result.started);
     QVERIFY(!result.succeeded());
     QVERIFY(!result.timedOut);
-    QCOMPARE(toolFailureText(result), program + QStringLiteral(": 找不到程序"));
+    const QString said = toolFailureText(result);
+    QVERIFY2(said.startsWith(command.program + text), qPrintable(said));
+    QVERIFY2(said.endsWith(command.workingDirectory), qPrintable(said));
 }
 
 void TestToolRunner::failingToolReportsItsErrorOutput()
@@ -131,27 +188,66 @@ void TestToolRunner::failingToolWithoutErrorOutputNamesTheTool()
              qPrintable(toolFailureText(result)));
 }
 
-void TestToolRunner::toolPastItsBoundIsKilled()
+void TestToolRunner::stoppedToolLeavesNothingRunning_data()
 {
-    const QString pidFile = scratch.filePath(QStringLiteral("sleeper.pid"));
-    const QString tool = scratch.filePath(QStringLiteral("sleeper"));
-    QVERIFY(writeScript(tool, "echo $$ > \"$1\"\nexec sleep 10\n"));
+    QTest::addColumn<QByteArray>("end"); // how the tool goes on once it has started a helper
+    QTest::addColumn<bool>("cancelled"); // the work is called off once both pids are written
+    QTest::addColumn<bool>("timedOut");
+    QTest::addColumn<bool>("succeeds");
 
-    const ToolResult result = runTool(tool, {pidFile}, 300);
+    QTest::newRow("past its bound") << QByteArray("exec sleep 30\n") << false << true << false;
+    QTest::newRow("called off") << QByteArray("exec sleep 30\n") << true << false << false;
+    QTest::newRow("called off, printing")
+        << QByteArray("while :; do echo x; sleep 0.01; done\n") << true << false << false;
+    QTest::newRow("ended, its helper left running")
+        << QByteArray("exit 0\n") << false << false << true;
+}
 
-    QVERIFY(result.started);
-    QVERIFY(result.timedOut);
-    QVERIFY(!result.succeeded());
-    QVERIFY(toolFailureText(result).startsWith(tool));
+// Like tar with its gzip, the tool starts a helper of its own; neither may
+// run on once the tool is stopped or has ended.
+void TestToolRunner::stoppedToolLeavesNothingRunning()
+{
+    QFETCH(QByteArray, end);
+    QFETCH(bool, cancelled);
+    QFETCH(bool, timedOut);
+    QFETCH(bool, succeeds);
 
-    QFile file(pidFile);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    bool isNumber = false;
-    const pid_t pid = pid_t(file.readAll().trimmed().toLongLong(&isNumber));
-    QVERIFY(isNumber && pid > 0);
-    errno = 0;
-    QCOMPARE(::kill(pid, 0), -1);
-    QCOMPARE(errno, ESRCH);
+    const QString toolPid = scratch.filePath(QStringLiteral("tool.pid"));
+    const QString helperPid = scratch.filePath(QStringLiteral("helper.pid"));
+    QFile::remove(toolPid);
+    QFile::remove(helperPid);
+    const QString tool = scratch.filePath(QStringLiteral("starts a helper"));
+    QVERIFY(writeScript(tool, "sleep 30 >/dev/null 2>&1 &\n" +
+                                  writePidAtomically(QFile::encodeName(helperPid), "$!") +
+                                  writePidAtomically(QFile::encodeName(toolPid)) + end));
+
+    Cancellation cancellation;
+    QTimer watch;
+    if (cancelled) {
+        connect(&watch, &QTimer::timeout, &cancellation, [&] {
+            if (pidInFile(toolPid) > 0 && pidInFile(helperPid) > 0)
+                cancellation.cancel();
+        });
+        watch.start(10);
+    }
+    ToolCommand command;
+    command.program = tool;
+    // Long enough for any start-up, short enough to wait for; called off
+    // long before.
+    command.timeoutMs = cancelled ? 60000 : 3000;
+    const ToolResult result = runTool(command, {&cancellation, {}});
+
+    QCOMPARE(result.succeeded(), succeeds);
+    QCOMPARE(result.timedOut, timedOut);
+    QCOMPARE(result.cancelled, cancelled);
+    if (timedOut)
+        QVERIFY(toolFailureText(result).startsWith(tool));
+    const qint64 helper = pidInFile(helperPid);
+    QVERIFY2(helper > 0, "the tool was stopped before it started its helper");
+    QTRY_VERIFY_WITH_TIMEOUT(processHasEnded(helper), 60000);
+    const qint64 pid = pidInFile(toolPid);
+    QVERIFY(pid > 0);
+    QVERIFY(processHasEnded(pid));
 }
 
 void TestToolRunner::progressKeepsAToolGoing_data()
@@ -159,14 +255,17 @@ void TestToolRunner::progressKeepsAToolGoing_data()
     QTest::addColumn<QByteArray>("body"); // $1: the file it writes
     QTest::addColumn<bool>("succeeds");
 
-    // Each runs about three times its bound of 400 ms in all.
+    // Each runs one and a half times its bound of 2 s in all, in steps far
+    // shorter than the bound even on a loaded machine.
     QTest::newRow("file keeps growing")
-        << QByteArray("for i in 1 2 3 4 5 6 7 8 9 10 11 12; do echo x >> \"$1\"; sleep 0.1; done\n")
+        << QByteArray("i=0; while [ $i -lt 60 ]; do echo x >> \"$1\"; sleep 0.05; i=$((i+1)); "
+                      "done\n")
         << true;
     QTest::newRow("keeps printing")
-        << QByteArray("for i in 1 2 3 4 5 6 7 8 9 10 11 12; do echo x; sleep 0.1; done\n") << true;
+        << QByteArray("i=0; while [ $i -lt 60 ]; do echo x; sleep 0.05; i=$((i+1)); done\n")
+        << true;
     QTest::newRow("stops growing")
-        << QByteArray("echo x >> \"$1\"\nsleep 1.2\necho x >> \"$1\"\n") << false;
+        << QByteArray("echo x >> \"$1\"\nsleep 30\necho x >> \"$1\"\n") << false;
 }
 
 // A tool watched by its progress is stopped for standing still, never for
@@ -182,7 +281,7 @@ void TestToolRunner::progressKeepsAToolGoing()
     ToolCommand command;
     command.program = tool;
     command.arguments = QStringList{written};
-    command.timeoutMs = 400;
+    command.timeoutMs = 2000;
     command.progressPath = written;
 
     const ToolResult result = runTool(command);
@@ -311,6 +410,70 @@ void TestToolRunner::textUpToNul()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(::textUpToNul(bytes), text);
+}
+
+void TestToolRunner::terminationSignalArrives_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("before"); // the action in place before: default, ignored, own
+    QTest::addColumn<bool>("arrives");
+
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QStringLiteral("default") << true;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << QStringLiteral("default") << true;
+    QTest::newRow("SIGINT, when asked for") << int(SIGINT) << QStringLiteral("default") << true;
+    QTest::newRow("SIGTERM over a handler of its own")
+        << int(SIGTERM) << QStringLiteral("own") << true;
+    QTest::newRow("SIGHUP under nohup") << int(SIGHUP) << QStringLiteral("ignored") << false;
+}
+
+namespace {
+volatile sig_atomic_t ownHandlerCalls = 0;
+void ownHandler(int)
+{
+    ownHandlerCalls = ownHandlerCalls + 1;
+}
+} // namespace
+
+// The signal's number reaches the event loop; what was in place before
+// (an ignored SIGHUP under nohup, a handler of the program's own) is kept
+// or back afterwards.
+void TestToolRunner::terminationSignalArrives()
+{
+    QFETCH(int, number);
+    QFETCH(QString, before);
+    QFETCH(bool, arrives);
+
+    struct sigaction earlier = {};
+    struct sigaction action = {};
+    sigemptyset(&action.sa_mask);
+    action.sa_handler = before == QLatin1String("ignored") ? SIG_IGN
+                        : before == QLatin1String("own")   ? ownHandler
+                                                           : SIG_DFL;
+    QCOMPARE(sigaction(number, &action, &earlier), 0);
+    {
+        TerminationSignals termination({number, SIGTERM});
+        QSignalSpy spy(&termination, &TerminationSignals::received);
+        errno = EDOM;
+        QCOMPARE(::raise(number), 0);
+        // The handler leaves errno as it found it.
+        QCOMPARE(errno, EDOM);
+        if (arrives) {
+            QVERIFY(spy.count() == 1 || spy.wait(60000));
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy.first().first().toInt(), number);
+        } else {
+            // A SIGTERM after it has arrived by now, if the ignored one would.
+            QCOMPARE(::raise(SIGTERM), 0);
+            QVERIFY(spy.wait(60000));
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy.first().first().toInt(), int(SIGTERM));
+        }
+    }
+    struct sigaction after = {};
+    QCOMPARE(sigaction(number, &earlier, &after), 0);
+    QVERIFY(after.sa_handler == action.sa_handler);
+    if (before == QLatin1String("own"))
+        QCOMPARE(int(ownHandlerCalls), 0);
 }
 
 QTEST_GUILESS_MAIN(TestToolRunner)

@@ -12,9 +12,10 @@
 
 class QSocketNotifier;
 
-// Turns the given signals (by default SIGTERM and SIGHUP: a logout, a
-// `kill`) into a signal on the event loop, so the program can stop its tools
-// and clean up instead of dying in the middle of a write.
+// Turns termination signals (a logout, a `kill`, Ctrl+C when asked for) into
+// a signal on the event loop, so the program can stop its tools and clean up
+// instead of dying in the middle of a write. A signal the program was started
+// ignoring (`nohup`) stays ignored. One object at a time.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -28,8 +29,13 @@ signals:
     void received(int signalNumber);
 
 private:
+    struct Caught
+    {
+        int number;
+        struct sigaction earlier;
+    };
+    QList<Caught> caught;
     QSocketNotifier *notifier = nullptr;
-    QList<int> handled;
 };
 
 #endif

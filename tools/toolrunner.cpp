@@ -3,21 +3,96 @@
 
 #include "tools/toolrunner.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
+#include <sys/types.h>
+#include <unistd.h>
 #include <vector>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
-// A killed tool is normally gone within milliseconds; this only bounds the
-// wait for one the event loop was left without.
+// A killed tool is normally gone within milliseconds. One that is not (stuck
+// in the kernel on a dead network share) is not waited for any longer: it
+// is left to the application to reap whenever it ends.
 constexpr int kReapAfterKillMs = 5000;
+
+// Runs in the child between fork and exec, so only async-signal-safe calls.
+// A group of its own lets a stop reach whatever the tool starts (tar's
+// gzip, an image tool's helpers). Being in another group than this program
+// also keeps it out of a kill aimed at this program's group, so on Linux it
+// is told to die with this program instead.
+void enterOwnGroup([[maybe_unused]] pid_t parent)
+{
+    ::setpgid(0, 0);
+#ifdef __linux__
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // This program may have died before the request above was made.
+    if (::getppid() != parent)
+        ::kill(::getpid(), SIGKILL);
+#endif
+}
+
+class GroupedProcess : public QProcess
+{
+public:
+    GroupedProcess()
+        : parent(::getpid())
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        setChildProcessModifier([p = parent] { enterOwnGroup(p); });
+#endif
+    }
+
+protected:
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    void setupChildProcess() override
+    {
+        enterOwnGroup(parent);
+    }
+#endif
+
+private:
+    const pid_t parent;
+};
+
+// What keeps a tool that did not start from starting, told from the outside:
+// QProcess says only that it failed.
+StartProblem whyNotStarted(const ToolCommand &command)
+{
+    if (!command.workingDirectory.isEmpty() && !QFileInfo(command.workingDirectory).isDir())
+        return StartProblem::NoWorkingFolder;
+    QStringList candidates;
+    if (command.program.contains(QLatin1Char('/'))) {
+        candidates << command.program;
+    } else {
+        const QStringList searched =
+            QString::fromLocal8Bit(qgetenv("PATH")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+        for (const QString &folder : searched)
+            candidates << QDir(folder).filePath(command.program);
+    }
+    for (const QString &candidate : candidates) {
+        const QFileInfo info(candidate);
+        // A file that is there but could not be run: no execute permission,
+        // a file system mounted noexec, a folder of that name.
+        if (info.exists())
+            return StartProblem::NotPermitted;
+    }
+    return StartProblem::NotFound;
+}
 
 // How much a tool has written so far: a file's size, or for a folder the
 // sizes of the files beneath it (never following links).
@@ -53,6 +128,9 @@ public:
         }
         watch.setInterval(qBound(10, shortest / 10, 250));
         QObject::connect(&watch, &QTimer::timeout, [this] { checkBounds(); });
+        reapDeadline.setSingleShot(true);
+        reapDeadline.setInterval(kReapAfterKillMs);
+        QObject::connect(&reapDeadline, &QTimer::timeout, [this] { giveUpOnKilled(); });
         if (control.cancellation) {
             QObject::connect(control.cancellation, &Cancellation::cancelled, &loop,
                              [this] { callOff(); });
@@ -76,18 +154,30 @@ public:
         // Left early (the application is quitting): nothing may outlive the run.
         if (!isDone()) {
             callOff();
+            const QDeadlineTimer deadline(kReapAfterKillMs);
             for (const auto &tool : tools) {
-                if (tool->process.state() != QProcess::NotRunning)
-                    tool->process.waitForFinished(kReapAfterKillMs);
+                if (!tool->ended && tool->process->state() != QProcess::NotRunning)
+                    tool->process->waitForFinished(int(qMax<qint64>(1, deadline.remainingTime())));
             }
         }
         return outcome;
     }
 
+    ~ToolPool()
+    {
+        for (const auto &tool : tools) {
+            // Nothing of this run may be called into once it is over.
+            QObject::disconnect(tool->process.get(), nullptr, nullptr, nullptr);
+            if (tool->process->state() != QProcess::NotRunning)
+                abandon(std::move(tool->process));
+        }
+    }
+
 private:
     struct Running
     {
-        QProcess process;
+        std::unique_ptr<GroupedProcess> process = std::make_unique<GroupedProcess>();
+        pid_t group = 0; // the tool's process group, once started
         int chain = 0;
         int step = 0;
         ToolResult result;
@@ -117,27 +207,28 @@ private:
         tool->result.program = command.program;
         ++active;
 
-        QProcess &process = tool->process;
+        QProcess &process = *tool->process;
         // No tool reads its standard input; an empty one keeps a curious tool from waiting on it.
         process.setStandardInputFile(QProcess::nullDevice());
         if (!command.workingDirectory.isEmpty())
             process.setWorkingDirectory(command.workingDirectory);
         QObject::connect(&process, &QProcess::started, [tool] { tool->result.started = true; });
         QObject::connect(&process, &QProcess::readyReadStandardOutput, [this, tool] {
-            const QByteArray chunk = tool->process.readAllStandardOutput();
+            const QByteArray chunk = tool->process->readAllStandardOutput();
             tool->result.standardOutput += chunk;
             tool->sinceProgress.restart();
             if (control.onOutput)
                 control.onOutput(chunk);
         });
         QObject::connect(&process, &QProcess::readyReadStandardError, [tool] {
-            tool->result.standardError += tool->process.readAllStandardError();
+            tool->result.standardError += tool->process->readAllStandardError();
             tool->sinceProgress.restart();
         });
         QObject::connect(
-            &process, &QProcess::errorOccurred, [this, tool](QProcess::ProcessError e) {
+            &process, &QProcess::errorOccurred, [this, tool, &command](QProcess::ProcessError e) {
                 if (e == QProcess::FailedToStart && !tool->ended) {
-                    tool->result.standardError = tool->process.errorString().toLocal8Bit();
+                    tool->result.startProblem = whyNotStarted(command);
+                    tool->result.standardError = tool->process->errorString().toLocal8Bit();
                     end(tool);
                 }
             });
@@ -145,12 +236,59 @@ private:
                          [this, tool](int exitCode, QProcess::ExitStatus status) {
                              tool->result.crashed = status == QProcess::CrashExit;
                              tool->result.exitCode = exitCode;
-                             tool->result.standardOutput += tool->process.readAllStandardOutput();
-                             tool->result.standardError += tool->process.readAllStandardError();
+                             tool->result.standardOutput += tool->process->readAllStandardOutput();
+                             tool->result.standardError += tool->process->readAllStandardError();
+                             // What the tool left running goes with it.
+                             killGroup(tool);
                              end(tool);
                          });
+        tool->result.workingDirectory = command.workingDirectory;
         tool->sinceProgress.start();
         process.start(command.program, command.arguments, QIODevice::ReadOnly);
+        if (const pid_t pid = pid_t(process.processId()); pid > 0) {
+            // The child makes its group too; whichever side comes first, the
+            // group exists before anything can be told to stop.
+            ::setpgid(pid, pid);
+            tool->group = pid;
+        }
+    }
+
+    static void killGroup(const Running *tool)
+    {
+        if (tool->group > 0)
+            ::kill(-tool->group, SIGKILL);
+    }
+
+    void stop(Running *tool)
+    {
+        killGroup(tool);
+        tool->process->kill();
+        if (!reapDeadline.isActive())
+            reapDeadline.start();
+    }
+
+    // A killed tool that is still not gone at the deadline is given up on.
+    void giveUpOnKilled()
+    {
+        for (const auto &tool : tools) {
+            if (!tool->ended && (tool->result.timedOut || tool->result.cancelled)) {
+                QObject::disconnect(tool->process.get(), nullptr, nullptr, nullptr);
+                end(tool.get());
+            }
+        }
+    }
+
+    // The QProcess of a tool that would not die must not block in its
+    // destructor; the application deletes it once it has ended.
+    static void abandon(std::unique_ptr<GroupedProcess> process)
+    {
+        QCoreApplication *application = QCoreApplication::instance();
+        if (!application)
+            return; // destroyed here, waiting as QProcess does
+        GroupedProcess *orphan = process.release();
+        orphan->setParent(application);
+        QObject::connect(orphan, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), orphan,
+                         &QObject::deleteLater);
     }
 
     void end(Running *tool)
@@ -191,7 +329,7 @@ private:
             }
             if (tool->sinceProgress.hasExpired(command.timeoutMs)) {
                 tool->result.timedOut = true;
-                tool->process.kill();
+                stop(tool.get());
             }
         }
     }
@@ -200,9 +338,9 @@ private:
     void stopAll()
     {
         for (const auto &tool : tools) {
-            if (!tool->ended && tool->process.state() != QProcess::NotRunning) {
+            if (!tool->ended && tool->process->state() != QProcess::NotRunning) {
                 tool->result.cancelled = true;
-                tool->process.kill();
+                stop(tool.get());
             }
         }
     }
@@ -222,9 +360,11 @@ private:
     const QList<QList<ToolCommand>> &chains;
     const int parallel;
     const RunControl &control;
-    std::vector<std::unique_ptr<Running>> tools;
+    // Declared before the tools, so they are gone before what they quit.
     QEventLoop loop;
     QTimer watch;
+    QTimer reapDeadline;
+    std::vector<std::unique_ptr<Running>> tools;
     ToolResult outcome;
     int nextChain = 0;
     int active = 0;

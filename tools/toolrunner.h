@@ -29,11 +29,21 @@ struct ToolCommand
     QString progressPath;
 };
 
+// Why a tool did not start, from what can be seen of it beforehand.
+enum class StartProblem {
+    None,
+    NotFound,        // no such program, on the search path or at its path
+    NotPermitted,    // the program is there, but may not be run
+    NoWorkingFolder, // the folder it was to run in is gone
+};
+
 // What happened to one run of an outside tool.
 struct ToolResult
 {
     QString program;
     bool started = false;
+    StartProblem startProblem = StartProblem::None; // set when !started
+    QString workingDirectory;                       // as the command asked for it
     bool crashed = false;
     bool timedOut = false;  // stopped at its bound
     bool cancelled = false; // stopped because the work was called off
@@ -80,8 +90,10 @@ struct RunControl
 };
 
 // Runs one tool and waits for it. The wait runs the event loop, so the
-// window keeps painting and the cancellation can arrive; a tool still running
-// at its bound, or when the work is called off, is killed.
+// window keeps painting and the cancellation can arrive. Each tool runs in a
+// process group of its own; a tool still running at its bound, or when the
+// work is called off, is killed with everything it started, and nothing it
+// started outlives it.
 ToolResult runTool(const ToolCommand &command, const RunControl &control = {});
 ToolResult runTool(const QString &program, const QStringList &arguments,
                    int timeoutMs = kToolTimeoutMs);

@@ -33,8 +33,20 @@ QString withToolNamedPlainly(QString detail, const QString &program)
 QString toolFailureText(const ToolResult &result)
 {
     const QString &program = result.program;
-    if (!result.started)
+    if (!result.started) {
+        switch (result.startProblem) {
+        case StartProblem::NotPermitted:
+            return program + QCoreApplication::translate("MainWindow", ": 没有运行它的权限");
+        case StartProblem::NoWorkingFolder:
+            return program +
+                   QCoreApplication::translate("MainWindow", ": 要在里面工作的文件夹不见了：%1")
+                       .arg(result.workingDirectory);
+        case StartProblem::NotFound:
+        case StartProblem::None:
+            break;
+        }
         return program + QCoreApplication::translate("MainWindow", ": 找不到程序");
+    }
     if (result.timedOut)
         return program + QCoreApplication::translate("MainWindow", ": 超时");
     QString detail = QString::fromLocal8Bit(result.standardError).trimmed();
@@ -95,6 +107,17 @@ QString compressionFailureText(const ArchiveOutcome &outcome)
     case ArchiveOutcome::ToolFailed:
         return QCoreApplication::translate("MainWindow", "压缩失败！\n") +
                toolFailureText(outcome.tool);
+    case ArchiveOutcome::NotPlainName:
+        return QCoreApplication::translate("MainWindow",
+                                           "压缩失败！\n这个包名当不了文件夹的名字：%1")
+            .arg(outcome.path);
+    case ArchiveOutcome::PlaceTaken:
+        return QCoreApplication::translate("MainWindow",
+                                           "压缩失败！\n%1 已经存在，但它不是文件夹～")
+            .arg(outcome.path);
+    case ArchiveOutcome::DesktopGone:
+        return QCoreApplication::translate("MainWindow", "压缩失败！\n桌面文件夹不见了：%1")
+            .arg(outcome.path);
     case ArchiveOutcome::RenameFailed:
         return QCoreApplication::translate("MainWindow", "压缩失败！\n压缩包没能换上它的名字：%1")
             .arg(outcome.reason);

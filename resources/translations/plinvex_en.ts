@@ -273,6 +273,14 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>: program not found</translation>
     </message>
     <message>
+        <source>: 没有运行它的权限</source>
+        <translation>: not permitted to run it</translation>
+    </message>
+    <message>
+        <source>: 要在里面工作的文件夹不见了：%1</source>
+        <translation>: the folder to work in is gone: %1</translation>
+    </message>
+    <message>
         <source>: 超时</source>
         <translation>: timed out</translation>
     </message>
@@ -337,6 +345,24 @@ A package name can&apos;t be empty, hold a slash, nor be . or ..~</translation>
 </source>
         <translation>Compression failed!
 </translation>
+    </message>
+    <message>
+        <source>压缩失败！
+这个包名当不了文件夹的名字：%1</source>
+        <translation>Compression failed!
+This package name can&apos;t be a folder name: %1</translation>
+    </message>
+    <message>
+        <source>压缩失败！
+%1 已经存在，但它不是文件夹～</source>
+        <translation>Compression failed!
+%1 already exists, but it isn&apos;t a folder~</translation>
+    </message>
+    <message>
+        <source>压缩失败！
+桌面文件夹不见了：%1</source>
+        <translation>Compression failed!
+The desktop folder is gone: %1</translation>
     </message>
     <message>
         <source>压缩失败！

@@ -139,6 +139,8 @@ window_named() {
     timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
 no_window_named() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 move_window() {
@@ -164,9 +166,8 @@ answer_file_dialog() {
     dialog=$(window_named "$title") || true
     [ -n "$dialog" ] || fail "the file chooser \"$title\" did not open"
     timeout 10 xdotool windowfocus --sync "$dialog" || fail "cannot focus \"$title\""
-    sleep 0.3
+    wait_until 20 "the focus on \"$title\"" has_focus "$dialog"
     type_text "$path"
-    sleep 0.2
     xdotool key Return
     wait_until 20 "closing of \"$title\"" no_window_named "$title"
 }
@@ -174,6 +175,9 @@ answer_file_dialog() {
 # The program takes no input while its tools work, as a person sees by the
 # busy cursor; the script sees it by the tools it has running.
 tools_idle() { [ -z "$(cat /proc/"$app_pid"/task/*/children 2>/dev/null | tr -d ' ')" ]; }
+
+# The program's dpkg-deb runs through a stand-in that notes each end of it.
+dpkg_deb_runs_ended() { [ "$(grep -c . "$work/dpkg-deb.log" 2>/dev/null)" -ge "$1" ]; }
 
 ds_said() { grep -q -x -- "$1" "$work/dragsource.log"; }
 ds_said_prefix() { grep -q -- "^$1" "$work/dragsource.log"; }
@@ -190,9 +194,8 @@ drag_next_file() {
     local n=$1
     local x0=$((SX + 80)) y0=$((SY + 60)) x1=$((WX + 600)) y1=$((WY + 400)) steps=24 i
     xdotool mousemove --sync "$x0" "$y0"
-    sleep 0.2
     xdotool mousedown 1
-    sleep 0.3
+    # The hand's pace, not a wait: each step is one motion event.
     local moves=()
     for i in $(seq 1 "$steps"); do
         moves+=(mousemove $((x0 + (x1 - x0) * i / steps)) $((y0 + (y1 - y0) * i / steps)))
@@ -203,7 +206,6 @@ drag_next_file() {
     xdotool mousemove $((x1 + 1)) "$y1"
     wait_until 20 "window taking drag $n on" drag_taken "$n"
     xdotool mousemove "$x1" "$y1"
-    sleep 0.1
     xdotool mouseup 1
     wait_until 20 "end of drag $n" ds_said_prefix "drag $n done "
     wait_until 20 "file list of drag $n fetched by the window" ds_said_prefix "drag $n delivered "
@@ -329,9 +331,22 @@ convert -size 1000x500 gradient:yellow-purple "$files/shot two.png"
 
 bind_typed_characters "$app_name$contributor$info_line1$info_line2"
 
+# A dpkg-deb first on the program's path that runs the real one and notes
+# each end, so the script can wait for the package probe instead of a time.
+real_dpkg_deb=$(command -v dpkg-deb)
+mkdir -p "$work/bin"
+cat >"$work/bin/dpkg-deb" <<EOF
+#!/bin/sh
+'$real_dpkg_deb' "\$@"
+status=\$?
+echo "\$status" >>'$work/dpkg-deb.log'
+exit \$status
+EOF
+chmod +x "$work/bin/dpkg-deb"
+
 # ------------------------------------------------------------------ the road
 
-"$plinvex_bin" >"$work/plinvex.log" 2>&1 &
+PATH="$work/bin:$PATH" "$plinvex_bin" >"$work/plinvex.log" 2>&1 &
 app_pid=$!
 win=$(window_named Plinvex) || true
 [ -n "$win" ] || fail "the Plinvex window did not appear"
@@ -345,13 +360,12 @@ source_win=$(window_named plinvex-e2e-dragsource) || true
 [ -n "$source_win" ] || fail "the drag source window did not appear"
 move_window "$source_win" "$SX" "$SY" >/dev/null
 wait_until 20 "drag source ready" ds_said ready
-sleep 0.3
 
 say "open file: choosing the package"
 click_form $((460 + 45)) $((70 + 16))
 answer_file_dialog 选择安装包 "$files/$deb_name"
-sleep 0.3
-wait_until 20 "the end of the package probe" tools_idle
+wait_until 20 "the end of the package probe" dpkg_deb_runs_ended 1
+wait_until 20 "the probe's tools gone" tools_idle
 
 say "logo area: choosing the logo"
 click_form $((670 + 90)) $((20 + 90))
@@ -359,9 +373,7 @@ answer_file_dialog 选择图标 "$files/logo.png"
 
 say "dragging two screenshots onto the window"
 drag_next_file 1
-sleep 0.3
 drag_next_file 2
-sleep 0.3
 
 say "typing name, packager and description"
 timeout 10 xdotool windowfocus --sync "$win" || true
@@ -376,7 +388,6 @@ xdotool key ctrl+a Delete
 type_text "$info_line1"
 xdotool key Return
 type_text "$info_line2"
-sleep 0.3
 
 say "打包咯！"
 before_pack=$(date '+%Y-%m-%d %H:%M')
@@ -384,7 +395,9 @@ click_form $((320 + 45)) $((580 + 20))
 bundle="$HOME/Desktop/$pkg"
 wait_until 90 "$bundle/app.json" test -f "$bundle/app.json"
 after_pack=$(date '+%Y-%m-%d %H:%M')
-sleep 0.5
+# The bundle is put in place after its last tool; the result view follows
+# at once, before any click is read.
+wait_until 20 "the pack's tools gone" tools_idle
 
 # ------------------------------------------------------------------ the bundle
 
@@ -453,9 +466,9 @@ tar -xzOf "$archive" "./$pkg/app.json" | cmp -s - "$json" ||
 # ------------------------------------------------------------------ another one, then give up
 
 say "再来一份？ then 算了算了......"
-sleep 0.5
+# The archive takes its name after tar has ended; clicks queue behind that.
+wait_until 20 "the compression's tools gone" tools_idle
 click_form $((160 + 75)) $((420 + 37))
-sleep 0.6
 # The give-up button exists only in the form view, so the program ending
 # also shows that another one went back there.
 click_form $((170 + 45)) $((580 + 20))

@@ -132,3 +132,30 @@ bool makePng(const QString &path, int width, int height)
     QDir().mkpath(QFileInfo(path).absolutePath());
     return sampleImage(width, height).save(path, "PNG");
 }
+
+QByteArray writePidAtomically(const QByteArray &path, const QByteArray &pid)
+{
+    // By its path: a tool shelf may stand in for the whole search path.
+    return "echo " + pid + " > '" + path + ".tmp' && /bin/mv '" + path + ".tmp' '" + path + "'\n";
+}
+
+qint64 pidInFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    bool isNumber = false;
+    const qint64 pid = file.readAll().trimmed().toLongLong(&isNumber);
+    return isNumber ? pid : 0;
+}
+
+bool processHasEnded(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    // "pid (name) state ...": the name may hold blanks and parentheses.
+    const QByteArray line = stat.readAll();
+    const int nameEnd = line.lastIndexOf(')');
+    return nameEnd < 0 || line.mid(nameEnd + 2, 1) == "Z";
+}

@@ -55,4 +55,14 @@ bool writeTextFile(const QString &path, const QByteArray &contents);
 // Makes an executable shell script at `path`.
 bool writeScript(const QString &path, const QByteArray &body);
 
+// Shell words that write the shell's pid, or another, to `path` whole:
+// whoever sees the file sees the number.
+QByteArray writePidAtomically(const QByteArray &path, const QByteArray &pid = "$$");
+
+// The pid written in a pid file; 0 when there is none yet.
+qint64 pidInFile(const QString &path);
+
+// True once the process has ended: gone, or a zombie no one has reaped yet.
+bool processHasEnded(qint64 pid);
+
 #endif

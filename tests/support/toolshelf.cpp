@@ -35,17 +35,18 @@ bool ToolShelf::fake(const QString &tool, const QByteArray &body)
 bool ToolShelf::fakeHanging(const QString &tool, const QByteArray &first)
 {
     const QByteArray pidFile = QFile::encodeName(dir.filePath(tool + QStringLiteral(".pid")));
-    return fake(tool, first + "\necho $$ > '" + pidFile + "'\nexec /bin/sleep 30\n");
+    return fake(tool, first + "\n" + writePidAtomically(pidFile) + "exec /bin/sleep 30\n");
+}
+
+bool ToolShelf::hangingToolStarted(const QString &tool) const
+{
+    return pidInFile(dir.filePath(tool + QStringLiteral(".pid"))) > 0;
 }
 
 bool ToolShelf::hangingToolEnded(const QString &tool) const
 {
-    QFile pidFile(dir.filePath(tool + QStringLiteral(".pid")));
-    if (!pidFile.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray pid = pidFile.readAll().trimmed();
-    return !pid.isEmpty() &&
-           !QFileInfo::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid));
+    const qint64 pid = pidInFile(dir.filePath(tool + QStringLiteral(".pid")));
+    return pid > 0 && processHasEnded(pid);
 }
 
 bool ToolShelf::remove(const QString &tool)

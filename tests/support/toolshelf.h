@@ -31,6 +31,8 @@ public:
     // Puts in place of a tool a script that runs `first` and then never ends
     // on its own.
     bool fakeHanging(const QString &tool, const QByteArray &first = QByteArray());
+    // True once that hanging tool has run `first` and is waiting.
+    bool hangingToolStarted(const QString &tool) const;
     // True once that hanging tool was started and is gone again.
     bool hangingToolEnded(const QString &tool) const;
     // Takes a tool away, so that it cannot be found.
