@@ -9,8 +9,8 @@
 
 #include <QApplication>
 
-#include <csignal>
 #include <QTimer>
+#include <csignal>
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "app/packagereading.h"
 #include "app/screenshotlist.h"
 #include "app/screenshotpaste.h"
-#include "wording/uilanguage.h"
 #include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
@@ -19,6 +18,7 @@
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
 #include "wording/failuretexts.h"
+#include "wording/uilanguage.h"
 
 #include <QApplication>
 #include <QCloseEvent>

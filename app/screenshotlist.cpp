@@ -42,11 +42,12 @@ bool isRemovalKey(const QEvent *event)
 ScreenshotList::ScreenshotList(QTextEdit *view)
     : QObject(view)
     , view(view)
+    , viewport(view->viewport())
 {
     // Read-only still, but with a cursor the keyboard can move from line to line.
     view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     view->installEventFilter(this);
-    view->viewport()->installEventFilter(this);
+    viewport->installEventFilter(this);
 }
 
 void ScreenshotList::append(const QString &path)
@@ -112,14 +113,14 @@ bool ScreenshotList::eventFilter(QObject *watched, QEvent *event)
         removeAt(view->textCursor().blockNumber());
         return true;
     }
-    if ((watched == view || watched == view->viewport()) && event->type() == QEvent::ContextMenu) {
+    if ((watched == view || watched == viewport) && event->type() == QEvent::ContextMenu) {
         const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         // The menu key speaks of the cursor's line, the mouse of the line under it.
         if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
             if (!shots.isEmpty())
                 offerRemoval(view->textCursor().blockNumber(),
                              view->viewport()->mapToGlobal(view->cursorRect().bottomLeft()));
-        } else if (watched == view->viewport()) {
+        } else if (watched == viewport) {
             const int line = lineAt(menuEvent->pos());
             if (line >= 0)
                 offerRemoval(line, menuEvent->globalPos());

@@ -9,6 +9,7 @@
 
 class QPoint;
 class QTextEdit;
+class QWidget;
 
 // The screenshots of a submission. The paths are kept here; the read-only
 // list widget only shows them, one line each, so no file name can turn into
@@ -38,6 +39,9 @@ private:
     void offerRemoval(int line, const QPoint &globalPos);
 
     QTextEdit *view;
+    // Kept, not asked for: events still reach the filter while the view is
+    // being destroyed, when it can no longer be asked.
+    QWidget *viewport;
     QStringList shots;
 };
 

@@ -205,6 +205,9 @@ private:
                         kImageLimits +
                             QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
                                         QStringLiteral("-resize"), image.box.text(),
+                                        // No time stamps: the same inputs give the same bytes.
+                                        QStringLiteral("-define"),
+                                        QStringLiteral("png:exclude-chunks=date,time"),
                                         QStringLiteral("png:") + image.name});
             // The tool sees only the program's own file name, never a path
             // in which it could take characters for instructions.

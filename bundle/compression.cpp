@@ -21,7 +21,7 @@ namespace {
 
 // Enough samples to tell a compressed file from a compressible one, few
 // enough that a 2 GB bundle is judged in a fraction of a second.
-constexpr qint64 kSampleBytes = 64 * 1024;
+constexpr qint64 kSampleBytes = qint64(64) * 1024;
 constexpr int kSamplesInAll = 32;
 // tar's own bytes: a header and up to a block of padding for each member,
 // the end blocks and the last record filled up. gzip squeezes these to

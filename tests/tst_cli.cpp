@@ -390,7 +390,8 @@ void TestCli::packMatchesTheWindow()
 
     const QString windowBundle = home.desktop() + QStringLiteral("/viewer");
     const QString cliBundle = elsewhere + QStringLiteral("/viewer");
-    QCOMPARE(comparable(cliBundle), comparable(windowBundle));
+    QVERIFY2(comparable(cliBundle) == comparable(windowBundle),
+             qPrintable(snapshotDifference(comparable(windowBundle), comparable(cliBundle))));
     QCOMPARE(archiveMembers(elsewhere + QStringLiteral("/viewer.tar.gz")),
              archiveMembers(windowBundle + QStringLiteral(".tar.gz")));
     const QString fromWindow = unpack(windowBundle + QStringLiteral(".tar.gz"),

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wording/failuretexts.h"
 #include "app/mainwindow.h"
 #include "bundle/compression.h"
 #include "support/foldersnapshot.h"
@@ -9,6 +8,7 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 #include "tools/terminationsignals.h"
+#include "wording/failuretexts.h"
 
 #include <QApplication>
 #include <QDir>
