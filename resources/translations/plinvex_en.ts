@@ -257,6 +257,10 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
 <context>
     <name>MainWindow</name>
     <message>
+        <source>移除这张截图</source>
+        <translation>Remove this screenshot</translation>
+    </message>
+    <message>
         <source>把 deb 安装包、Logo 图标和截图打包成软件商店的投稿。</source>
         <translation>Packs a deb package, a logo and screenshots into a software store submission.</translation>
     </message>
