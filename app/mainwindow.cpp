@@ -13,7 +13,6 @@
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
 #include "bundle/desktopfolder.h"
-#include "bundle/sizetext.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
@@ -22,7 +21,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -456,20 +454,13 @@ void MainWindow::fillOptionalFields()
         form->website->setText(QStringLiteral(" "));
 }
 
+// The same submission the command line builds from the same values.
 void MainWindow::takeSnapshot()
 {
-    submission.appName = form->name->text();
-    submission.debPath = form->filename->text();
-    submission.pkgName = form->pkgname->text();
-    submission.version = form->version->text();
-    submission.author = form->author->text();
-    submission.website = form->website->text();
-    submission.contributor = form->contributor->text();
-    submission.updateTime =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    submission.screenshotList = screenshots->paths();
-    submission.moreText = form->info->toPlainText().remove(QLatin1Char('\n'));
-    submission.sizeText = formatSize(QFileInfo(submission.debPath).size());
+    submission = makeSubmission({form->name->text(), form->filename->text(), form->pkgname->text(),
+                                 form->version->text(), form->author->text(), form->website->text(),
+                                 form->contributor->text(), form->info->toPlainText(),
+                                 screenshots->paths()});
 }
 
 void MainWindow::buildBundle()
