@@ -174,6 +174,7 @@ void MainWindow::clearForm()
     iconPath.clear();
     lastIconPath.clear();
     logoChosen = false;
+    corruptPackage.clear();
     packageReading->callOff();
     prefill->forget();
 }
@@ -336,6 +337,7 @@ void MainWindow::probeChosenPackage()
 // itself; fields the packager made their own stay as they are.
 void MainWindow::fillFromPackage(const PackageMetadata &metadata)
 {
+    corruptPackage = metadata.corrupt ? submission.debPath : QString();
     const EarlierBundle earlier = earlierBundle();
     QString packageLogo;
     if (!logoChosen && earlier.logo.isEmpty() && !metadata.logoPng.isEmpty())
@@ -432,6 +434,12 @@ bool MainWindow::packRequestAccepted()
     // name exactly one folder on the desktop.
     if (!isPlainFolderName(form->pkgname->text())) {
         QMessageBox::critical(this, tr("呐！"), tr("包名不能包含斜杠，也不能是.或..哦～"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
+        return false;
+    }
+    // A package cut short would go to the store broken.
+    if (!corruptPackage.isEmpty() && form->filename->text() == corruptPackage) {
+        QMessageBox::critical(this, tr("呐！"), tr("这个安装包不完整或者坏掉了，不能打包哦～"),
                               QMessageBox::Ok, QMessageBox::NoButton);
         return false;
     }

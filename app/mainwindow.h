@@ -99,6 +99,7 @@ private:
     FormPrefill *prefill;
     PackageReading *packageReading;
     bool logoChosen = false;   // with the logo button, so never replaced by the program's
+    QString corruptPackage;    // the package whose reading found it cut short or broken
     QByteArray pendingListing; // the listing's last line until its line feed
     Cancellation *cancellation;
     bool working = false;

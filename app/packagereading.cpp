@@ -3,6 +3,8 @@
 
 #include "app/packagereading.h"
 
+#include "package/confinedreader.h"
+
 #include <QThread>
 
 PackageReading::PackageReading(QObject *parent)
@@ -23,7 +25,9 @@ void PackageReading::start(const QString &debPath, const QStringList &languages)
     auto run = std::make_shared<Run>();
     Run *raw = run.get();
     run->thread = QThread::create([raw, debPath, languages] {
-        raw->metadata = readPackageMetadata(debPath, languages, &raw->cancelled);
+        RunControl control;
+        control.cancellation = &raw->cancellation;
+        raw->metadata = readPackageConfined(debPath, languages, control);
     });
     run->thread->setParent(this);
     // Delivered on this object's thread once the reading thread has ended,
@@ -37,7 +41,7 @@ void PackageReading::start(const QString &debPath, const QStringList &languages)
 void PackageReading::callOff()
 {
     if (current)
-        current->cancelled = true;
+        current->cancellation.cancel();
     current.reset();
 }
 
@@ -51,7 +55,7 @@ void PackageReading::report(Run *run)
             continue;
         const std::shared_ptr<Run> done = running.takeAt(i);
         done->thread->deleteLater();
-        if (latest && !done->cancelled)
+        if (latest && !done->cancellation.isCancelled())
             emit finished(done->metadata);
         return;
     }

@@ -5,19 +5,20 @@
 #define PLINVEX_PACKAGEREADING_H
 
 #include "package/packagemetadata.h"
+#include "tools/toolrunner.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <memory>
 
 class QThread;
 
-// Reads a package's metadata on a thread of its own, so the window stays the
-// packager's while a large package is read. Only the latest reading reports;
-// one called off never does.
+// Reads a package's metadata in the confined reader, waited for on a thread
+// of its own, so the window stays the packager's while a large package is
+// read. Only the latest reading reports; one called off never does, and its
+// reader is stopped at once.
 class PackageReading : public QObject
 {
     Q_OBJECT
@@ -39,7 +40,7 @@ private:
     struct Run
     {
         QThread *thread = nullptr;
-        std::atomic<bool> cancelled{false};
+        Cancellation cancellation;
         PackageMetadata metadata;
     };
     void report(Run *run);

@@ -21,6 +21,30 @@
 
 namespace {
 
+// What kept the confined reader from answering, in a few words.
+QString readerProblemText(ReaderProblem problem, int detail)
+{
+    switch (problem) {
+    case ReaderProblem::None:
+        break;
+    case ReaderProblem::Missing:
+        return QCoreApplication::translate("CommandLine", "没有装 plinvex-reader");
+    case ReaderProblem::NotStarted:
+        return QCoreApplication::translate("CommandLine", "读取程序启动不了");
+    case ReaderProblem::Crashed:
+        return QCoreApplication::translate("CommandLine", "读取程序因信号 %1 中止").arg(detail);
+    case ReaderProblem::TimedOut:
+        return QCoreApplication::translate("CommandLine", "读取超时");
+    case ReaderProblem::TooMuchOutput:
+        return QCoreApplication::translate("CommandLine", "读取程序输出太多");
+    case ReaderProblem::Failed:
+        return QCoreApplication::translate("CommandLine", "读取程序以状态 %1 结束").arg(detail);
+    case ReaderProblem::BadAnswer:
+        return QCoreApplication::translate("CommandLine", "读取程序的回答看不懂");
+    }
+    return {};
+}
+
 // The boxes the pack scales into; convert enlarges what is smaller in both sides.
 constexpr QSize kLogoBox(128, 128);
 constexpr QSize kScreenshotBox(400, 300);
@@ -70,10 +94,20 @@ public:
         else if (!package.regularFile)
             add("package-not-file", Severity::Error, field,
                 oneLine(notRegularFileText(package.path)));
+        else if (package.corrupt)
+            add("package-corrupt", Severity::Error, field,
+                QCoreApplication::translate("CommandLine",
+                                            "安装包不完整或者坏了，读不到结尾：%1")
+                    .arg(package.path));
         else if (!package.readable)
             add("package-unreadable", Severity::Error, field,
                 QCoreApplication::translate("CommandLine", "这不是一个读得懂的 Debian 安装包：%1")
                     .arg(package.path));
+        if (package.readerProblem != ReaderProblem::None)
+            add("package-metadata-unreadable", Severity::Info, field,
+                QCoreApplication::translate("CommandLine",
+                                            "没能读出安装包自己的信息（%1），什么也没从里面填")
+                    .arg(readerProblemText(package.readerProblem, package.readerDetail)));
     }
 
     // Name and version have the package to fall back on; only a package that

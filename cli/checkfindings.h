@@ -4,6 +4,8 @@
 #ifndef PLINVEX_CHECKFINDINGS_H
 #define PLINVEX_CHECKFINDINGS_H
 
+#include "package/packagemetadata.h"
+
 #include <QList>
 #include <QString>
 
@@ -34,6 +36,9 @@ struct PackageFacts
     bool readable = false; // a Debian package whose name and version could be read
     QString ownName;
     QString ownVersion;
+    bool corrupt = false; // began as a package, but could not be read to its end
+    ReaderProblem readerProblem = ReaderProblem::None;
+    int readerDetail = 0;
 };
 
 // Every problem of a submission at once, in the order of the fields.

@@ -9,6 +9,7 @@
 #include "bundle/submission.h"
 #include "cli/checkfindings.h"
 #include "cli/cliprogress.h"
+#include "package/confinedreader.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
@@ -264,6 +265,7 @@ public:
     QString archive;
     QStringList files;
     RunFailure failure;
+    QJsonValue confined;
 
     int count(Severity severity) const
     {
@@ -302,7 +304,8 @@ private:
         QJsonObject document{{QStringLiteral("command"), options.command},
                              {QStringLiteral("passed"), passed},
                              {QStringLiteral("values"), valuesObject(values)},
-                             {QStringLiteral("findings"), list}};
+                             {QStringLiteral("findings"), list},
+                             {QStringLiteral("confined"), confined}};
         if (!bundle.isEmpty())
             document.insert(QStringLiteral("bundle"), bundle);
         if (!archive.isEmpty())
@@ -393,9 +396,18 @@ private:
         if (!facts.regularFile)
             return;
         probe = probePackage(options.package, kToolTimeoutMs, control);
+        // Read even when nothing is taken from it: a package cut short is
+        // told either way.
+        const PackageMetadata read = readPackageConfined(
+            options.package, metadataLanguages(prefersEnglish(QLocale::system())), control);
+        facts.corrupt = read.corrupt;
+        facts.readerProblem = read.readerProblem;
+        facts.readerDetail = read.readerDetail;
+        // Whether the kernel confined the reader; null when no reader answered.
+        if (read.readerProblem == ReaderProblem::None)
+            report.confined = read.confined;
         if (!options.noPrefill)
-            metadata = readPackageMetadata(options.package,
-                                           metadataLanguages(prefersEnglish(QLocale::system())));
+            metadata = read;
         facts.readable = probe.found || metadata.readable;
         facts.ownName = probe.found ? probe.name : metadata.package;
         facts.ownVersion = probe.found ? probe.version : metadata.version;

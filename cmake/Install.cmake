@@ -12,6 +12,7 @@ set(PLINVEX_APP_ID io.github.plinvex.Plinvex)
 set(PLINVEX_ICON_SIZES 16 32 48 64 128 256)
 
 install(TARGETS plinvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS plinvex-reader RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/plinvex)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${PLINVEX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${PLINVEX_APP_ID}.metainfo.xml

@@ -3,7 +3,6 @@
 
 #include "package/debreader.h"
 
-#include <QFile>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -12,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -161,18 +161,13 @@ bool consumeEntry(archive *inner, qint64 inflateLimit, QByteArray *kept, qint64 
     }
 }
 
-qint64 inflateLimitFor(qint64 memberSize)
-{
-    return qMax(kInflateFloor, memberSize * kInflateRatio);
-}
-
-bool readControl(MemberStream *stream, Filter filter, qint64 memberSize, DebScan *scan,
+bool readControl(MemberStream *stream, Filter filter, qint64 inflateLimit, DebScan *scan,
                  const std::atomic<bool> *cancelled)
 {
     ArchivePtr inner = openInnerTar(stream, filter);
     if (!inner)
         return false;
-    const qint64 limit = inflateLimitFor(memberSize);
+    const qint64 limit = inflateLimit;
     archive_entry *entry = nullptr;
     while (archive_read_next_header(inner.get(), &entry) == ARCHIVE_OK) {
         const bool isControl = archive_entry_filetype(entry) == AE_IFREG &&
@@ -194,13 +189,13 @@ bool readControl(MemberStream *stream, Filter filter, qint64 memberSize, DebScan
 }
 
 // True when the data tar was read to its proper end.
-bool readData(MemberStream *stream, Filter filter, qint64 memberSize, const HoldRequest &hold,
+bool readData(MemberStream *stream, Filter filter, qint64 inflateLimit, const HoldRequest &hold,
               DebScan *scan, const std::atomic<bool> *cancelled)
 {
     ArchivePtr inner = openInnerTar(stream, filter);
     if (!inner)
         return false;
-    const qint64 limit = inflateLimitFor(memberSize);
+    const qint64 limit = inflateLimit;
     qint64 held = 0;
     qint64 linkNames = 0;
     archive_entry *entry = nullptr;
@@ -251,21 +246,6 @@ bool readData(MemberStream *stream, Filter filter, qint64 memberSize, const Hold
     }
 }
 
-// Opens without waiting on a pipe and refuses anything but a regular file.
-int openRegularFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-}
-
 QString memberName(archive_entry *entry)
 {
     QString name = entryPath(entry);
@@ -279,6 +259,8 @@ QString memberName(archive_entry *entry)
 
 QString normalisedPackagePath(const QString &path)
 {
+    if (path.size() > kPathCap)
+        return {};
     QStringList parts;
     for (const QString &part : path.split(QLatin1Char('/'))) {
         if (part.isEmpty() || part == QLatin1String("."))
@@ -296,81 +278,103 @@ QString normalisedPackagePath(const QString &path)
 
 QString resolvePackagePath(const QHash<QString, QString> &links, const QString &path)
 {
+    if (path.size() > kPathCap)
+        return {};
+    // The path resolved so far is kept as one string with the length it had
+    // before each part, so a long path costs its length, not its length
+    // squared; the parts still to go are kept reversed, next part last.
     QStringList pending = path.split(QLatin1Char('/'));
-    QStringList done;
+    std::reverse(pending.begin(), pending.end());
+    QString done;
+    QVector<int> before;
     int hops = 0;
     while (!pending.isEmpty()) {
-        const QString part = pending.takeFirst();
+        const QString part = pending.takeLast();
         if (part.isEmpty() || part == QLatin1String("."))
             continue;
         if (part == QLatin1String("..")) {
-            if (done.isEmpty())
+            if (before.isEmpty())
                 return {};
-            done.removeLast();
+            done.truncate(before.takeLast());
             continue;
         }
-        done.append(part);
-        const auto link = links.constFind(done.join(QLatin1Char('/')));
+        before.append(done.size());
+        if (!done.isEmpty())
+            done += QLatin1Char('/');
+        done += part;
+        if (done.size() > kPathCap)
+            return {};
+        const auto link = links.constFind(done);
         if (link == links.constEnd())
             continue;
-        if (++hops > kLinkHops)
+        if (++hops > kLinkHops || link->size() > kPathCap)
             return {};
-        done.removeLast();
+        done.truncate(before.takeLast());
         // An absolute target means the package's own root, never the system's.
-        if (link->startsWith(QLatin1Char('/')))
+        if (link->startsWith(QLatin1Char('/'))) {
             done.clear();
-        pending = link->split(QLatin1Char('/')) + pending;
+            before.clear();
+        }
+        QStringList target = link->split(QLatin1Char('/'));
+        std::reverse(target.begin(), target.end());
+        pending += target;
     }
-    return done.join(QLatin1Char('/'));
+    return done;
 }
 
-DebScan scanDeb(const QString &debPath, const HoldRequest &hold, const std::atomic<bool> *cancelled)
+DebScan scanDeb(int fd, const HoldRequest &hold, const std::atomic<bool> *cancelled)
 {
     DebScan scan;
-    const int fd = openRegularFile(debPath);
-    if (fd < 0)
+    struct stat info = {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::lseek(fd, 0, SEEK_SET) != 0)
         return scan;
+    // The bound comes from the file's real size: a member's header may
+    // claim any size at all.
+    const qint64 inflateLimit = qMax(kInflateFloor, qint64(info.st_size) * kInflateRatio);
     ArchivePtr outer(archive_read_new());
-    if (!outer) {
-        ::close(fd);
+    if (!outer)
         return scan;
-    }
     archive_read_support_format_ar(outer.get());
-    // The archive owns nothing of the descriptor; it is closed here.
-    const int opened = archive_read_open_fd(outer.get(), fd, kBlockSize);
-    if (opened != ARCHIVE_OK) {
-        ::close(fd);
+    // The archive owns nothing of the descriptor.
+    if (archive_read_open_fd(outer.get(), fd, kBlockSize) != ARCHIVE_OK)
         return scan;
-    }
-    enum { Start, AfterBinary, AfterControl } state = Start;
+    enum { Start, AfterBinary, AfterControl, AfterData } state = Start;
     archive_entry *entry = nullptr;
-    while (!isCancelled(cancelled) && archive_read_next_header(outer.get(), &entry) == ARCHIVE_OK) {
+    int status = ARCHIVE_OK;
+    while (!isCancelled(cancelled) &&
+           (status = archive_read_next_header(outer.get(), &entry)) == ARCHIVE_OK) {
         const QString name = memberName(entry);
-        const qint64 size = archive_entry_size(entry);
         MemberStream stream{outer.get()};
         Filter filter = Filter::None;
         if (state == Start) {
             if (name != QLatin1String("debian-binary"))
-                break;
+                return scan;
             char version[16] = {};
             const la_ssize_t got = archive_read_data(outer.get(), version, sizeof version - 1);
             if (got < 2 || version[0] != '2' || version[1] != '.')
-                break;
+                return scan;
             state = AfterBinary;
-        } else if (name.startsWith(QLatin1Char('_'))) {
-            continue; // deb(5) leaves such members to others
+        } else if (name.startsWith(QLatin1Char('_')) || state == AfterData) {
+            // deb(5) leaves such members to others; each is still read to
+            // its end, so a package cut short is told.
+            if (archive_read_data_skip(outer.get()) != ARCHIVE_OK)
+                break;
         } else if (state == AfterBinary) {
             if (!controlMemberFilter(name, &filter) ||
-                !readControl(&stream, filter, size, &scan, cancelled))
+                !readControl(&stream, filter, inflateLimit, &scan, cancelled))
                 break;
             state = AfterControl;
         } else {
-            scan.isDeb = dataMemberFilter(name, &filter) &&
-                         readData(&stream, filter, size, hold, &scan, cancelled);
-            break;
+            if (!dataMemberFilter(name, &filter) ||
+                !readData(&stream, filter, inflateLimit, hold, &scan, cancelled))
+                break;
+            state = AfterData;
         }
     }
-    outer.reset();
-    ::close(fd);
+    if (isCancelled(cancelled))
+        return {};
+    scan.isDeb = state == AfterData && status == ARCHIVE_EOF;
+    scan.corrupt = state != Start && !scan.isDeb;
     return scan;
 }

@@ -26,12 +26,18 @@ constexpr qint64 kLinkNamesCap = 4 << 20;
 constexpr qint64 kInflateRatio = 64;
 constexpr qint64 kInflateFloor = 256 << 20;
 constexpr int kLinkHops = 8;
+// Longer names are no file a package really ships; refusing them keeps
+// every path operation short.
+constexpr int kPathCap = 4096;
 
 // What one pass over a package's members found. Paths are the package's own
 // names, normalised: no leading "./" or "/", no "." or ".." parts.
 struct DebScan
 {
     bool isDeb = false;            // debian-binary, a control file, and data.tar read to its end
+    // Began as a Debian package but could not be read to its end: cut
+    // short, a checksum or compression fault, or inflating past its bound.
+    bool corrupt = false;
     QByteArray control;            // the control file
     QStringList names;             // files and links the request named, in archive order
     QHash<QString, QString> links; // every symbolic link: path -> target as written
@@ -44,13 +50,13 @@ struct DebScan
 // or 0 to leave it alone. Called for links too, only to list them in names.
 using HoldRequest = std::function<qint64(const QString &path)>;
 
-// One pass over the package at `debPath`, streaming: the outer ar container
-// and the inner tars are read member by member, nothing goes to disk and no
-// member is held whole. A file that is no Debian package, is cut short or
-// corrupt, or inflates beyond its bound is not one (isDeb false), whatever
-// was found before the fault. Stops early once `cancelled` is set.
-DebScan scanDeb(const QString &debPath, const HoldRequest &hold,
-                const std::atomic<bool> *cancelled);
+// One pass over the package open at `fd` (a regular file, read from its
+// start), streaming: the outer ar container and the inner tars are read
+// member by member, nothing goes to disk and no member is held whole. A file
+// that is no Debian package, is cut short or corrupt, or inflates beyond its
+// bound is not one (isDeb false), whatever was found before the fault. Stops
+// early once `cancelled` is set. The descriptor stays open.
+DebScan scanDeb(int fd, const HoldRequest &hold, const std::atomic<bool> *cancelled);
 
 // `path` normalised as the package names its files ("./usr/x" and "/usr/x"
 // give "usr/x"); empty when it climbs out of the package or names nothing.

@@ -9,12 +9,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QDate>
+#include <QDateTime>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -29,6 +31,12 @@ namespace {
 // pixel is decoded, so a tiny file cannot ask for gigabytes of image.
 constexpr int kMaxIconSide = 4096;
 constexpr int kSvgSide = 256;
+// Real icons and AppStream files stay far below these; a document beyond
+// them is refused whole rather than drawn or parsed at length.
+constexpr int kSvgElementCap = 20000;
+constexpr int kXmlDepthCap = 64;
+constexpr int kXmlElementCap = 100000;
+constexpr int kEmbeddedImageCap = 4 << 20;
 
 const QString kApplications = QStringLiteral("usr/share/applications/");
 const QString kMetainfo = QStringLiteral("usr/share/metainfo/");
@@ -79,8 +87,8 @@ qint64 firstPassCap(const QString &path)
 class PackageFiles
 {
 public:
-    PackageFiles(QString debPath, DebScan scan, const std::atomic<bool> *cancelled)
-        : debPath(std::move(debPath))
+    PackageFiles(int debFd, DebScan scan, const std::atomic<bool> *cancelled)
+        : debFd(debFd)
         , scan(std::move(scan))
         , cancelled(cancelled)
     {
@@ -101,7 +109,7 @@ public:
         if (missing.isEmpty())
             return;
         const DebScan more = scanDeb(
-            debPath, [&missing](const QString &path) { return missing.value(path); }, cancelled);
+            debFd, [&missing](const QString &path) { return missing.value(path); }, cancelled);
         for (auto it = missing.constBegin(); it != missing.constEnd(); ++it)
             fetched.insert(it.key(), more.held.value(it.key()));
     }
@@ -116,7 +124,7 @@ public:
     }
 
 private:
-    QString debPath;
+    int debFd;
     DebScan scan;
     const std::atomic<bool> *cancelled;
     QHash<QString, QByteArray> fetched;
@@ -282,6 +290,14 @@ DesktopEntry parseDesktopEntry(const QString &id, const QByteArray &contents)
     return entry;
 }
 
+// The newest of the component's releases: the one with the latest time
+// stamp or date, else the first listed, as AppStream lists newest first.
+struct Release
+{
+    QString version;
+    qint64 time = -1;
+};
+
 struct AppStreamComponent
 {
     QString type;
@@ -292,6 +308,7 @@ struct AppStreamComponent
     Localised developerName;    // <developer><name>
     Localised developerNameOld; // <developer_name>
     QHash<QString, QStringList> description;
+    Release newestRelease;
 };
 
 QString xmlLanguage(const QXmlStreamReader &xml, const QString &inherited)
@@ -300,27 +317,87 @@ QString xmlLanguage(const QXmlStreamReader &xml, const QString &inherited)
     return lang.isEmpty() ? inherited : QString(lang).replace(QLatin1Char('-'), QLatin1Char('_'));
 }
 
+// Called on <description>; returns past its end. Lists nest, so the
+// languages of the open lists are kept on a stack of their own rather than
+// in the call stack, which a deeply nested document would run out.
 void readDescription(QXmlStreamReader &xml, const QString &language, AppStreamComponent *component)
 {
-    while (xml.readNextStartElement()) {
-        const QString lang = xmlLanguage(xml, language);
-        if (xml.name() == QLatin1String("p") || xml.name() == QLatin1String("li")) {
-            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (!text.simplified().isEmpty())
-                component->description[lang].append(text.simplified());
+    QStringList open{language};
+    while (!open.isEmpty() && !xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            open.removeLast();
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        const QString lang = xmlLanguage(xml, open.last());
+        const bool item = xml.name() == QLatin1String("li");
+        if (item || xml.name() == QLatin1String("p")) {
+            const QString text =
+                xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+            if (!text.isEmpty())
+                component->description[lang].append(item ? QStringLiteral("• ") + text : text);
         } else if (xml.name() == QLatin1String("ul") || xml.name() == QLatin1String("ol")) {
-            readDescription(xml, lang, component);
+            open.append(lang);
         } else {
             xml.skipCurrentElement();
         }
     }
 }
 
+// Whether an XML document stays within the nesting and element caps, read
+// once without building anything.
+bool withinXmlCaps(const QByteArray &contents, int elementCap)
+{
+    QXmlStreamReader xml(contents);
+    int depth = 0;
+    int elements = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth > kXmlDepthCap || ++elements > elementCap)
+                return false;
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    return !xml.hasError();
+}
+
+void readReleases(QXmlStreamReader &xml, Release *newest)
+{
+    while (xml.readNextStartElement()) {
+        if (xml.name() != QLatin1String("release")) {
+            xml.skipCurrentElement();
+            continue;
+        }
+        const QXmlStreamAttributes attributes = xml.attributes();
+        Release release{attributes.value(QLatin1String("version")).toString().trimmed()};
+        bool ok = false;
+        const qint64 stamp = attributes.value(QLatin1String("timestamp")).toLongLong(&ok);
+        if (ok) {
+            release.time = stamp;
+        } else {
+            const QDate date = QDate::fromString(
+                attributes.value(QLatin1String("date")).toString().left(10), Qt::ISODate);
+            if (date.isValid())
+                release.time = date.startOfDay(Qt::UTC).toSecsSinceEpoch();
+        }
+        if (!release.version.isEmpty() &&
+            (newest->version.isEmpty() || release.time > newest->time))
+            *newest = release;
+        xml.skipCurrentElement();
+    }
+}
+
 AppStreamComponent parseAppStream(const QByteArray &contents, bool *ok)
 {
     AppStreamComponent component;
-    QXmlStreamReader xml(contents);
     *ok = false;
+    if (!withinXmlCaps(contents, kXmlElementCap))
+        return component;
+    QXmlStreamReader xml(contents);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("component"))
         return component;
     component.type = xml.attributes().value(QLatin1String("type")).toString();
@@ -357,6 +434,8 @@ AppStreamComponent parseAppStream(const QByteArray &contents, bool *ok)
                 component.launchable = id;
         } else if (name == QLatin1String("description")) {
             readDescription(xml, lang, &component);
+        } else if (name == QLatin1String("releases")) {
+            readReleases(xml, &component.newestRelease);
         } else {
             xml.skipCurrentElement();
         }
@@ -398,62 +477,151 @@ const DesktopEntry *mainEntry(const QList<DesktopEntry> &entries, const QString 
     return nullptr;
 }
 
-// Decodes a PNG or another raster file within kMaxIconSide; a null image for
-// anything else.
-QImage decodeRaster(const QByteArray &bytes)
+// What an icon file really is, told by its first bytes and never by its
+// name: a PNG under an .svg name is a PNG, an SVG under a .png name is an
+// SVG, and anything else (ICO, gzip, …) is no icon at all.
+enum class IconKind { None, Png, Xpm, Svg };
+
+IconKind iconKindOf(const QByteArray &bytes, bool inPixmaps)
+{
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return IconKind::Png;
+    // XPM is the old pixmaps folder's format only.
+    if (inPixmaps && bytes.startsWith("/* XPM */"))
+        return IconKind::Xpm;
+    int at = bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (at < bytes.size() && QByteArray(" \t\r\n").contains(bytes.at(at)))
+        ++at;
+    return at < bytes.size() && bytes.at(at) == '<' ? IconKind::Svg : IconKind::None;
+}
+
+// Decodes with the one decoder `format` names, never one the content picks,
+// and only after the header's size is within kMaxIconSide.
+QImage decodeRaster(const QByteArray &bytes, const char *format)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxIconSide || size.height() > kMaxIconSide)
+    if (!size.isValid() || size.isEmpty() || size.width() > kMaxIconSide ||
+        size.height() > kMaxIconSide)
         return {};
     return reader.read();
 }
 
-// The SVG without its text. Drawing text needs the font database, which
-// exists only under a QGuiApplication; under a plain QCoreApplication (the
-// command line) Qt SVG crashes on the first glyph. Icons hardly ever carry
-// text, and shapes alone still make the logo.
-QByteArray withoutText(const QByteArray &svg)
+bool isLocalReference(const QStringRef &value)
 {
-    static const QStringList textElements{QStringLiteral("text"),      QStringLiteral("textArea"),
-                                          QStringLiteral("tspan"),     QStringLiteral("font"),
-                                          QStringLiteral("font-face"), QStringLiteral("flowRoot")};
+    return value.trimmed().startsWith(QLatin1Char('#'));
+}
+
+// An embedded picture is drawn only when it is a PNG of icon size, handed
+// inline: Qt SVG would decode whatever the data holds, and load any other
+// reference from this computer's files.
+bool isSafeEmbeddedImage(const QStringRef &href)
+{
+    static const QString prefix = QStringLiteral("data:image/png;base64,");
+    const QStringRef trimmed = href.trimmed();
+    if (!trimmed.startsWith(prefix) || trimmed.size() - prefix.size() > kEmbeddedImageCap)
+        return false;
+    const QByteArray png =
+        QByteArray::fromBase64(trimmed.mid(prefix.size()).toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return pngHeaderSize(png).isValid();
+}
+
+// Whether an element may stay in the drawing: no text (drawing glyphs needs
+// a font database the reader does not have), nothing scripted or foreign,
+// and no reference to anything outside the document.
+bool isSafeSvgElement(const QXmlStreamReader &reader)
+{
+    static const QSet<QString> dropped{
+        QStringLiteral("text"),      QStringLiteral("textArea"), QStringLiteral("tspan"),
+        QStringLiteral("font"),      QStringLiteral("font-face"), QStringLiteral("flowRoot"),
+        QStringLiteral("script"),    QStringLiteral("foreignObject")};
+    const QString name = reader.name().toString();
+    if (dropped.contains(name))
+        return false;
+    for (const QXmlStreamAttribute &attribute : reader.attributes()) {
+        if (attribute.name() != QLatin1String("href"))
+            continue;
+        if (name == QLatin1String("image") ? !isSafeEmbeddedImage(attribute.value())
+                                           : !isLocalReference(attribute.value()))
+            return false;
+    }
+    return true;
+}
+
+// Whether a style text or attribute points out of the document: a url()
+// to anything but one of its own elements, or a style sheet import.
+bool leadsOutside(const QStringRef &text)
+{
+    static const QRegularExpression outside(
+        QStringLiteral("url\\(\\s*['\"]?\\s*[^#'\"\\s]|@import"),
+        QRegularExpression::CaseInsensitiveOption);
+    return outside.match(text).hasMatch();
+}
+
+QXmlStreamAttributes safeSvgAttributes(const QXmlStreamAttributes &attributes)
+{
+    QXmlStreamAttributes kept;
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (!leadsOutside(attribute.value()))
+            kept.append(attribute);
+    }
+    return kept;
+}
+
+// The SVG rewritten to what may be drawn (see isSafeSvgElement), or empty
+// when it is no well-formed SVG within the element and nesting caps.
+QByteArray safeSvg(const QByteArray &svg)
+{
     QByteArray out;
     QXmlStreamReader reader(svg);
     QXmlStreamWriter writer(&out);
+    int depth = 0;
+    int elements = 0;
     int skipping = 0;
     while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() &&
-            (skipping > 0 || textElements.contains(reader.name().toString()))) {
-            ++skipping;
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth > kXmlDepthCap || ++elements > kSvgElementCap)
+                return {};
+            if (skipping > 0 || !isSafeSvgElement(reader)) {
+                ++skipping;
+                continue;
+            }
+            writer.writeStartElement(reader.namespaceUri().toString(), reader.name().toString());
+            writer.writeAttributes(safeSvgAttributes(reader.attributes()));
             continue;
         }
-        if (skipping > 0) {
-            if (reader.isEndElement())
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            if (skipping > 0)
                 --skipping;
+            else
+                writer.writeEndElement();
             continue;
         }
-        if (reader.tokenType() != QXmlStreamReader::Invalid)
-            writer.writeCurrentToken(reader);
+        // Document type declarations and entity references stay out: only
+        // elements, their text and the document's frame are drawn.
+        if (skipping > 0 || token == QXmlStreamReader::DTD ||
+            token == QXmlStreamReader::EntityReference ||
+            token == QXmlStreamReader::ProcessingInstruction ||
+            token == QXmlStreamReader::Invalid ||
+            (token == QXmlStreamReader::Characters && leadsOutside(reader.text())))
+            continue;
+        writer.writeCurrentToken(reader);
     }
-    return reader.hasError() ? QByteArray() : out;
+    return reader.hasError() || elements == 0 ? QByteArray() : out;
 }
 
-QImage renderSvg(QByteArray bytes)
+QImage renderSvg(const QByteArray &bytes)
 {
-    // QSvgRenderer inflates compressed SVG without bound; a 16 MiB svgz may
-    // unpack to gigabytes, so only plain SVG is drawn.
-    if (bytes.startsWith("\x1f\x8b"))
+    const QByteArray svg = safeSvg(bytes);
+    if (svg.isEmpty())
         return {};
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        bytes = withoutText(bytes);
-    if (bytes.isEmpty())
-        return {};
-    QSvgRenderer renderer(bytes);
+    QSvgRenderer renderer(svg);
     if (!renderer.isValid())
         return {};
     renderer.setAspectRatioMode(Qt::KeepAspectRatio);
@@ -475,21 +643,15 @@ QByteArray encodePng(const QImage &image)
     return image.save(&buffer, "PNG") ? png : QByteArray();
 }
 
-struct IconCandidate
-{
-    QString path;
-    bool svg = false;
-};
-
 // The icon files to try for `icon`, best first: the smallest PNG of at least
 // 128 px, the scalable SVG, the largest PNG of at least 48 px, then pixmaps.
-QList<IconCandidate> iconCandidates(const QString &icon, const QStringList &names)
+QStringList iconCandidates(const QString &icon, const QStringList &names)
 {
     if (icon.startsWith(QLatin1Char('/'))) {
         const QString path = normalisedPackagePath(icon);
         if (path.isEmpty())
             return {};
-        return {{path, path.endsWith(QLatin1String(".svg"))}};
+        return {path};
     }
     QString theme = icon;
     static const QRegularExpression extension(QStringLiteral("\\.(png|svg|xpm)$"));
@@ -513,38 +675,51 @@ QList<IconCandidate> iconCandidates(const QString &icon, const QStringList &name
     }
     for (const char *suffix : {".png", ".svg", ".xpm"}) {
         const QString name = kPixmaps + theme + QLatin1String(suffix);
-        if (names.contains(name))
+        if (std::find(names.cbegin(), names.cend(), name) != names.cend())
             pixmaps.append(name);
     }
     std::sort(pngs.begin(), pngs.end());
-    QList<IconCandidate> candidates;
+    QStringList candidates;
     for (const auto &png : pngs) {
         if (png.first >= 128)
-            candidates.append({png.second, false});
+            candidates.append(png.second);
     }
     if (!svg.isEmpty())
-        candidates.append({svg, true});
+        candidates.append(svg);
     for (auto it = pngs.crbegin(); it != pngs.crend(); ++it) {
         if (it->first >= 48 && it->first < 128)
-            candidates.append({it->second, false});
+            candidates.append(it->second);
     }
-    for (const QString &pixmap : pixmaps)
-        candidates.append({pixmap, pixmap.endsWith(QLatin1String(".svg"))});
-    return candidates;
+    return candidates + pixmaps;
+}
+
+QImage decodeIcon(const QString &path, const QByteArray &bytes)
+{
+    switch (iconKindOf(bytes, path.startsWith(kPixmaps))) {
+    case IconKind::Png:
+        return decodeRaster(bytes, "png");
+    case IconKind::Xpm:
+        return decodeRaster(bytes, "xpm");
+    case IconKind::Svg:
+        return renderSvg(bytes);
+    case IconKind::None:
+        break;
+    }
+    return {};
 }
 
 QByteArray chooseLogo(PackageFiles &files, const QString &icon)
 {
-    const QList<IconCandidate> candidates = iconCandidates(icon, files.names());
+    const QStringList candidates = iconCandidates(icon, files.names());
     QHash<QString, qint64> wanted;
-    for (const IconCandidate &candidate : candidates)
-        wanted.insert(candidate.path, kIconCap);
+    for (const QString &candidate : candidates)
+        wanted.insert(candidate, kIconCap);
     files.prefetch(wanted);
-    for (const IconCandidate &candidate : candidates) {
-        const QByteArray bytes = files.bytes(candidate.path);
+    for (const QString &candidate : candidates) {
+        const QByteArray bytes = files.bytes(candidate);
         if (bytes.isEmpty())
             continue;
-        QByteArray png = encodePng(candidate.svg ? renderSvg(bytes) : decodeRaster(bytes));
+        QByteArray png = encodePng(decodeIcon(candidate, bytes));
         if (!png.isEmpty())
             return png;
     }
@@ -579,35 +754,69 @@ QString valueSourceName(ValueSource source)
     return {};
 }
 
+ValueSource valueSourceNamed(const QString &name)
+{
+    for (const ValueSource source :
+         {ValueSource::Given, ValueSource::EarlierBundle, ValueSource::AppStream,
+          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Probe}) {
+        if (valueSourceName(source) == name)
+            return source;
+    }
+    return ValueSource::None;
+}
+
+QSize pngHeaderSize(const QByteArray &png)
+{
+    if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
+        return {};
+    const auto word = [&png](int at) {
+        const auto *b = reinterpret_cast<const uchar *>(png.constData()) + at;
+        return (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
+    };
+    const quint32 width = word(16);
+    const quint32 height = word(20);
+    if (width == 0 || height == 0 || width > kMaxIconSide || height > kMaxIconSide)
+        return {};
+    return QSize(int(width), int(height));
+}
+
 QStringList metadataLanguages(bool english)
 {
     return english ? QStringList{QStringLiteral("en")}
                    : QStringList{QStringLiteral("zh_CN"), QStringLiteral("zh")};
 }
 
-PackageMetadata readPackageMetadata(const QString &debPath, const QStringList &languages,
+PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
                                     const std::atomic<bool> *cancelled)
 {
-    DebScan scan = scanDeb(debPath, firstPassCap, cancelled);
-    if (!scan.isDeb || isCancelled(cancelled))
+    DebScan scan = scanDeb(debFd, firstPassCap, cancelled);
+    if (isCancelled(cancelled))
         return {};
+    if (!scan.isDeb) {
+        PackageMetadata broken;
+        broken.corrupt = scan.corrupt;
+        return broken;
+    }
     const ControlFields control = parseControl(scan.control);
     if (control.package.isEmpty())
         return {};
-    PackageFiles files(debPath, std::move(scan), cancelled);
+    PackageFiles files(debFd, std::move(scan), cancelled);
 
-    QStringList desktopPaths;
-    QStringList appStreamPaths;
+    // Sets, not lists: a package may name many thousands of files.
+    QSet<QString> desktopNames;
+    QSet<QString> appStreamNames;
     QHash<QString, qint64> texts;
     for (const QString &name : files.names()) {
-        if (isDesktopEntryPath(name) && !desktopPaths.contains(name))
-            desktopPaths.append(name);
-        else if (isAppStreamPath(name) && !appStreamPaths.contains(name))
-            appStreamPaths.append(name);
+        if (isDesktopEntryPath(name))
+            desktopNames.insert(name);
+        else if (isAppStreamPath(name))
+            appStreamNames.insert(name);
         else
             continue;
         texts.insert(name, kTextCap);
     }
+    QStringList desktopPaths(desktopNames.cbegin(), desktopNames.cend());
+    QStringList appStreamPaths(appStreamNames.cbegin(), appStreamNames.cend());
     std::sort(desktopPaths.begin(), desktopPaths.end());
     std::sort(appStreamPaths.begin(), appStreamPaths.end());
     files.prefetch(texts);
@@ -645,6 +854,7 @@ PackageMetadata readPackageMetadata(const QString &debPath, const QStringList &l
     metadata.package = control.package;
     metadata.version = control.version;
     metadata.architecture = control.architecture;
+    metadata.newestRelease = appStream.newestRelease.version;
     const auto fill = [](SourcedText *field, const QString &value, ValueSource source) {
         if (field->value.isEmpty() && !value.trimmed().isEmpty())
             *field = {value, source};

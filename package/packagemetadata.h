@@ -5,6 +5,7 @@
 #define PLINVEX_PACKAGEMETADATA_H
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,20 @@ enum class ValueSource { None, Given, EarlierBundle, AppStream, DesktopEntry, Co
 
 // The stable name of a source, empty for None.
 QString valueSourceName(ValueSource source);
+// The source of a stable name; None for any other text.
+ValueSource valueSourceNamed(const QString &name);
+
+// Why the confined reader gave no answer.
+enum class ReaderProblem {
+    None,
+    Missing,       // the reader program is not installed
+    NotStarted,    // it could not be started
+    Crashed,       // it died of a signal: a fault, or a limit it reached
+    TimedOut,      // it ran past its bound and was stopped
+    TooMuchOutput, // it printed more than any answer can be
+    Failed,        // it ended with a status other than 0
+    BadAnswer,     // what it printed is no answer
+};
 
 struct SourcedText
 {
@@ -27,9 +42,13 @@ struct SourcedText
 struct PackageMetadata
 {
     bool readable = false; // a Debian package whose control file could be read
-    QString package;       // the control fields as written
+    // Began as a Debian package but could not be read to its end: packing it
+    // would publish a broken package.
+    bool corrupt = false;
+    QString package; // the control fields as written
     QString version;
     QString architecture;
+    QString newestRelease; // the version of the newest <release> of the AppStream component, empty when none
     // Each already chosen within the package: AppStream, then the main
     // desktop entry, then the control file, in the languages asked for.
     SourcedText name;
@@ -38,18 +57,29 @@ struct PackageMetadata
     SourcedText description;
     QByteArray logoPng; // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
+
+    // How the reading went, told by the program that started the reader:
+    // whether the kernel confined it, and what kept it from answering.
+    bool confined = false;
+    ReaderProblem readerProblem = ReaderProblem::None;
+    int readerDetail = 0; // the signal of a crash, the status of a failure
 };
 
 // The UI's languages for localised metadata, most wanted first: {"en"} for an
 // English UI, {"zh_CN", "zh"} otherwise. Untranslated text always comes last.
 QStringList metadataLanguages(bool english);
 
-// Reads the package at `debPath` without extracting anything to disk. Any
-// file that is not a readable Debian package gives metadata that is not
-// readable and holds nothing. Safe to call off the GUI thread; returns early
+// Reads the package open at `debFd` without extracting anything to disk.
+// Any file that is not a readable Debian package gives metadata that is not
+// readable and holds nothing. This parses what strangers wrote: the program
+// runs it only in its confined reader (see confinedreader.h). Returns early
 // with nothing once `cancelled` is set.
-PackageMetadata readPackageMetadata(const QString &debPath, const QStringList &languages,
+PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
                                     const std::atomic<bool> *cancelled = nullptr);
+
+// The side lengths a PNG's header claims, read before anything is decoded;
+// invalid unless it is a PNG of at most 4096 pixels a side.
+QSize pngHeaderSize(const QByteArray &png);
 
 // Writes the package's logo as a PNG file of its own under the user's cache
 // folder, named after the package, whole or not at all. The file's path, or

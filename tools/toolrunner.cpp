@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <sys/types.h>
 #include <unistd.h>
@@ -46,14 +47,41 @@ void enterOwnGroup([[maybe_unused]] pid_t parent)
 #endif
 }
 
+// Also between fork and exec: the handed descriptors become the standard
+// input and 3, 4, … . Each is first moved above every target number, so no
+// handed descriptor is overwritten before it has been placed; no memory is
+// allocated here.
+void placeHandedFds(const std::vector<int> &fds)
+{
+    constexpr size_t kMostHanded = 32;
+    if (fds.empty())
+        return;
+    if (fds.size() > kMostHanded)
+        ::_exit(127);
+    int moved[kMostHanded] = {};
+    const int above = 3 + int(fds.size());
+    for (size_t i = 0; i < fds.size(); ++i) {
+        moved[i] = ::fcntl(fds[i], F_DUPFD, above);
+        if (moved[i] < 0)
+            ::_exit(127);
+    }
+    for (size_t i = 0; i < fds.size(); ++i) {
+        const int target = i == 0 ? STDIN_FILENO : 2 + int(i);
+        if (::dup2(moved[i], target) < 0)
+            ::_exit(127);
+        ::close(moved[i]);
+    }
+}
+
 class GroupedProcess : public QProcess
 {
 public:
-    GroupedProcess()
+    explicit GroupedProcess(std::vector<int> handedFds = {})
         : parent(::getpid())
+        , handed(std::move(handedFds))
     {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-        setChildProcessModifier([p = parent] { enterOwnGroup(p); });
+        setChildProcessModifier([this] { setUpChild(); });
 #endif
     }
 
@@ -61,12 +89,19 @@ protected:
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void setupChildProcess() override
     {
-        enterOwnGroup(parent);
+        setUpChild();
     }
 #endif
 
 private:
+    void setUpChild() const
+    {
+        enterOwnGroup(parent);
+        placeHandedFds(handed);
+    }
+
     const pid_t parent;
+    const std::vector<int> handed;
 };
 
 // What keeps a tool that did not start from starting, told from the outside:
@@ -176,7 +211,7 @@ public:
 private:
     struct Running
     {
-        std::unique_ptr<GroupedProcess> process = std::make_unique<GroupedProcess>();
+        std::unique_ptr<GroupedProcess> process;
         pid_t group = 0; // the tool's process group, once started
         int chain = 0;
         int step = 0;
@@ -202,6 +237,8 @@ private:
         const ToolCommand &command = chains.at(chain).at(step);
         tools.push_back(std::make_unique<Running>());
         Running *tool = tools.back().get();
+        tool->process = std::make_unique<GroupedProcess>(
+            std::vector<int>(command.handedFds.cbegin(), command.handedFds.cend()));
         tool->chain = chain;
         tool->step = step;
         tool->result.program = command.program;
@@ -213,16 +250,18 @@ private:
         if (!command.workingDirectory.isEmpty())
             process.setWorkingDirectory(command.workingDirectory);
         QObject::connect(&process, &QProcess::started, [tool] { tool->result.started = true; });
-        QObject::connect(&process, &QProcess::readyReadStandardOutput, [this, tool] {
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, [this, tool, &command] {
             const QByteArray chunk = tool->process->readAllStandardOutput();
             tool->result.standardOutput += chunk;
             tool->sinceProgress.restart();
             if (control.onOutput)
                 control.onOutput(chunk);
+            checkOutputCap(tool, command);
         });
-        QObject::connect(&process, &QProcess::readyReadStandardError, [tool] {
+        QObject::connect(&process, &QProcess::readyReadStandardError, [this, tool, &command] {
             tool->result.standardError += tool->process->readAllStandardError();
             tool->sinceProgress.restart();
+            checkOutputCap(tool, command);
         });
         QObject::connect(
             &process, &QProcess::errorOccurred, [this, tool, &command](QProcess::ProcessError e) {
@@ -236,8 +275,12 @@ private:
                          [this, tool](int exitCode, QProcess::ExitStatus status) {
                              tool->result.crashed = status == QProcess::CrashExit;
                              tool->result.exitCode = exitCode;
-                             tool->result.standardOutput += tool->process->readAllStandardOutput();
-                             tool->result.standardError += tool->process->readAllStandardError();
+                             if (!tool->result.outputTooLarge) {
+                                 tool->result.standardOutput +=
+                                     tool->process->readAllStandardOutput();
+                                 tool->result.standardError +=
+                                     tool->process->readAllStandardError();
+                             }
                              // What the tool left running goes with it.
                              killGroup(tool);
                              end(tool);
@@ -251,6 +294,19 @@ private:
             ::setpgid(pid, pid);
             tool->group = pid;
         }
+    }
+
+    // A tool that prints without end would fill this program's memory.
+    void checkOutputCap(Running *tool, const ToolCommand &command)
+    {
+        ToolResult &result = tool->result;
+        if (command.outputCap <= 0 || result.outputTooLarge || tool->ended ||
+            result.standardOutput.size() + result.standardError.size() <= command.outputCap)
+            return;
+        result.outputTooLarge = true;
+        result.standardOutput.clear();
+        result.standardError.clear();
+        stop(tool);
     }
 
     static void killGroup(const Running *tool)
@@ -271,7 +327,8 @@ private:
     void giveUpOnKilled()
     {
         for (const auto &tool : tools) {
-            if (!tool->ended && (tool->result.timedOut || tool->result.cancelled)) {
+            if (!tool->ended && (tool->result.timedOut || tool->result.cancelled ||
+                                 tool->result.outputTooLarge)) {
                 QObject::disconnect(tool->process.get(), nullptr, nullptr, nullptr);
                 end(tool.get());
             }
@@ -317,7 +374,8 @@ private:
     void checkBounds()
     {
         for (const auto &tool : tools) {
-            if (tool->ended || tool->result.timedOut || tool->result.cancelled)
+            if (tool->ended || tool->result.timedOut || tool->result.cancelled ||
+                tool->result.outputTooLarge)
                 continue;
             const ToolCommand &command = chains.at(tool->chain).at(tool->step);
             if (!command.progressPath.isEmpty()) {
@@ -375,9 +433,8 @@ private:
 
 void Cancellation::cancel()
 {
-    if (cancelledFlag)
+    if (cancelledFlag.exchange(true))
         return;
-    cancelledFlag = true;
     emit cancelled();
 }
 

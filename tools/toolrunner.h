@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 // How long an outside tool may run, or, for a tool watched by its progress,
@@ -27,6 +28,13 @@ struct ToolCommand
     // stopped once this file has not grown and the tool has printed nothing
     // for timeoutMs. A copy of a large file takes as long as it takes.
     QString progressPath;
+    // Open descriptors the tool gets as its standard input and then as
+    // descriptors 3, 4, …: a file handed over this way is read without the
+    // tool ever naming it. Empty: the standard input is empty.
+    QList<int> handedFds;
+    // Past this many bytes of output (standard output and error together)
+    // the tool is stopped and its result says so; 0 for no bound.
+    qint64 outputCap = 0;
 };
 
 // Why a tool did not start, from what can be seen of it beforehand.
@@ -47,6 +55,7 @@ struct ToolResult
     bool crashed = false;
     bool timedOut = false;  // stopped at its bound
     bool cancelled = false; // stopped because the work was called off
+    bool outputTooLarge = false; // stopped for printing more than its cap
     int exitCode = -1;
     QByteArray standardOutput;
     QByteArray standardError;
@@ -54,12 +63,14 @@ struct ToolResult
     // Success means the tool started, ended on its own and returned 0.
     bool succeeded() const
     {
-        return started && !timedOut && !cancelled && !crashed && exitCode == 0;
+        return started && !timedOut && !cancelled && !outputTooLarge && !crashed &&
+               exitCode == 0;
     }
 };
 
 // Calls off the tools running for one piece of work; shared by everything
-// that work runs, so one request stops them all.
+// that work runs, so one request stops them all. It may be called off from
+// any thread: the tools of a reading on a thread of its own stop as well.
 class Cancellation : public QObject
 {
     Q_OBJECT
@@ -67,16 +78,16 @@ class Cancellation : public QObject
 public:
     using QObject::QObject;
 
-    bool isCancelled() const { return cancelledFlag; }
+    bool isCancelled() const { return cancelledFlag.load(); }
     void cancel();
     // Ready for the next piece of work.
-    void reset() { cancelledFlag = false; }
+    void reset() { cancelledFlag.store(false); }
 
 signals:
     void cancelled();
 
 private:
-    bool cancelledFlag = false;
+    std::atomic<bool> cancelledFlag{false};
 };
 
 // How tools of one piece of work are watched.

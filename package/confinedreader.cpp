@@ -1,0 +1,207 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "package/confinedreader.h"
+
+#include "package/debreader.h"
+#include "package/readerconfinement.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kReaderName = QStringLiteral("plinvex-reader");
+// The largest answer: the texts within their caps and the logo in base64.
+constexpr qint64 kAnswerCap = 8 * kTextCap + kIconCap * 4 / 3 + 4096;
+// How long beyond its CPU time a reader may take, for a loaded machine.
+constexpr int kWallMarginMs = 10000;
+
+// Opens without waiting on a pipe and refuses anything but a regular file.
+int openRegularFile(const QString &path, qint64 *size)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    *size = qint64(info.st_size);
+    return fd;
+}
+
+QJsonObject sourcedObject(const SourcedText &text)
+{
+    return {{QStringLiteral("value"), text.value},
+            {QStringLiteral("source"), valueSourceName(text.source)}};
+}
+
+bool readText(const QJsonObject &object, const char *key, QString *text)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined())
+        return true;
+    if (!value.isString() || value.toString().size() > kTextCap)
+        return false;
+    *text = value.toString();
+    return true;
+}
+
+// Only what the package itself can be the source of.
+bool isPackageSource(ValueSource source)
+{
+    return source == ValueSource::AppStream || source == ValueSource::DesktopEntry ||
+           source == ValueSource::Control;
+}
+
+bool readSourced(const QJsonObject &object, const char *key, SourcedText *text)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined())
+        return true;
+    const QJsonObject sourced = value.toObject();
+    QString found;
+    if (!value.isObject() || !readText(sourced, "value", &found))
+        return false;
+    const ValueSource source = valueSourceNamed(sourced.value(QLatin1String("source")).toString());
+    if (found.isEmpty())
+        return true;
+    if (!isPackageSource(source))
+        return false;
+    *text = {found, source};
+    return true;
+}
+
+PackageMetadata problem(ReaderProblem what, int detail = 0)
+{
+    PackageMetadata metadata;
+    metadata.readerProblem = what;
+    metadata.readerDetail = detail;
+    return metadata;
+}
+
+PackageMetadata problemOf(const ToolResult &result)
+{
+    if (!result.started)
+        return problem(ReaderProblem::NotStarted);
+    if (result.outputTooLarge)
+        return problem(ReaderProblem::TooMuchOutput);
+    if (result.timedOut)
+        return problem(ReaderProblem::TimedOut);
+    if (result.crashed)
+        return problem(ReaderProblem::Crashed, result.exitCode);
+    return problem(ReaderProblem::Failed, result.exitCode);
+}
+
+} // namespace
+
+QString readerProgram()
+{
+    // The tests run from a folder of their own and name the reader they built.
+    const QString named = qEnvironmentVariable("PLINVEX_READER");
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString &candidate :
+         {named, folder + QLatin1Char('/') + kReaderName,
+          QDir::cleanPath(folder + QStringLiteral("/" PLINVEX_READER_FROM_BINDIR "/") +
+                          kReaderName)}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isExecutable())
+            return candidate;
+    }
+    return {};
+}
+
+PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
+                                    const RunControl &control)
+{
+    qint64 size = 0;
+    const int fd = openRegularFile(debPath, &size);
+    if (fd < 0)
+        return {};
+    ToolCommand command;
+    command.program = readerProgram();
+    if (command.program.isEmpty()) {
+        ::close(fd);
+        return problem(ReaderProblem::Missing);
+    }
+    command.arguments = QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(','))};
+    command.handedFds = {fd};
+    command.timeoutMs = readerCpuSeconds(size) * 1000 + kWallMarginMs;
+    command.outputCap = kAnswerCap;
+    const ToolResult result = runTool(command, control);
+    ::close(fd);
+    if (result.cancelled)
+        return {};
+    if (!result.succeeded())
+        return problemOf(result);
+    PackageMetadata metadata;
+    if (!decodeReaderAnswer(result.standardOutput, &metadata))
+        return problem(ReaderProblem::BadAnswer);
+    return metadata;
+}
+
+QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
+{
+    const QJsonObject answer{
+        {QStringLiteral("confined"), metadata.confined},
+        {QStringLiteral("readable"), metadata.readable},
+        {QStringLiteral("corrupt"), metadata.corrupt},
+        {QStringLiteral("package"), metadata.package},
+        {QStringLiteral("version"), metadata.version},
+        {QStringLiteral("architecture"), metadata.architecture},
+        {QStringLiteral("newestRelease"), metadata.newestRelease},
+        {QStringLiteral("name"), sourcedObject(metadata.name)},
+        {QStringLiteral("author"), sourcedObject(metadata.author)},
+        {QStringLiteral("homepage"), sourcedObject(metadata.homepage)},
+        {QStringLiteral("description"), sourcedObject(metadata.description)},
+        {QStringLiteral("logo"),
+         sourcedObject({QString::fromLatin1(metadata.logoPng.toBase64()), metadata.logoSource})},
+    };
+    return QJsonDocument(answer).toJson(QJsonDocument::Compact);
+}
+
+bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
+{
+    if (answer.size() > kAnswerCap)
+        return false;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(answer, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    PackageMetadata read;
+    read.confined = object.value(QLatin1String("confined")).toBool();
+    read.readable = object.value(QLatin1String("readable")).toBool();
+    read.corrupt = object.value(QLatin1String("corrupt")).toBool();
+    SourcedText logo;
+    if (!readText(object, "package", &read.package) ||
+        !readText(object, "version", &read.version) ||
+        !readText(object, "architecture", &read.architecture) ||
+        !readText(object, "newestRelease", &read.newestRelease) ||
+        !readSourced(object, "name", &read.name) || !readSourced(object, "author", &read.author) ||
+        !readSourced(object, "homepage", &read.homepage) ||
+        !readSourced(object, "description", &read.description) ||
+        !readSourced(object, "logo", &logo))
+        return false;
+    if (!logo.value.isEmpty()) {
+        const QByteArray png = QByteArray::fromBase64(logo.value.toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+        // A logo that is no PNG of icon size is no logo; the rest stands.
+        if (png.size() <= kIconCap && pngHeaderSize(png).isValid()) {
+            read.logoPng = png;
+            read.logoSource = logo.source;
+        }
+    }
+    *metadata = read;
+    return true;
+}

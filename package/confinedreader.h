@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PLINVEX_CONFINEDREADER_H
+#define PLINVEX_CONFINEDREADER_H
+
+#include "package/packagemetadata.h"
+#include "tools/toolrunner.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The program that reads packages, installed beside this one's library
+// folder (or, in a build tree, beside the program): empty when missing.
+QString readerProgram();
+
+// Reads what the package at `debPath` says about itself in a child process
+// of its own, confined as confineReader() tells, and handed the package as
+// an open descriptor; the reading is a tool like any other, stopped at its
+// bound and when `control` calls the work off. Whatever the child does, the
+// answer is checked here against the caps: a child that crashes, runs out
+// of a limit or writes nonsense gives nothing but the reason
+// (readerProblem). A path that is no regular file gives nothing at all.
+PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
+                                    const RunControl &control = {});
+
+// The answer the reader prints, and this program's checked reading of it.
+QByteArray encodeReaderAnswer(const PackageMetadata &metadata);
+bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata);
+
+#endif

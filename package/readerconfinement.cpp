@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "package/readerconfinement.h"
+
+#include <linux/landlock.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstdint>
+
+namespace {
+
+// The ruleset as the newest kernels read it; an older kernel is handed only
+// the fields it knows, by size. The rights are spelt as numbers because the
+// build machines' headers may be older than the kernel that runs the reader.
+struct RulesetAttributes
+{
+    std::uint64_t handledAccessFs = 0;
+    std::uint64_t handledAccessNet = 0;
+    std::uint64_t scoped = 0;
+};
+
+std::uint64_t fileSystemRights(int abi)
+{
+    std::uint64_t rights = (std::uint64_t(1) << 13) - 1; // execute … make symlink
+    if (abi >= 2)
+        rights |= std::uint64_t(1) << 13; // refer
+    if (abi >= 3)
+        rights |= std::uint64_t(1) << 14; // truncate
+    if (abi >= 5)
+        rights |= std::uint64_t(1) << 15; // ioctl on devices
+    return rights;
+}
+
+constexpr std::uint64_t kNetBindAndConnectTcp = 0x3;
+constexpr std::uint64_t kScopeAbstractSocketsAndSignals = 0x3;
+
+bool restrictWithLandlock()
+{
+#if defined(SYS_landlock_create_ruleset) && defined(SYS_landlock_restrict_self)
+    const long abi = ::syscall(SYS_landlock_create_ruleset, nullptr, 0,
+                               LANDLOCK_CREATE_RULESET_VERSION);
+    if (abi < 1)
+        return false;
+    RulesetAttributes attributes;
+    attributes.handledAccessFs = fileSystemRights(int(abi));
+    size_t size = sizeof attributes.handledAccessFs;
+    if (abi >= 4) {
+        attributes.handledAccessNet = kNetBindAndConnectTcp;
+        size += sizeof attributes.handledAccessNet;
+    }
+    if (abi >= 6) {
+        attributes.scoped = kScopeAbstractSocketsAndSignals;
+        size += sizeof attributes.scoped;
+    }
+    // Every right handled and no rule added: nothing may be opened by name.
+    const long ruleset = ::syscall(SYS_landlock_create_ruleset, &attributes, size, 0);
+    if (ruleset < 0)
+        return false;
+    const bool restricted = ::syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
+    ::close(int(ruleset));
+    return restricted;
+#else
+    return false;
+#endif
+}
+
+void setLimit(int resource, rlim_t value)
+{
+    const rlimit limit{value, value};
+    ::setrlimit(resource, &limit);
+}
+
+} // namespace
+
+int readerCpuSeconds(qint64 packageBytes)
+{
+    constexpr qint64 kBytesPerSecond = qint64(16) << 20;
+    return int(qMin<qint64>(10 + qMax<qint64>(0, packageBytes) / kBytesPerSecond, 3600));
+}
+
+bool confineReader(const ReaderLimits &limits)
+{
+    // AddressSanitizer reserves terabytes of address space up front; under
+    // it the other limits still hold.
+#if !defined(__SANITIZE_ADDRESS__)
+    setLimit(RLIMIT_AS, rlim_t(limits.addressSpace));
+#endif
+    setLimit(RLIMIT_CPU, rlim_t(limits.cpuSeconds));
+    setLimit(RLIMIT_NOFILE, rlim_t(limits.openFiles));
+    setLimit(RLIMIT_CORE, 0);
+    setLimit(RLIMIT_FSIZE, 0);
+    ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0);
+    ::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+    return restrictWithLandlock();
+}

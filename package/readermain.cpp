@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The confined reader: reads the package handed to it as its standard input
+// and prints what it says about itself. It runs as a child of plinvex only.
+
+#include "package/confinedreader.h"
+#include "package/readerconfinement.h"
+
+#include <QStringList>
+
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QStringList languages;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--languages") == 0)
+            languages = QString::fromUtf8(argv[i + 1]).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
+    struct stat package = {};
+    if (::fstat(STDIN_FILENO, &package) != 0 || !S_ISREG(package.st_mode)) {
+        std::fputs("plinvex-reader: the package is to be handed as standard input\n", stderr);
+        return 2;
+    }
+    ReaderLimits limits;
+    limits.cpuSeconds = readerCpuSeconds(qint64(package.st_size));
+    const bool confined = confineReader(limits);
+
+    PackageMetadata metadata = readPackageMetadata(STDIN_FILENO, languages);
+    metadata.confined = confined;
+    const QByteArray answer = encodeReaderAnswer(metadata);
+    return std::fwrite(answer.constData(), 1, size_t(answer.size()), stdout) ==
+                       size_t(answer.size()) &&
+                   std::fflush(stdout) == 0
+               ? 0
+               : 1;
+}
