@@ -96,13 +96,17 @@ public:
                 oneLine(notRegularFileText(package.path)));
         else if (package.corrupt)
             add("package-corrupt", Severity::Error, field,
-                QCoreApplication::translate("CommandLine",
-                                            "安装包不完整或者坏了，读不到结尾：%1")
+                QCoreApplication::translate("CommandLine", "安装包不完整或者坏了，读不到结尾：%1")
                     .arg(package.path));
         else if (!package.readable)
             add("package-unreadable", Severity::Error, field,
                 QCoreApplication::translate("CommandLine", "这不是一个读得懂的 Debian 安装包：%1")
                     .arg(package.path));
+        if (!package.guessedEntry.isEmpty())
+            add("desktop-entry-guessed", Severity::Info, field,
+                QCoreApplication::translate("CommandLine",
+                                            "安装包有好几个桌面入口，没有哪个点明是主程序，用了 %1")
+                    .arg(package.guessedEntry));
         if (package.readerProblem != ReaderProblem::None)
             add("package-metadata-unreadable", Severity::Info, field,
                 QCoreApplication::translate("CommandLine",

@@ -39,6 +39,7 @@ struct PackageFacts
     bool corrupt = false; // began as a package, but could not be read to its end
     ReaderProblem readerProblem = ReaderProblem::None;
     int readerDetail = 0;
+    QString guessedEntry; // the desktop entry taken when several could be the main one
 };
 
 // Every problem of a submission at once, in the order of the fields.

@@ -403,6 +403,7 @@ private:
         facts.corrupt = read.corrupt;
         facts.readerProblem = read.readerProblem;
         facts.readerDetail = read.readerDetail;
+        facts.guessedEntry = read.guessedEntry;
         // Whether the kernel confined the reader; null when no reader answered.
         if (read.readerProblem == ReaderProblem::None)
             report.confined = read.confined;

@@ -134,7 +134,8 @@ PackageMetadata readPackageConfined(const QString &debPath, const QStringList &l
         ::close(fd);
         return problem(ReaderProblem::Missing);
     }
-    command.arguments = QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(','))};
+    command.arguments =
+        QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(','))};
     command.handedFds = {fd};
     command.timeoutMs = readerCpuSeconds(size) * 1000 + kWallMarginMs;
     command.outputCap = kAnswerCap;
@@ -160,6 +161,7 @@ QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
         {QStringLiteral("version"), metadata.version},
         {QStringLiteral("architecture"), metadata.architecture},
         {QStringLiteral("newestRelease"), metadata.newestRelease},
+        {QStringLiteral("guessedEntry"), metadata.guessedEntry},
         {QStringLiteral("name"), sourcedObject(metadata.name)},
         {QStringLiteral("author"), sourcedObject(metadata.author)},
         {QStringLiteral("homepage"), sourcedObject(metadata.homepage)},
@@ -188,14 +190,15 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readText(object, "version", &read.version) ||
         !readText(object, "architecture", &read.architecture) ||
         !readText(object, "newestRelease", &read.newestRelease) ||
+        !readText(object, "guessedEntry", &read.guessedEntry) ||
         !readSourced(object, "name", &read.name) || !readSourced(object, "author", &read.author) ||
         !readSourced(object, "homepage", &read.homepage) ||
         !readSourced(object, "description", &read.description) ||
         !readSourced(object, "logo", &logo))
         return false;
     if (!logo.value.isEmpty()) {
-        const QByteArray png = QByteArray::fromBase64(logo.value.toLatin1(),
-                                                      QByteArray::AbortOnBase64DecodingErrors);
+        const QByteArray png =
+            QByteArray::fromBase64(logo.value.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
         // A logo that is no PNG of icon size is no logo; the rest stands.
         if (png.size() <= kIconCap && pngHeaderSize(png).isValid()) {
             read.logoPng = png;

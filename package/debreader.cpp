@@ -3,7 +3,6 @@
 
 #include "package/debreader.h"
 
-
 #include <archive.h>
 #include <archive_entry.h>
 

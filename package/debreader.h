@@ -34,7 +34,7 @@ constexpr int kPathCap = 4096;
 // names, normalised: no leading "./" or "/", no "." or ".." parts.
 struct DebScan
 {
-    bool isDeb = false;            // debian-binary, a control file, and data.tar read to its end
+    bool isDeb = false; // debian-binary, a control file, and data.tar read to its end
     // Began as a Debian package but could not be read to its end: cut
     // short, a checksum or compression fault, or inflating past its bound.
     bool corrupt = false;

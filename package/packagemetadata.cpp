@@ -7,23 +7,24 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFileInfo>
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -150,6 +151,7 @@ struct ControlFields
     QString architecture;
     QString homepage;
     QString description;
+    QString extendedDescription; // the description without its first line
 };
 
 // Debian's description: the first line, then the extended text with the one
@@ -205,6 +207,7 @@ ControlFields parseControl(const QByteArray &control)
     result.architecture = first("architecture");
     result.homepage = first("homepage");
     result.description = debianDescription(fields.value(QStringLiteral("description")));
+    result.extendedDescription = result.description.section(QLatin1Char('\n'), 1);
     return result;
 }
 
@@ -216,7 +219,25 @@ struct DesktopEntry
     Localised name;
     Localised comment;
     QString icon;
+    QString program;       // the file name of the program Exec starts
+    bool settings = false; // in the Settings category
 };
+
+// The program an Exec line starts, without its folder: `env A=b prog %f`
+// starts prog.
+QString execProgram(const QString &exec)
+{
+    const QStringList words = exec.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int at = 0;
+    if (words.value(0) == QLatin1String("env")) {
+        at = 1;
+        while (at < words.size() && words.at(at).contains(QLatin1Char('=')))
+            ++at;
+    }
+    QString program = words.value(at);
+    program.remove(QLatin1Char('"'));
+    return program.section(QLatin1Char('/'), -1);
+}
 
 QString unescapeDesktopValue(const QString &value)
 {
@@ -286,6 +307,10 @@ DesktopEntry parseDesktopEntry(const QString &id, const QByteArray &contents)
             entry.noDisplay = value == QLatin1String("true");
         else if (key == QLatin1String("Icon"))
             entry.icon = value;
+        else if (key == QLatin1String("Exec"))
+            entry.program = execProgram(value);
+        else if (key == QLatin1String("Categories"))
+            entry.settings = value.split(QLatin1Char(';')).contains(QLatin1String("Settings"));
     }
     return entry;
 }
@@ -444,6 +469,24 @@ AppStreamComponent parseAppStream(const QByteArray &contents, bool *ok)
     return component;
 }
 
+bool isCjk(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7AF) ||
+           (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+// A first line that more text follows ends as a sentence does in its
+// script, so the lines read as prose once joined.
+QString asFirstSentence(const QString &line)
+{
+    static const QString ends = QStringLiteral(".。!！?？:：…");
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || ends.contains(trimmed.back()))
+        return trimmed;
+    return trimmed + (isCjk(trimmed.back()) ? QStringLiteral("。") : QStringLiteral("."));
+}
+
 // The summary, then the description's paragraphs and list items, one a line.
 QString appStreamInfo(const AppStreamComponent &component, const QStringList &languages)
 {
@@ -458,23 +501,54 @@ QString appStreamInfo(const AppStreamComponent &component, const QStringList &la
             break;
         }
     }
+    if (!lines.isEmpty() && !description.isEmpty())
+        lines.first() = asFirstSentence(lines.first());
     lines += description;
     return lines.join(QLatin1Char('\n'));
 }
 
-// The main entry: the one AppStream names, else the only or first that is
-// an application shown in menus.
-const DesktopEntry *mainEntry(const QList<DesktopEntry> &entries, const QString &launchable)
+// Without AppStream: the entry's comment as the first line, then the
+// control file's extended description; nothing without a comment, so the
+// control text stands alone.
+QString entryAndControlInfo(const QString &comment, const ControlFields &control)
 {
-    for (const DesktopEntry &entry : entries) {
-        if (!launchable.isEmpty() && entry.id == launchable)
-            return &entry;
-    }
-    for (const DesktopEntry &entry : entries) {
-        if (entry.application && !entry.noDisplay)
-            return &entry;
-    }
-    return nullptr;
+    if (comment.trimmed().isEmpty())
+        return {};
+    if (control.extendedDescription.trimmed().isEmpty())
+        return comment.trimmed();
+    return asFirstSentence(comment) + QLatin1Char('\n') + control.extendedDescription;
+}
+
+// The main entry: the one AppStream names, else <package>.desktop, else one
+// that starts the program named as the package, else the first application
+// shown in menus that is no settings panel, else the first shown at all.
+// `guessed` tells whether the last two rules chose among several.
+const DesktopEntry *mainEntry(const QList<DesktopEntry> &entries, const QString &launchable,
+                              const QString &package, bool *guessed)
+{
+    *guessed = false;
+    const auto first = [&entries](const std::function<bool(const DesktopEntry &)> &wanted) {
+        const auto it = std::find_if(entries.cbegin(), entries.cend(), wanted);
+        return it == entries.cend() ? nullptr : &*it;
+    };
+    const auto shown = [](const DesktopEntry &e) {
+        return e.application && !e.noDisplay;
+    };
+    if (const DesktopEntry *named = first([&launchable](const DesktopEntry &e) {
+            return !launchable.isEmpty() && e.id == launchable;
+        }))
+        return named;
+    const QString ownId = package + QStringLiteral(".desktop");
+    if (const DesktopEntry *own = first([&](const DesktopEntry &e) { return e.id == ownId; }))
+        return own;
+    if (const DesktopEntry *starts =
+            first([&](const DesktopEntry &e) { return shown(e) && e.program == package; }))
+        return starts;
+    *guessed = std::count_if(entries.cbegin(), entries.cend(), shown) > 1;
+    if (const DesktopEntry *application =
+            first([&](const DesktopEntry &e) { return shown(e) && !e.settings; }))
+        return application;
+    return first(shown);
 }
 
 // What an icon file really is, told by its first bytes and never by its
@@ -525,8 +599,8 @@ bool isSafeEmbeddedImage(const QStringRef &href)
     const QStringRef trimmed = href.trimmed();
     if (!trimmed.startsWith(prefix) || trimmed.size() - prefix.size() > kEmbeddedImageCap)
         return false;
-    const QByteArray png =
-        QByteArray::fromBase64(trimmed.mid(prefix.size()).toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    const QByteArray png = QByteArray::fromBase64(trimmed.mid(prefix.size()).toLatin1(),
+                                                  QByteArray::AbortOnBase64DecodingErrors);
     return pngHeaderSize(png).isValid();
 }
 
@@ -536,9 +610,9 @@ bool isSafeEmbeddedImage(const QStringRef &href)
 bool isSafeSvgElement(const QXmlStreamReader &reader)
 {
     static const QSet<QString> dropped{
-        QStringLiteral("text"),      QStringLiteral("textArea"), QStringLiteral("tspan"),
-        QStringLiteral("font"),      QStringLiteral("font-face"), QStringLiteral("flowRoot"),
-        QStringLiteral("script"),    QStringLiteral("foreignObject")};
+        QStringLiteral("text"),   QStringLiteral("textArea"),     QStringLiteral("tspan"),
+        QStringLiteral("font"),   QStringLiteral("font-face"),    QStringLiteral("flowRoot"),
+        QStringLiteral("script"), QStringLiteral("foreignObject")};
     const QString name = reader.name().toString();
     if (dropped.contains(name))
         return false;
@@ -847,7 +921,8 @@ PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
         if (!contents.isEmpty())
             entries.append(parseDesktopEntry(path.mid(kApplications.size()), contents));
     }
-    const DesktopEntry *entry = mainEntry(entries, appStream.launchable);
+    bool guessed = false;
+    const DesktopEntry *entry = mainEntry(entries, appStream.launchable, control.package, &guessed);
 
     PackageMetadata metadata;
     metadata.readable = true;
@@ -855,6 +930,8 @@ PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
     metadata.version = control.version;
     metadata.architecture = control.architecture;
     metadata.newestRelease = appStream.newestRelease.version;
+    if (entry && guessed)
+        metadata.guessedEntry = entry->id;
     const auto fill = [](SourcedText *field, const QString &value, ValueSource source) {
         if (field->value.isEmpty() && !value.trimmed().isEmpty())
             *field = {value, source};
@@ -870,7 +947,8 @@ PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
     fill(&metadata.homepage, control.homepage, ValueSource::Control);
     fill(&metadata.description, appStreamInfo(appStream, languages), ValueSource::AppStream);
     if (entry)
-        fill(&metadata.description, pickLanguage(entry->comment, languages),
+        fill(&metadata.description,
+             entryAndControlInfo(pickLanguage(entry->comment, languages), control),
              ValueSource::DesktopEntry);
     fill(&metadata.description, control.description, ValueSource::Control);
 

@@ -48,13 +48,17 @@ struct PackageMetadata
     QString package; // the control fields as written
     QString version;
     QString architecture;
-    QString newestRelease; // the version of the newest <release> of the AppStream component, empty when none
+    QString newestRelease; // the version of the newest <release> of the AppStream component, empty
+                           // when none
     // Each already chosen within the package: AppStream, then the main
     // desktop entry, then the control file, in the languages asked for.
     SourcedText name;
     SourcedText author;
     SourcedText homepage;
     SourcedText description;
+    // The main desktop entry when it had to be guessed among several shown
+    // in menus (none named by AppStream, the package name or its program).
+    QString guessedEntry;
     QByteArray logoPng; // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
 

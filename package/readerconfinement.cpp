@@ -41,8 +41,8 @@ constexpr std::uint64_t kScopeAbstractSocketsAndSignals = 0x3;
 bool restrictWithLandlock()
 {
 #if defined(SYS_landlock_create_ruleset) && defined(SYS_landlock_restrict_self)
-    const long abi = ::syscall(SYS_landlock_create_ruleset, nullptr, 0,
-                               LANDLOCK_CREATE_RULESET_VERSION);
+    const long abi =
+        ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 1)
         return false;
     RulesetAttributes attributes;

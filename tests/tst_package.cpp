@@ -195,28 +195,59 @@ void TestPackage::readsMetadata_data()
     const QString control = QStringLiteral("control");
 
     QTest::newRow("AppStream, Chinese UI, gzip")
-        << fullApplication() << LinkMap() << QStringLiteral("gzip") << false << QStringLiteral("看图工具") << QStringLiteral("示例团队")
+        << fullApplication() << LinkMap() << QStringLiteral("gzip") << false
+        << QStringLiteral("看图工具") << QStringLiteral("示例团队")
         << QStringLiteral("https://example.org/viewer")
-        << QStringLiteral("看看图片\n显示每一张图片。\n• 很快\n• 很小")
+        << QStringLiteral("看看图片。\n显示每一张图片。\n• 很快\n• 很小")
         << QStringList{appstream, appstream, appstream, appstream, desktop} << 128;
     QTest::newRow("AppStream, English UI, xz")
-        << fullApplication() << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Picture Viewer") << QStringLiteral("Example Team")
+        << fullApplication() << LinkMap() << QStringLiteral("xz") << true
+        << QStringLiteral("Picture Viewer") << QStringLiteral("Example Team")
         << QStringLiteral("https://example.org/viewer")
-        << QStringLiteral("Look at pictures\nShows every picture.\n• Fast\n• Small")
+        << QStringLiteral("Look at pictures.\nShows every picture.\n• Fast\n• Small")
         << QStringList{appstream, appstream, appstream, appstream, desktop} << 128;
     QTest::newRow("desktop entry only, zstd")
-        << desktopOnly() << LinkMap() << QStringLiteral("zstd") << false << QStringLiteral("看图") << QStringLiteral("")
-        << QStringLiteral("https://control.example.org") << QStringLiteral("看图片")
+        << desktopOnly() << LinkMap() << QStringLiteral("zstd") << false << QStringLiteral("看图")
+        << QStringLiteral("") << QStringLiteral("https://control.example.org")
+        << QStringLiteral("看图片")
         << QStringList{desktop, QStringLiteral(""), control, desktop, desktop} << 64;
     QTest::newRow("control only, xz")
         << FileMap{{QStringLiteral("DEBIAN/control"),
                     "Package: tool\nVersion: 1\nArchitecture: all\nMaintainer: T <t@example.org>\n"
                     "Homepage: https://tool.example.org\n"
                     "Description: does things\n first line\n .\n   indented\n"}}
-        << LinkMap() << QStringLiteral("xz") << false << QStringLiteral("")
-        << QStringLiteral("") << QStringLiteral("https://tool.example.org")
+        << LinkMap() << QStringLiteral("xz") << false << QStringLiteral("") << QStringLiteral("")
+        << QStringLiteral("https://tool.example.org")
         << QStringLiteral("does things\nfirst line\n\n  indented")
         << QStringList{QStringLiteral(""), QStringLiteral(""), control, control, QStringLiteral("")}
+        << 0;
+
+    // No AppStream, no entry named for the package: the settings panel
+    // sorts first, the application is taken; its comment leads the
+    // control file's extended description.
+    const QByteArray controlText =
+        "Package: viewer\nVersion: 2.0\nArchitecture: all\nMaintainer: T <t@example.org>\n"
+        "Description: control text\n Views pictures of\n many kinds.\n";
+    QTest::newRow("settings entry sorts first, comment and control text")
+        << FileMap{{QStringLiteral("usr/share/applications/tool-settings.desktop"),
+                    desktopEntry("Name=Tool Settings\nCategories=GTK;Settings;\n")},
+                   {QStringLiteral("usr/share/applications/tool.desktop"),
+                    desktopEntry("Name=Tool\nComment=A tool\n")},
+                   {QStringLiteral("DEBIAN/control"), controlText}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Tool") << QStringLiteral("")
+        << QStringLiteral("") << QStringLiteral("A tool.\nViews pictures of\nmany kinds.")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), desktop, QStringLiteral("")}
+        << 0;
+    QTest::newRow("entry that starts the package's program")
+        << FileMap{{QStringLiteral("usr/share/applications/a-other.desktop"),
+                    desktopEntry("Name=Other\n")},
+                   {QStringLiteral("usr/share/applications/z.desktop"),
+                    QByteArray("[Desktop Entry]\nType=Application\nName=Mine\n"
+                               "Exec=/usr/bin/viewer %f\n")},
+                   {QStringLiteral("DEBIAN/control"), controlText}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Mine") << QStringLiteral("")
+        << QStringLiteral("") << QStringLiteral("control text\nViews pictures of\nmany kinds.")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control, QStringLiteral("")}
         << 0;
 
     FileMap svgOnly = desktopOnly();
@@ -227,8 +258,9 @@ void TestPackage::readsMetadata_data()
                    "<rect width=\"16\" height=\"16\" fill=\"#3060c0\"/>"
                    "<text x=\"2\" y=\"12\" font-size=\"10\">V</text></svg>");
     QTest::newRow("SVG icon rendered, gzip")
-        << svgOnly << LinkMap() << QStringLiteral("gzip") << false << QStringLiteral("看图") << QStringLiteral("")
-        << QStringLiteral("https://control.example.org") << QStringLiteral("看图片")
+        << svgOnly << LinkMap() << QStringLiteral("gzip") << false << QStringLiteral("看图")
+        << QStringLiteral("") << QStringLiteral("https://control.example.org")
+        << QStringLiteral("看图片")
         << QStringList{desktop, QStringLiteral(""), control, desktop, desktop} << 256;
 
     // The icon and the desktop entry are links to files outside the folders
@@ -244,11 +276,9 @@ void TestPackage::readsMetadata_data()
                     QStringLiteral("../../../../../lib/viewer/icon.png")},
                    {QStringLiteral("usr/share/applications/viewer.desktop"),
                     QStringLiteral("/usr/share/viewer/viewer.desktop")}}
-        << QStringLiteral("xz") << false << QStringLiteral("Linked")
-        << QStringLiteral("") << QStringLiteral("https://control.example.org")
-        << QStringLiteral("control text")
+        << QStringLiteral("xz") << false << QStringLiteral("Linked") << QStringLiteral("")
+        << QStringLiteral("https://control.example.org") << QStringLiteral("control text")
         << QStringList{desktop, QStringLiteral(""), control, control, desktop} << 200;
-
 }
 
 void TestPackage::readsMetadata()
@@ -270,6 +300,9 @@ void TestPackage::readsMetadata()
     const PackageMetadata metadata = readPackageConfined(deb, metadataLanguages(english));
     QCOMPARE(metadata.readerProblem, ReaderProblem::None);
     QVERIFY(metadata.readable);
+    QCOMPARE(metadata.guessedEntry.isEmpty(),
+             !QTest::currentDataTag() ||
+                 !QByteArray(QTest::currentDataTag()).startsWith("settings"));
     QTEST(metadata.name.value, "name");
     QTEST(metadata.author.value, "author");
     QTEST(metadata.homepage.value, "homepage");
@@ -408,10 +441,9 @@ void TestPackage::resistsHostilePackages_data()
     QByteArray giantPng = pngBytes(1, 1);
     giantPng.replace(16, 8, QByteArray::fromHex("00004e2000004e20")); // 20000 x 20000
     QTest::newRow("SVG embedding a PNG of 20000 x 20000")
-        << viewerWithIcon(scalable,
-                          svgWith("<image width=\"64\" height=\"64\" "
-                                  "xlink:href=\"data:image/png;base64," +
-                                  giantPng.toBase64() + "\"/>"))
+        << viewerWithIcon(scalable, svgWith("<image width=\"64\" height=\"64\" "
+                                            "xlink:href=\"data:image/png;base64," +
+                                            giantPng.toBase64() + "\"/>"))
         << LinkMap() << QString() << QStringLiteral("看图") << 256 << false;
     QTest::newRow("SVG of 30000 elements")
         << viewerWithIcon(scalable, svgWith(QByteArray("<path d=\"M0 0h1v1z\"/>").repeated(30000)))

@@ -327,8 +327,8 @@ private:
     void giveUpOnKilled()
     {
         for (const auto &tool : tools) {
-            if (!tool->ended && (tool->result.timedOut || tool->result.cancelled ||
-                                 tool->result.outputTooLarge)) {
+            if (!tool->ended &&
+                (tool->result.timedOut || tool->result.cancelled || tool->result.outputTooLarge)) {
                 QObject::disconnect(tool->process.get(), nullptr, nullptr, nullptr);
                 end(tool.get());
             }

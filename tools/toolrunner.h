@@ -53,8 +53,8 @@ struct ToolResult
     StartProblem startProblem = StartProblem::None; // set when !started
     QString workingDirectory;                       // as the command asked for it
     bool crashed = false;
-    bool timedOut = false;  // stopped at its bound
-    bool cancelled = false; // stopped because the work was called off
+    bool timedOut = false;       // stopped at its bound
+    bool cancelled = false;      // stopped because the work was called off
     bool outputTooLarge = false; // stopped for printing more than its cap
     int exitCode = -1;
     QByteArray standardOutput;
@@ -63,8 +63,7 @@ struct ToolResult
     // Success means the tool started, ended on its own and returned 0.
     bool succeeded() const
     {
-        return started && !timedOut && !cancelled && !outputTooLarge && !crashed &&
-               exitCode == 0;
+        return started && !timedOut && !cancelled && !outputTooLarge && !crashed && exitCode == 0;
     }
 };
 
