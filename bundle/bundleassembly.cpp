@@ -3,6 +3,7 @@
 
 #include "bundle/bundleassembly.h"
 
+#include "bundle/bundlelayout.h"
 #include "bundle/controlfile.h"
 #include "bundle/folderswap.h"
 #include "bundle/imageformat.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QThread>
 
 namespace {
@@ -33,13 +33,8 @@ struct ImageBox
 constexpr ImageBox kIconBox{128, 128};
 constexpr ImageBox kScreenshotBox{400, 300};
 
-const QString kIconName = QStringLiteral("icon.png");
-const QString kControlFileName = QStringLiteral("app.json");
-
-QString screenshotName(int number)
-{
-    return QStringLiteral("screen_") + QString::number(number) + QStringLiteral(".png");
-}
+const QString kIconName = bundleIconName();
+const QString kControlFileName = bundleControlFileName();
 
 // ImageMagick's limits for one image: far above any logo or screenshot, far
 // below what a file claiming 100000x100000 pixels would take. It then fails
@@ -75,9 +70,7 @@ QString coderOf(ImageFormat format)
 QString earlierPackageName(const QString &bundleDir)
 {
     QFile file(bundleDir + QLatin1Char('/') + kControlFileName);
-    // Ours is twelve short lines; anything far larger is not.
-    constexpr qint64 kMostControlFile = qint64(1024) * 1024;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMostControlFile)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kControlFileCap)
         return QString();
     const QString name = QJsonDocument::fromJson(file.readAll())
                              .object()
@@ -113,7 +106,7 @@ public:
         images << BundleImage{r.iconPath, kIconName, kIconBox};
         const QStringList &shots = r.submission.screenshotList;
         for (int i = 0; i < shots.size(); ++i)
-            images << BundleImage{shots.at(i), screenshotName(i + 1), kScreenshotBox};
+            images << BundleImage{shots.at(i), screenshotFileName(i + 1), kScreenshotBox};
     }
 
     BundleOutcome run()
@@ -245,11 +238,10 @@ private:
     // the one packed and the one the earlier pack put there are replaced.
     bool isPackOutput(const QFileInfo &entry, const QString &earlierPackage) const
     {
-        static const QRegularExpression screenshot(QStringLiteral("^screen_[1-9][0-9]*\\.png$"));
         const QString name = entry.fileName();
         const bool package =
             name == packageName || (!earlierPackage.isEmpty() && name == earlierPackage);
-        return name == kIconName || name == kControlFileName || screenshot.match(name).hasMatch() ||
+        return name == kIconName || name == kControlFileName || screenshotNumber(name) > 0 ||
                (package && !(entry.isDir() && !entry.isSymLink()));
     }
 

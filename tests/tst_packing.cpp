@@ -5,6 +5,7 @@
 #include "bundle/bundleassembly.h"
 #include "bundle/folderswap.h"
 #include "bundle/sizetext.h"
+#include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -673,7 +674,8 @@ void TestPacking::repackReplacesEarlierBundle()
     // What the packager keeps in the folder besides the bundle stays.
     QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/extra/keep.png"), "kept"));
-    QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_01.png"), "not numbered"));
+    // A picture, named as no pack names one: the packager's own, never a screenshot.
+    QVERIFY(makePng(bundle + QStringLiteral("/screen_01.png"), 64, 48));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_.png"), "not numbered"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/hello.deb.txt"), "not a package"));
     // Another package the packager keeps there: only the one app.json names goes.
@@ -724,6 +726,23 @@ void TestPacking::repackReplacesEarlierBundle()
     QCOMPARE(object.value(QLatin1String("Filename")).toString(),
              QStringLiteral("hello_2.0_all.deb"));
     QCOMPARE(object.value(QLatin1String("Name")).toString(), QStringLiteral("Sample Viewer 2"));
+
+    // Packed twice more as the command line packs without screenshots given:
+    // with the earlier bundle's own. Each pack leaves the folder as it was.
+    const QStringList kept = entriesOf(bundle);
+    const QByteArray ownPicture = digestOf(bundle + QStringLiteral("/screen_01.png"));
+    BundleRequest again = engineRequest(scene);
+    again.submission.debPath = second.package;
+    again.submission.version = QStringLiteral("2.0");
+    for (int pack = 0; pack < 2; ++pack) {
+        const EarlierBundle earlier = readEarlierBundle(bundle);
+        QCOMPARE(earlier.screenshots, QStringList{bundle + QStringLiteral("/screen_1.png")});
+        again.submission.screenshotList = earlier.screenshots;
+        again.iconPath = earlier.logo;
+        QCOMPARE(assembleBundle(again).status, BundleOutcome::Built);
+        QCOMPARE(entriesOf(bundle), kept);
+        QCOMPARE(digestOf(bundle + QStringLiteral("/screen_01.png")), ownPicture);
+    }
 }
 
 // ---------------------------------------------------------------- failures
