@@ -12,7 +12,6 @@
 #include "bundle/workfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -69,9 +68,7 @@ QString coderOf(ImageFormat format)
 // The package file the earlier bundle's app.json names, if it names one.
 QString earlierPackageName(const QString &bundleDir)
 {
-    QFile file(bundleDir + QLatin1Char('/') + kControlFileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kControlFileCap)
-        return QString();
+    BundleFile file(bundleDir + QLatin1Char('/') + kControlFileName, kControlFileCap);
     const QString name = QJsonDocument::fromJson(file.readAll())
                              .object()
                              .value(QLatin1String("Filename"))

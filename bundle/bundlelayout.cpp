@@ -3,7 +3,13 @@
 
 #include "bundle/bundlelayout.h"
 
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,4 +54,43 @@ int screenshotNumber(const QString &fileName)
             return 0;
     }
     return int(number);
+}
+
+BundleFile::BundleFile(const QString &path, qint64 cap)
+    : cap(cap)
+{
+    fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > cap) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+BundleFile::~BundleFile()
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+QByteArray BundleFile::readAll()
+{
+    QByteArray content;
+    if (fd < 0)
+        return content;
+    // The cap holds even for a file that grows while it is read.
+    char buffer[16384];
+    while (content.size() < cap) {
+        const qint64 wanted = qMin<qint64>(qint64(sizeof buffer), cap - content.size());
+        const ssize_t got = ::read(fd, buffer, size_t(wanted));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        content.append(buffer, int(got));
+    }
+    return content;
 }

@@ -7,7 +7,6 @@
 #include "tools/packageprobe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,12 +15,10 @@
 
 namespace {
 
-// A plain file of the bundle's own: a link could lead anywhere on the
-// system, a pipe would block the reading.
-bool isOwnRegularFile(const QString &path)
+// A picture of the bundle's own, which the pack copies in turn.
+bool isBundleImage(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isSymLink() && info.isFile();
+    return BundleFile(path, kBundleImageCap).isOpen();
 }
 
 QString bundleValue(const QJsonObject &object, const char *key)
@@ -55,14 +52,11 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
     if (dirInfo.isSymLink() || !dirInfo.isDir())
         return bundle;
     const QDir dir(bundleDir);
-    const QString controlPath = dir.filePath(bundleControlFileName());
-    if (!isOwnRegularFile(controlPath))
-        return bundle;
-    QFile file(controlPath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kControlFileCap)
+    BundleFile file(dir.filePath(bundleControlFileName()), kControlFileCap);
+    if (!file.isOpen())
         return bundle;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.read(kControlFileCap), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return bundle;
     const QJsonObject object = document.object();
@@ -73,7 +67,7 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
     bundle.contributor = bundleValue(object, "Contributor");
     bundle.description = bundleValue(object, "More");
     const QString icon = dir.filePath(bundleIconName());
-    if (isOwnRegularFile(icon))
+    if (isBundleImage(icon))
         bundle.logo = icon;
 
     // Only the names a pack writes, the very ones the next pack replaces: a
@@ -84,7 +78,7 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
     for (const QString &name : names) {
         const int number = screenshotNumber(name);
         const QString path = dir.filePath(name);
-        if (number > 0 && isOwnRegularFile(path))
+        if (number > 0 && isBundleImage(path))
             screens.append({number, path});
     }
     std::sort(screens.begin(), screens.end(),

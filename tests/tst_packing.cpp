@@ -307,6 +307,7 @@ private slots:
     void reportsFailedStep();
     void leavesWhatStandsInBundlePlace_data();
     void leavesWhatStandsInBundlePlace();
+    void replacesLinksInEarlierBundle_data();
     void replacesLinksInEarlierBundle();
     void confinesHostilePackageNames_data();
     void confinesHostilePackageNames();
@@ -1000,19 +1001,45 @@ void TestPacking::leavesWhatStandsInBundlePlace()
     QCOMPARE(folderSnapshot(outside).size(), 6);
 }
 
-// An earlier bundle folder may hold links where the pack writes its files;
-// the pack replaces the links and never writes through them.
+void TestPacking::replacesLinksInEarlierBundle_data()
+{
+    QTest::addColumn<QString>("held"); // what the earlier bundle holds
+
+    QTest::newRow("links where the pack writes") << QStringLiteral("links");
+    // Both used to stop the pack: one waiting for a writer for ever, one
+    // read until memory ran out.
+    QTest::newRow("app.json is a pipe") << QStringLiteral("pipe");
+    QTest::newRow("app.json links to /dev/zero") << QStringLiteral("zero");
+}
+
+// An earlier bundle folder is input like any other: it may hold links where
+// the pack writes its files, or a pipe or a device in place of app.json. The
+// pack replaces them, never writes through them nor reads them, and takes
+// such an app.json for none.
 void TestPacking::replacesLinksInEarlierBundle()
 {
+    QFETCH(QString, held);
+
     Scene scene;
     QVERIFY(scene.ready());
     const QString outside = scene.home.filePath(QStringLiteral("outside"));
     const QString bundle = scene.bundle();
     QVERIFY(QDir().mkpath(bundle));
-    for (const char *name : {"hello_1.0_all.deb", "icon.png", "screen_1.png", "app.json"}) {
-        const QString target = outside + QLatin1Char('/') + QString::fromLatin1(name);
-        QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
-        QVERIFY(QFile::link(target, bundle + QLatin1Char('/') + QString::fromLatin1(name)));
+    const QString controlFile = bundle + QStringLiteral("/app.json");
+    if (held == QLatin1String("links")) {
+        for (const char *name : {"hello_1.0_all.deb", "icon.png", "screen_1.png", "app.json"}) {
+            const QString target = outside + QLatin1Char('/') + QString::fromLatin1(name);
+            QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
+            QVERIFY(QFile::link(target, bundle + QLatin1Char('/') + QString::fromLatin1(name)));
+        }
+    } else {
+        QVERIFY(writeTextFile(outside + QStringLiteral("/notes.txt"), "untouched"));
+        QVERIFY(makePng(bundle + QStringLiteral("/icon.png"), 64, 64));
+        QVERIFY(makePng(bundle + QStringLiteral("/screen_1.png"), 64, 64));
+        QVERIFY(held == QLatin1String("pipe")
+                    ? ::mkfifo(QFile::encodeName(controlFile).constData(), 0600) == 0
+                    : QFile::link(QStringLiteral("/dev/zero"), controlFile));
+        QVERIFY(!readEarlierBundle(bundle).found);
     }
     const auto outsideBefore = folderSnapshot(outside);
 
@@ -1027,12 +1054,19 @@ void TestPacking::replacesLinksInEarlierBundle()
 
     QVERIFY2(folderSnapshot(outside) == outsideBefore,
              qPrintable(snapshotDifference(outsideBefore, folderSnapshot(outside))));
-    for (const QString &name : entriesOf(bundle))
-        QVERIFY2(!QFileInfo(bundle + QLatin1Char('/') + name).isSymLink(), qPrintable(name));
+    QCOMPARE(entriesOf(bundle),
+             (QStringList{QStringLiteral("app.json"), QStringLiteral("hello_1.0_all.deb"),
+                          QStringLiteral("icon.png"), QStringLiteral("screen_1.png"),
+                          QStringLiteral("screen_2.png")}));
+    for (const QString &name : entriesOf(bundle)) {
+        const QFileInfo entry(bundle + QLatin1Char('/') + name);
+        QVERIFY2(entry.isFile() && !entry.isSymLink(), qPrintable(name));
+    }
     QCOMPARE(digestOf(bundle + QStringLiteral("/hello_1.0_all.deb")), digestOf(scene.deb));
     QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), QSize(128, 64));
     QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(400, 225));
-    QVERIFY(readAll(bundle + QStringLiteral("/app.json")).startsWith("{\n   \"Name\":"));
+    QVERIFY(readAll(controlFile).startsWith("{\n   \"Name\":"));
+    QVERIFY(readEarlierBundle(bundle).found);
 }
 
 void TestPacking::confinesHostilePackageNames_data()
