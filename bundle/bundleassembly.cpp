@@ -12,10 +12,17 @@
 #include "bundle/workfiles.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -218,7 +225,9 @@ private:
         const QFileInfoList entries = QDir(bundleDir).entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
         for (const QFileInfo &entry : entries) {
-            if (isPackOutput(entry, earlierPackage))
+            // A link is not the packager's file but a pointer to one of their
+            // local paths, which the public archive must not show.
+            if (isPackOutput(entry, earlierPackage) || entry.isSymLink())
                 continue;
             ToolCommand carry =
                 command(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"),
@@ -227,7 +236,54 @@ private:
             chains << QList<ToolCommand>{carry};
         }
         const ToolResult result = runToolChains(chains, QThread::idealThreadCount(), control);
-        return result.succeeded() ? BundleOutcome() : toolFailure(result);
+        if (!result.succeeded())
+            return toolFailure(result);
+        return removeCarriedLinks();
+    }
+
+    // Links inside the packager's folders came along with them; none may
+    // stay for the archive to hold. The walk never follows one.
+    BundleOutcome removeCarriedLinks() const
+    {
+        QStringList links;
+        QDirIterator it(staging,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            if (it.fileInfo().isSymLink())
+                links << it.filePath();
+        }
+        for (const QString &link : qAsConst(links)) {
+            if (!removeLink(link)) {
+                BundleOutcome outcome = failure(BundleOutcome::SwapFailed, QString());
+                outcome.reason =
+                    link + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+                return outcome;
+            }
+        }
+        return {};
+    }
+
+    // A copied folder keeps the mode its owner gave it, read-only perhaps:
+    // it is opened for the removal and given its mode back.
+    static bool removeLink(const QString &link)
+    {
+        const QByteArray path = QFile::encodeName(link);
+        if (::unlink(path.constData()) == 0 || errno == ENOENT)
+            return true;
+        if (errno != EACCES)
+            return false;
+        const QByteArray folder = QFile::encodeName(QFileInfo(link).path());
+        struct stat info = {};
+        if (::lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            ::chmod(folder.constData(), (info.st_mode & 07777) | S_IWUSR | S_IXUSR) != 0)
+            return false;
+        const bool removed = ::unlink(path.constData()) == 0;
+        const int removalError = errno;
+        ::chmod(folder.constData(), info.st_mode & 07777);
+        errno = removalError;
+        return removed;
     }
 
     // The files a pack makes; everything else in an earlier bundle is the

@@ -1010,12 +1010,15 @@ void TestPacking::replacesLinksInEarlierBundle_data()
     // read until memory ran out.
     QTest::newRow("app.json is a pipe") << QStringLiteral("pipe");
     QTest::newRow("app.json links to /dev/zero") << QStringLiteral("zero");
+    // They would show the packager's own paths in the public archive.
+    QTest::newRow("links among the packager's files") << QStringLiteral("own links");
 }
 
 // An earlier bundle folder is input like any other: it may hold links where
-// the pack writes its files, or a pipe or a device in place of app.json. The
-// pack replaces them, never writes through them nor reads them, and takes
-// such an app.json for none.
+// the pack writes its files, a pipe or a device in place of app.json, or
+// links among the packager's own files. The pack replaces them, never writes
+// through them nor reads them, takes such an app.json for none, and carries
+// the packager's files on without a single link.
 void TestPacking::replacesLinksInEarlierBundle()
 {
     QFETCH(QString, held);
@@ -1026,7 +1029,25 @@ void TestPacking::replacesLinksInEarlierBundle()
     const QString bundle = scene.bundle();
     QVERIFY(QDir().mkpath(bundle));
     const QString controlFile = bundle + QStringLiteral("/app.json");
-    if (held == QLatin1String("links")) {
+    const QString mine = bundle + QStringLiteral("/mine");
+    QMap<QString, QString> mineCarried;
+    if (held == QLatin1String("own links")) {
+        QVERIFY(writeTextFile(outside + QStringLiteral("/notes.txt"), "local notes"));
+        QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
+        QVERIFY(writeTextFile(mine + QStringLiteral("/keep.txt"), "kept"));
+        QVERIFY(QDir().mkpath(mine + QStringLiteral("/deeper")));
+        QVERIFY(QFile::link(outside + QStringLiteral("/notes.txt"),
+                            bundle + QStringLiteral("/notes link")));
+        QVERIFY(QFile::link(outside, bundle + QStringLiteral("/outside link")));
+        QVERIFY(QFile::link(outside + QStringLiteral("/notes.txt"),
+                            mine + QStringLiteral("/notes link")));
+        QVERIFY(QFile::link(outside, mine + QStringLiteral("/deeper/outside link")));
+        QVERIFY(QFile::setPermissions(mine, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        mineCarried = folderSnapshot(mine);
+        for (const QString &link :
+             {QStringLiteral("notes link"), QStringLiteral("deeper/outside link")})
+            QVERIFY(mineCarried.remove(link) == 1);
+    } else if (held == QLatin1String("links")) {
         for (const char *name : {"hello_1.0_all.deb", "icon.png", "screen_1.png", "app.json"}) {
             const QString target = outside + QLatin1Char('/') + QString::fromLatin1(name);
             QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
@@ -1054,14 +1075,21 @@ void TestPacking::replacesLinksInEarlierBundle()
 
     QVERIFY2(folderSnapshot(outside) == outsideBefore,
              qPrintable(snapshotDifference(outsideBefore, folderSnapshot(outside))));
-    QCOMPARE(entriesOf(bundle),
-             (QStringList{QStringLiteral("app.json"), QStringLiteral("hello_1.0_all.deb"),
-                          QStringLiteral("icon.png"), QStringLiteral("screen_1.png"),
-                          QStringLiteral("screen_2.png")}));
-    for (const QString &name : entriesOf(bundle)) {
-        const QFileInfo entry(bundle + QLatin1Char('/') + name);
-        QVERIFY2(entry.isFile() && !entry.isSymLink(), qPrintable(name));
+    QStringList expected = {QStringLiteral("app.json"), QStringLiteral("hello_1.0_all.deb"),
+                            QStringLiteral("icon.png"), QStringLiteral("screen_1.png"),
+                            QStringLiteral("screen_2.png")};
+    if (held == QLatin1String("own links")) {
+        expected << QStringLiteral("mine") << QStringLiteral("notes.txt");
+        expected.sort();
+        QCOMPARE(folderSnapshot(mine), mineCarried);
+        QCOMPARE(QFileInfo(mine).permissions() & QFileDevice::WriteOwner,
+                 QFileDevice::Permissions());
+        QCOMPARE(readAll(bundle + QStringLiteral("/notes.txt")), QByteArray("my notes"));
     }
+    QCOMPARE(entriesOf(bundle), expected);
+    const auto carried = folderSnapshot(bundle);
+    for (auto entry = carried.cbegin(); entry != carried.cend(); ++entry)
+        QVERIFY2(!entry.value().startsWith(QLatin1String("link")), qPrintable(entry.key()));
     QCOMPARE(digestOf(bundle + QStringLiteral("/hello_1.0_all.deb")), digestOf(scene.deb));
     QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), QSize(128, 64));
     QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(400, 225));
