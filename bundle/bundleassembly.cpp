@@ -121,8 +121,17 @@ public:
         if (outcome.status != BundleOutcome::Built)
             return outcome;
         PackageLock lock(r.desktopDir, r.submission.pkgName);
-        if (lock.acquire(control.cancellation) == PackageLock::Result::Cancelled)
+        switch (lock.acquire(control.cancellation)) {
+        case PackageLock::Result::Held:
+            break;
+        case PackageLock::Result::Cancelled:
             return failure(BundleOutcome::Cancelled, QString());
+        case PackageLock::Result::Unavailable:
+            // Unguarded, a second pack would take this one's staging folder
+            // for a leftover and remove it.
+            return failure(BundleOutcome::LockUnavailable,
+                           packageLockPath(r.desktopDir, r.submission.pkgName));
+        }
         removeLeftWorkOfKilledPack();
         staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
         outcome = buildInStaging();

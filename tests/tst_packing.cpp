@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/folderswap.h"
+#include "bundle/packagelock.h"
 #include "bundle/sizetext.h"
 #include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
@@ -45,6 +46,7 @@ const QString kForgotten = QStringLiteral("你好像忘记了什么～");
 const QString kBadName = QStringLiteral("包名不能包含斜杠，也不能是.或..哦～");
 const QString kPackFailed = QStringLiteral("打包失败！\n");
 const QString kNoImage = QStringLiteral("这张图片没能变成一张合格的PNG：");
+const QString kNoLock = QStringLiteral("锁文件打不开：");
 const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|convert|rm)[: ]"));
 
 QStringList entriesOf(const QString &folder)
@@ -762,7 +764,9 @@ void TestPacking::reportsFailedStep_data()
         QString textStart;
         bool wholeText;
     } causes[] = {
-        {"no desktop folder", "no desktop", kPackFailed + QStringLiteral("mkdir: "), false},
+        // Without its lock a pack does nothing: no lock file, no pack.
+        {"no desktop folder", "no desktop", kPackFailed + kNoLock, false},
+        {"a folder at the lock file's place", "lock folder", kPackFailed + kNoLock, false},
         // Refused by its own bytes before any image tool sees it.
         {"screenshot is no image", "no image", kPackFailed + kNoImage, false},
         {"logo is an SVG named .png", "svg logo", kPackFailed + kNoImage, false},
@@ -847,6 +851,8 @@ void TestPacking::reportsFailedStep()
                            "mkdir -p app.json\nexec \"" +
                                QFile::encodeName(realTool(QStringLiteral("convert"))) +
                                "\" \"$@\"\n"));
+    } else if (cause == QLatin1String("lock folder")) {
+        QVERIFY(QDir().mkpath(packageLockPath(scene.home.desktop(), QStringLiteral("hello"))));
     } else if (cause == QLatin1String("no image")) {
         const QString fake = scene.home.filePath(QStringLiteral("inputs/fake shot.png"));
         QVERIFY(writeTextFile(fake, "this is text, not a picture"));
@@ -910,6 +916,9 @@ void TestPacking::reportsFailedStep()
     const ModalRecord &box = press.boxes.first();
     // The tool is named as the packager knows it, not by where it was found.
     QVERIFY2(!box.text.contains(kToolByPath), qPrintable(box.text));
+    if (textStart.endsWith(kNoLock))
+        QCOMPARE(box.text,
+                 textStart + packageLockPath(scene.home.desktop(), QStringLiteral("hello")));
 
     QVERIFY(showsFormView(window));
     QVERIFY2(formTexts(window) == before,
@@ -924,12 +933,15 @@ void TestPacking::reportsFailedStep()
 
     // With the cause gone the same form packs. The tools taken away or faked
     // need no second look: putting the real ones back is all it takes.
-    const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("no image"),
-                                   QStringLiteral("logo gone"), QStringLiteral("slow convert")};
+    const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("lock folder"),
+                                   QStringLiteral("no image"), QStringLiteral("logo gone"),
+                                   QStringLiteral("slow convert")};
     if (!fixedHere.contains(cause))
         return;
     if (cause == QLatin1String("no desktop"))
         QVERIFY(QDir().mkpath(scene.home.desktop()));
+    if (cause == QLatin1String("lock folder"))
+        QVERIFY(QDir().rmdir(packageLockPath(scene.home.desktop(), QStringLiteral("hello"))));
     if (cause == QLatin1String("logo gone"))
         QVERIFY(makePng(inputs.logo, 512, 256));
     if (cause == QLatin1String("no image"))
