@@ -3,6 +3,7 @@
 
 #include "bundle/bundleassembly.h"
 
+#include "bundle/bundlelayout.h"
 #include "bundle/controlfile.h"
 #include "bundle/folderswap.h"
 #include "bundle/imageformat.h"
@@ -11,12 +12,17 @@
 #include "bundle/workfiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,13 +39,8 @@ struct ImageBox
 constexpr ImageBox kIconBox{128, 128};
 constexpr ImageBox kScreenshotBox{400, 300};
 
-const QString kIconName = QStringLiteral("icon.png");
-const QString kControlFileName = QStringLiteral("app.json");
-
-QString screenshotName(int number)
-{
-    return QStringLiteral("screen_") + QString::number(number) + QStringLiteral(".png");
-}
+const QString kIconName = bundleIconName();
+const QString kControlFileName = bundleControlFileName();
 
 // ImageMagick's limits for one image: far above any logo or screenshot, far
 // below what a file claiming 100000x100000 pixels would take. It then fails
@@ -74,11 +75,7 @@ QString coderOf(ImageFormat format)
 // The package file the earlier bundle's app.json names, if it names one.
 QString earlierPackageName(const QString &bundleDir)
 {
-    QFile file(bundleDir + QLatin1Char('/') + kControlFileName);
-    // Ours is twelve short lines; anything far larger is not.
-    constexpr qint64 kMostControlFile = qint64(1024) * 1024;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMostControlFile)
-        return QString();
+    BundleFile file(bundleDir + QLatin1Char('/') + kControlFileName, kControlFileCap);
     const QString name = QJsonDocument::fromJson(file.readAll())
                              .object()
                              .value(QLatin1String("Filename"))
@@ -113,7 +110,7 @@ public:
         images << BundleImage{r.iconPath, kIconName, kIconBox};
         const QStringList &shots = r.submission.screenshotList;
         for (int i = 0; i < shots.size(); ++i)
-            images << BundleImage{shots.at(i), screenshotName(i + 1), kScreenshotBox};
+            images << BundleImage{shots.at(i), screenshotFileName(i + 1), kScreenshotBox};
     }
 
     BundleOutcome run()
@@ -124,8 +121,17 @@ public:
         if (outcome.status != BundleOutcome::Built)
             return outcome;
         PackageLock lock(r.desktopDir, r.submission.pkgName);
-        if (lock.acquire(control.cancellation) == PackageLock::Result::Cancelled)
+        switch (lock.acquire(control.cancellation)) {
+        case PackageLock::Result::Held:
+            break;
+        case PackageLock::Result::Cancelled:
             return failure(BundleOutcome::Cancelled, QString());
+        case PackageLock::Result::Unavailable:
+            // Unguarded, a second pack would take this one's staging folder
+            // for a leftover and remove it.
+            return failure(BundleOutcome::LockUnavailable,
+                           packageLockPath(r.desktopDir, r.submission.pkgName));
+        }
         removeLeftWorkOfKilledPack();
         staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
         outcome = buildInStaging();
@@ -228,7 +234,9 @@ private:
         const QFileInfoList entries = QDir(bundleDir).entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
         for (const QFileInfo &entry : entries) {
-            if (isPackOutput(entry, earlierPackage))
+            // A link is not the packager's file but a pointer to one of their
+            // local paths, which the public archive must not show.
+            if (isPackOutput(entry, earlierPackage) || entry.isSymLink())
                 continue;
             ToolCommand carry =
                 command(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"),
@@ -237,7 +245,54 @@ private:
             chains << QList<ToolCommand>{carry};
         }
         const ToolResult result = runToolChains(chains, QThread::idealThreadCount(), control);
-        return result.succeeded() ? BundleOutcome() : toolFailure(result);
+        if (!result.succeeded())
+            return toolFailure(result);
+        return removeCarriedLinks();
+    }
+
+    // Links inside the packager's folders came along with them; none may
+    // stay for the archive to hold. The walk never follows one.
+    BundleOutcome removeCarriedLinks() const
+    {
+        QStringList links;
+        QDirIterator it(staging,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            if (it.fileInfo().isSymLink())
+                links << it.filePath();
+        }
+        for (const QString &link : qAsConst(links)) {
+            if (!removeLink(link)) {
+                BundleOutcome outcome = failure(BundleOutcome::SwapFailed, QString());
+                outcome.reason =
+                    link + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+                return outcome;
+            }
+        }
+        return {};
+    }
+
+    // A copied folder keeps the mode its owner gave it, read-only perhaps:
+    // it is opened for the removal and given its mode back.
+    static bool removeLink(const QString &link)
+    {
+        const QByteArray path = QFile::encodeName(link);
+        if (::unlink(path.constData()) == 0 || errno == ENOENT)
+            return true;
+        if (errno != EACCES)
+            return false;
+        const QByteArray folder = QFile::encodeName(QFileInfo(link).path());
+        struct stat info = {};
+        if (::lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            ::chmod(folder.constData(), (info.st_mode & 07777) | S_IWUSR | S_IXUSR) != 0)
+            return false;
+        const bool removed = ::unlink(path.constData()) == 0;
+        const int removalError = errno;
+        ::chmod(folder.constData(), info.st_mode & 07777);
+        errno = removalError;
+        return removed;
     }
 
     // The files a pack makes; everything else in an earlier bundle is the
@@ -245,11 +300,10 @@ private:
     // the one packed and the one the earlier pack put there are replaced.
     bool isPackOutput(const QFileInfo &entry, const QString &earlierPackage) const
     {
-        static const QRegularExpression screenshot(QStringLiteral("^screen_[1-9][0-9]*\\.png$"));
         const QString name = entry.fileName();
         const bool package =
             name == packageName || (!earlierPackage.isEmpty() && name == earlierPackage);
-        return name == kIconName || name == kControlFileName || screenshot.match(name).hasMatch() ||
+        return name == kIconName || name == kControlFileName || screenshotNumber(name) > 0 ||
                (package && !(entry.isDir() && !entry.isSymLink()));
     }
 

@@ -33,6 +33,7 @@ struct BundleOutcome
         SwapFailed,        // reason: why the new folder could not be put in place
         SetAside,          // path: where the earlier folder waits, as the new one
                            // could not take its place; reason: why
+        LockUnavailable,   // path: the lock file, which could not be opened or locked
         Cancelled,
     };
     Status status = Built;
@@ -52,7 +53,8 @@ bool isPlainFolderName(const QString &pkgName);
 // when every step worked and the outputs are checked: the bundle folder is
 // either the new one, whole, or the earlier one as it was. Files of the
 // earlier folder that a pack does not make are carried over. One pack or
-// compression of a package at a time: a second waits for the first.
+// compression of a package at a time: a second waits for the first, and
+// without the lock nothing is done at all.
 BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control = {});
 
 #endif

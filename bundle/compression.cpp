@@ -137,8 +137,15 @@ ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pk
     // Not while a pack of the same package swaps the folder, nor beside a
     // second compression that would take this one's file for a leftover.
     PackageLock lock(desktopDir, pkgName);
-    if (lock.acquire(control.cancellation) == PackageLock::Result::Cancelled) {
+    switch (lock.acquire(control.cancellation)) {
+    case PackageLock::Result::Held:
+        break;
+    case PackageLock::Result::Cancelled:
         outcome.status = ArchiveOutcome::Cancelled;
+        return outcome;
+    case PackageLock::Result::Unavailable:
+        outcome.status = ArchiveOutcome::LockUnavailable;
+        outcome.path = packageLockPath(desktopDir, pkgName);
         return outcome;
     }
     removeLeftWork(desktopDir, WorkKind::Archive, pkgName);

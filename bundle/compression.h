@@ -12,11 +12,12 @@ struct ArchiveOutcome
 {
     enum Status {
         Written,
-        NotPlainName, // path: the package name, which names no single folder
-        PlaceTaken,   // path: a link or something other than a folder at the bundle's place
-        DesktopGone,  // path: the desktop folder, no longer there
-        ToolFailed,   // tool: tar, and why it failed
-        RenameFailed, // reason: why the finished archive could not take its name
+        NotPlainName,    // path: the package name, which names no single folder
+        PlaceTaken,      // path: a link or something other than a folder at the bundle's place
+        DesktopGone,     // path: the desktop folder, no longer there
+        ToolFailed,      // tool: tar, and why it failed
+        RenameFailed,    // reason: why the finished archive could not take its name
+        LockUnavailable, // path: the lock file, which could not be opened or locked
         Cancelled,
     };
     Status status = Written;

@@ -42,50 +42,50 @@ PackageLock::Result PackageLock::acquire(const Cancellation *cancellation)
 {
     if (cancellation && cancellation->isCancelled())
         return Result::Cancelled;
-    const QByteArray name = QFile::encodeName(path);
-    fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        return Result::Unavailable;
-    if (tryOnce())
-        return Result::Held;
+    Attempt attempt = tryOnce();
+    if (attempt != Attempt::Busy)
+        return attempt == Attempt::Held ? Result::Held : Result::Unavailable;
 
     QEventLoop loop;
     QTimer retry;
-    bool held = false;
     QObject::connect(&retry, &QTimer::timeout, &loop, [&] {
-        if (fd < 0)
-            fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd >= 0 && tryOnce()) {
-            held = true;
+        attempt = tryOnce();
+        if (attempt != Attempt::Busy)
             loop.quit();
-        }
     });
     if (cancellation)
         QObject::connect(cancellation, &Cancellation::cancelled, &loop, &QEventLoop::quit);
     retry.start(kRetryMs);
     loop.exec();
-    if (held)
+    if (attempt == Attempt::Held)
         return Result::Held;
     release();
-    return Result::Cancelled;
+    return attempt == Attempt::Failed ? Result::Unavailable : Result::Cancelled;
 }
 
 // The holder removes the file when it is done, so a lock taken on a file
-// that is no longer the one at the path guards nothing: start over.
-bool PackageLock::tryOnce()
+// that is no longer the one at the path guards nothing: start over. Only
+// another holder is worth the wait; a file that cannot be opened or locked
+// stays so.
+PackageLock::Attempt PackageLock::tryOnce()
 {
+    const QByteArray name = QFile::encodeName(path);
+    if (fd < 0)
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return Attempt::Failed;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
-        return false;
+        return errno == EWOULDBLOCK || errno == EINTR ? Attempt::Busy : Attempt::Failed;
     struct stat held = {};
     struct stat named = {};
-    if (::fstat(fd, &held) == 0 && ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+    if (::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
         held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
         locked = true;
-        return true;
+        return Attempt::Held;
     }
     ::close(fd);
     fd = -1;
-    return false;
+    return Attempt::Busy;
 }
 
 void PackageLock::release()

@@ -18,8 +18,9 @@ public:
     enum class Result {
         Held,
         Cancelled,
-        // The file cannot be made (no desktop folder, say): the work goes on
-        // unguarded and fails at its first step, as it would anyway.
+        // The file cannot be opened or locked (a folder at its path, no
+        // desktop folder): the work must not go on unguarded, or a second
+        // instance would take the first one's staging folder for a leftover.
         Unavailable,
     };
 
@@ -33,7 +34,8 @@ public:
     Result acquire(const Cancellation *cancellation);
 
 private:
-    bool tryOnce();
+    enum class Attempt { Held, Busy, Failed };
+    Attempt tryOnce();
     void release();
 
     const QString path;

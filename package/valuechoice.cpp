@@ -3,29 +3,22 @@
 
 #include "package/valuechoice.h"
 
+#include "bundle/bundlelayout.h"
 #include "tools/packageprobe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
 
-// app.json is a few hundred bytes; anything far larger is not the
-// program's own file and is not read into memory.
-constexpr qint64 kControlFileCap = 1 << 20;
-
-// A plain file of the bundle's own: a link could lead anywhere on the
-// system, a pipe would block the reading.
-bool isOwnRegularFile(const QString &path)
+// A picture of the bundle's own, which the pack copies in turn.
+bool isBundleImage(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isSymLink() && info.isFile();
+    return BundleFile(path, kBundleImageCap).isOpen();
 }
 
 QString bundleValue(const QJsonObject &object, const char *key)
@@ -50,15 +43,6 @@ SourcedText firstGiven(std::initializer_list<SourcedText> candidates)
     return {};
 }
 
-// Digit strings in number order without any limit on their length.
-bool lessAsNumber(const QString &a, const QString &b)
-{
-    static const QRegularExpression leadingZeros(QStringLiteral("^0+(?=.)"));
-    const QString x = QString(a).remove(leadingZeros);
-    const QString y = QString(b).remove(leadingZeros);
-    return x.size() != y.size() ? x.size() < y.size() : x < y;
-}
-
 } // namespace
 
 EarlierBundle readEarlierBundle(const QString &bundleDir)
@@ -68,14 +52,11 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
     if (dirInfo.isSymLink() || !dirInfo.isDir())
         return bundle;
     const QDir dir(bundleDir);
-    const QString controlPath = dir.filePath(QStringLiteral("app.json"));
-    if (!isOwnRegularFile(controlPath))
-        return bundle;
-    QFile file(controlPath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kControlFileCap)
+    BundleFile file(dir.filePath(bundleControlFileName()), kControlFileCap);
+    if (!file.isOpen())
         return bundle;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.read(kControlFileCap), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return bundle;
     const QJsonObject object = document.object();
@@ -85,23 +66,23 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
     bundle.homepage = bundleValue(object, "Website");
     bundle.contributor = bundleValue(object, "Contributor");
     bundle.description = bundleValue(object, "More");
-    const QString icon = dir.filePath(QStringLiteral("icon.png"));
-    if (isOwnRegularFile(icon))
+    const QString icon = dir.filePath(bundleIconName());
+    if (isBundleImage(icon))
         bundle.logo = icon;
 
-    static const QRegularExpression screenName(QStringLiteral("^screen_([0-9]+)\\.png$"));
-    QList<QPair<QString, QString>> screens; // number, path
+    // Only the names a pack writes, the very ones the next pack replaces: a
+    // screenshot taken from any other name would be carried on beside its
+    // copy, one more with every pack. One name a number, so no ties.
+    QList<QPair<int, QString>> screens; // number, path
     const QStringList names = dir.entryList(QDir::Files | QDir::System | QDir::Hidden);
     for (const QString &name : names) {
-        const QRegularExpressionMatch match = screenName.match(name);
+        const int number = screenshotNumber(name);
         const QString path = dir.filePath(name);
-        if (match.hasMatch() && isOwnRegularFile(path))
-            screens.append({match.captured(1), path});
+        if (number > 0 && isBundleImage(path))
+            screens.append({number, path});
     }
-    std::sort(screens.begin(), screens.end(), [](const auto &a, const auto &b) {
-        return lessAsNumber(a.first, b.first) ||
-               (!lessAsNumber(b.first, a.first) && a.second < b.second);
-    });
+    std::sort(screens.begin(), screens.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &screen : screens)
         bundle.screenshots.append(screen.second);
     return bundle;

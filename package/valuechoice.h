@@ -28,10 +28,12 @@ struct SubmissionValues
 
 // What an earlier bundle of the package on the desktop holds: its app.json
 // values (an optional field holding the single blank of an empty one counts
-// as not given), its icon.png and its screen_<n>.png in number order.
+// as not given), its icon.png and its screen_<n>.png in number order. Each
+// only when it is a regular file within its cap (BundleFile); a pipe, a
+// link or a folder in its place counts as absent.
 struct EarlierBundle
 {
-    bool found = false; // app.json exists and parses
+    bool found = false; // app.json is there and parses
     QString name;
     QString author;
     QString homepage;

@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "bundle/compression.h"
+#include "bundle/packagelock.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -234,6 +235,10 @@ void TestCompression::reportsFailedCompression_data()
     QTest::newRow("tar leaves a broken archive")
         << QStringLiteral("broken tar")
         << kCompressFailed + QStringLiteral("tar: 写不下去了 (write error)") << true;
+    // Without its lock a compression does nothing.
+    QTest::newRow("a folder at the lock file's place")
+        << QStringLiteral("lock folder") << kCompressFailed + QStringLiteral("锁文件打不开：")
+        << false;
     QTest::newRow("tar past its bound")
         << QStringLiteral("slow tar") << kCompressFailed + QStringLiteral("tar: 超时") << true;
 }
@@ -260,6 +265,7 @@ void TestCompression::reportsFailedCompression()
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
     QString movedAway = scene.bundle(); // what goes away, and back once pressed
+    const QString lockFolder = packageLockPath(desktop, scene.pkg);
     if (cause == QLatin1String("no tar")) {
         QVERIFY(shelf.remove(QStringLiteral("tar")));
     } else if (cause == QLatin1String("tar not executable")) {
@@ -279,6 +285,8 @@ void TestCompression::reportsFailedCompression()
     } else if (cause == QLatin1String("no desktop")) {
         movedAway = desktop;
         QVERIFY(QDir().rename(desktop, away));
+    } else if (cause == QLatin1String("lock folder")) {
+        QVERIFY(QDir().mkpath(lockFolder));
     } else if (cause == QLatin1String("broken tar")) {
         QVERIFY(shelf.fake(QStringLiteral("tar"), "printf 'half an archive' > \"$2\"\n"
                                                   "echo './hello/icon.png'\n"
@@ -304,6 +312,10 @@ void TestCompression::reportsFailedCompression()
                  kCompressFailed + scene.bundle() + QStringLiteral(" 已经存在，但它不是文件夹～"));
     if (cause == QLatin1String("no desktop"))
         QCOMPARE(box.text, textStart + desktop);
+    if (cause == QLatin1String("lock folder")) {
+        QCOMPARE(box.text, textStart + lockFolder);
+        QVERIFY(QDir().rmdir(lockFolder));
+    }
     // tar is named as the packager knows it, not by where it was found.
     QVERIFY2(!box.text.contains(QLatin1String("/tar")), qPrintable(box.text));
     // What tar says on its error output goes to the box, not into the log.

@@ -343,7 +343,8 @@ void TestPackage::choosesValues_data()
                                "   \"Contributor\":\"packer\",\n   \"Website\":\" \",\n"
                                "   \"More\":\"old text\"\n}\n";
     const QStringList shots{QStringLiteral("screen_10.png"), QStringLiteral("screen_2.png"),
-                            QStringLiteral("screen_1.png"), QStringLiteral("screen_x.png"),
+                            QStringLiteral("screen_1.png"),  QStringLiteral("screen_x.png"),
+                            QStringLiteral("screen_01.png"), QStringLiteral("screen_0.png"),
                             QStringLiteral("icon.png")};
     QTest::newRow("earlier bundle before the package, blank as not given")
         << appJson << shots << QStringLiteral("")

@@ -4,7 +4,9 @@
 #include "app/mainwindow.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/folderswap.h"
+#include "bundle/packagelock.h"
 #include "bundle/sizetext.h"
+#include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -44,6 +46,7 @@ const QString kForgotten = QStringLiteral("你好像忘记了什么～");
 const QString kBadName = QStringLiteral("包名不能包含斜杠，也不能是.或..哦～");
 const QString kPackFailed = QStringLiteral("打包失败！\n");
 const QString kNoImage = QStringLiteral("这张图片没能变成一张合格的PNG：");
+const QString kNoLock = QStringLiteral("锁文件打不开：");
 const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|convert|rm)[: ]"));
 
 QStringList entriesOf(const QString &folder)
@@ -306,6 +309,7 @@ private slots:
     void reportsFailedStep();
     void leavesWhatStandsInBundlePlace_data();
     void leavesWhatStandsInBundlePlace();
+    void replacesLinksInEarlierBundle_data();
     void replacesLinksInEarlierBundle();
     void confinesHostilePackageNames_data();
     void confinesHostilePackageNames();
@@ -673,7 +677,8 @@ void TestPacking::repackReplacesEarlierBundle()
     // What the packager keeps in the folder besides the bundle stays.
     QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/extra/keep.png"), "kept"));
-    QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_01.png"), "not numbered"));
+    // A picture, named as no pack names one: the packager's own, never a screenshot.
+    QVERIFY(makePng(bundle + QStringLiteral("/screen_01.png"), 64, 48));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_.png"), "not numbered"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/hello.deb.txt"), "not a package"));
     // Another package the packager keeps there: only the one app.json names goes.
@@ -724,6 +729,23 @@ void TestPacking::repackReplacesEarlierBundle()
     QCOMPARE(object.value(QLatin1String("Filename")).toString(),
              QStringLiteral("hello_2.0_all.deb"));
     QCOMPARE(object.value(QLatin1String("Name")).toString(), QStringLiteral("Sample Viewer 2"));
+
+    // Packed twice more as the command line packs without screenshots given:
+    // with the earlier bundle's own. Each pack leaves the folder as it was.
+    const QStringList kept = entriesOf(bundle);
+    const QByteArray ownPicture = digestOf(bundle + QStringLiteral("/screen_01.png"));
+    BundleRequest again = engineRequest(scene);
+    again.submission.debPath = second.package;
+    again.submission.version = QStringLiteral("2.0");
+    for (int pack = 0; pack < 2; ++pack) {
+        const EarlierBundle earlier = readEarlierBundle(bundle);
+        QCOMPARE(earlier.screenshots, QStringList{bundle + QStringLiteral("/screen_1.png")});
+        again.submission.screenshotList = earlier.screenshots;
+        again.iconPath = earlier.logo;
+        QCOMPARE(assembleBundle(again).status, BundleOutcome::Built);
+        QCOMPARE(entriesOf(bundle), kept);
+        QCOMPARE(digestOf(bundle + QStringLiteral("/screen_01.png")), ownPicture);
+    }
 }
 
 // ---------------------------------------------------------------- failures
@@ -742,7 +764,9 @@ void TestPacking::reportsFailedStep_data()
         QString textStart;
         bool wholeText;
     } causes[] = {
-        {"no desktop folder", "no desktop", kPackFailed + QStringLiteral("mkdir: "), false},
+        // Without its lock a pack does nothing: no lock file, no pack.
+        {"no desktop folder", "no desktop", kPackFailed + kNoLock, false},
+        {"a folder at the lock file's place", "lock folder", kPackFailed + kNoLock, false},
         // Refused by its own bytes before any image tool sees it.
         {"screenshot is no image", "no image", kPackFailed + kNoImage, false},
         {"logo is an SVG named .png", "svg logo", kPackFailed + kNoImage, false},
@@ -827,6 +851,8 @@ void TestPacking::reportsFailedStep()
                            "mkdir -p app.json\nexec \"" +
                                QFile::encodeName(realTool(QStringLiteral("convert"))) +
                                "\" \"$@\"\n"));
+    } else if (cause == QLatin1String("lock folder")) {
+        QVERIFY(QDir().mkpath(packageLockPath(scene.home.desktop(), QStringLiteral("hello"))));
     } else if (cause == QLatin1String("no image")) {
         const QString fake = scene.home.filePath(QStringLiteral("inputs/fake shot.png"));
         QVERIFY(writeTextFile(fake, "this is text, not a picture"));
@@ -890,6 +916,9 @@ void TestPacking::reportsFailedStep()
     const ModalRecord &box = press.boxes.first();
     // The tool is named as the packager knows it, not by where it was found.
     QVERIFY2(!box.text.contains(kToolByPath), qPrintable(box.text));
+    if (textStart.endsWith(kNoLock))
+        QCOMPARE(box.text,
+                 textStart + packageLockPath(scene.home.desktop(), QStringLiteral("hello")));
 
     QVERIFY(showsFormView(window));
     QVERIFY2(formTexts(window) == before,
@@ -904,12 +933,15 @@ void TestPacking::reportsFailedStep()
 
     // With the cause gone the same form packs. The tools taken away or faked
     // need no second look: putting the real ones back is all it takes.
-    const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("no image"),
-                                   QStringLiteral("logo gone"), QStringLiteral("slow convert")};
+    const QStringList fixedHere = {QStringLiteral("no desktop"), QStringLiteral("lock folder"),
+                                   QStringLiteral("no image"), QStringLiteral("logo gone"),
+                                   QStringLiteral("slow convert")};
     if (!fixedHere.contains(cause))
         return;
     if (cause == QLatin1String("no desktop"))
         QVERIFY(QDir().mkpath(scene.home.desktop()));
+    if (cause == QLatin1String("lock folder"))
+        QVERIFY(QDir().rmdir(packageLockPath(scene.home.desktop(), QStringLiteral("hello"))));
     if (cause == QLatin1String("logo gone"))
         QVERIFY(makePng(inputs.logo, 512, 256));
     if (cause == QLatin1String("no image"))
@@ -981,19 +1013,66 @@ void TestPacking::leavesWhatStandsInBundlePlace()
     QCOMPARE(folderSnapshot(outside).size(), 6);
 }
 
-// An earlier bundle folder may hold links where the pack writes its files;
-// the pack replaces the links and never writes through them.
+void TestPacking::replacesLinksInEarlierBundle_data()
+{
+    QTest::addColumn<QString>("held"); // what the earlier bundle holds
+
+    QTest::newRow("links where the pack writes") << QStringLiteral("links");
+    // Both used to stop the pack: one waiting for a writer for ever, one
+    // read until memory ran out.
+    QTest::newRow("app.json is a pipe") << QStringLiteral("pipe");
+    QTest::newRow("app.json links to /dev/zero") << QStringLiteral("zero");
+    // They would show the packager's own paths in the public archive.
+    QTest::newRow("links among the packager's files") << QStringLiteral("own links");
+}
+
+// An earlier bundle folder is input like any other: it may hold links where
+// the pack writes its files, a pipe or a device in place of app.json, or
+// links among the packager's own files. The pack replaces them, never writes
+// through them nor reads them, takes such an app.json for none, and carries
+// the packager's files on without a single link.
 void TestPacking::replacesLinksInEarlierBundle()
 {
+    QFETCH(QString, held);
+
     Scene scene;
     QVERIFY(scene.ready());
     const QString outside = scene.home.filePath(QStringLiteral("outside"));
     const QString bundle = scene.bundle();
     QVERIFY(QDir().mkpath(bundle));
-    for (const char *name : {"hello_1.0_all.deb", "icon.png", "screen_1.png", "app.json"}) {
-        const QString target = outside + QLatin1Char('/') + QString::fromLatin1(name);
-        QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
-        QVERIFY(QFile::link(target, bundle + QLatin1Char('/') + QString::fromLatin1(name)));
+    const QString controlFile = bundle + QStringLiteral("/app.json");
+    const QString mine = bundle + QStringLiteral("/mine");
+    QMap<QString, QString> mineCarried;
+    if (held == QLatin1String("own links")) {
+        QVERIFY(writeTextFile(outside + QStringLiteral("/notes.txt"), "local notes"));
+        QVERIFY(writeTextFile(bundle + QStringLiteral("/notes.txt"), "my notes"));
+        QVERIFY(writeTextFile(mine + QStringLiteral("/keep.txt"), "kept"));
+        QVERIFY(QDir().mkpath(mine + QStringLiteral("/deeper")));
+        QVERIFY(QFile::link(outside + QStringLiteral("/notes.txt"),
+                            bundle + QStringLiteral("/notes link")));
+        QVERIFY(QFile::link(outside, bundle + QStringLiteral("/outside link")));
+        QVERIFY(QFile::link(outside + QStringLiteral("/notes.txt"),
+                            mine + QStringLiteral("/notes link")));
+        QVERIFY(QFile::link(outside, mine + QStringLiteral("/deeper/outside link")));
+        QVERIFY(QFile::setPermissions(mine, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        mineCarried = folderSnapshot(mine);
+        for (const QString &link :
+             {QStringLiteral("notes link"), QStringLiteral("deeper/outside link")})
+            QVERIFY(mineCarried.remove(link) == 1);
+    } else if (held == QLatin1String("links")) {
+        for (const char *name : {"hello_1.0_all.deb", "icon.png", "screen_1.png", "app.json"}) {
+            const QString target = outside + QLatin1Char('/') + QString::fromLatin1(name);
+            QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
+            QVERIFY(QFile::link(target, bundle + QLatin1Char('/') + QString::fromLatin1(name)));
+        }
+    } else {
+        QVERIFY(writeTextFile(outside + QStringLiteral("/notes.txt"), "untouched"));
+        QVERIFY(makePng(bundle + QStringLiteral("/icon.png"), 64, 64));
+        QVERIFY(makePng(bundle + QStringLiteral("/screen_1.png"), 64, 64));
+        QVERIFY(held == QLatin1String("pipe")
+                    ? ::mkfifo(QFile::encodeName(controlFile).constData(), 0600) == 0
+                    : QFile::link(QStringLiteral("/dev/zero"), controlFile));
+        QVERIFY(!readEarlierBundle(bundle).found);
     }
     const auto outsideBefore = folderSnapshot(outside);
 
@@ -1008,12 +1087,26 @@ void TestPacking::replacesLinksInEarlierBundle()
 
     QVERIFY2(folderSnapshot(outside) == outsideBefore,
              qPrintable(snapshotDifference(outsideBefore, folderSnapshot(outside))));
-    for (const QString &name : entriesOf(bundle))
-        QVERIFY2(!QFileInfo(bundle + QLatin1Char('/') + name).isSymLink(), qPrintable(name));
+    QStringList expected = {QStringLiteral("app.json"), QStringLiteral("hello_1.0_all.deb"),
+                            QStringLiteral("icon.png"), QStringLiteral("screen_1.png"),
+                            QStringLiteral("screen_2.png")};
+    if (held == QLatin1String("own links")) {
+        expected << QStringLiteral("mine") << QStringLiteral("notes.txt");
+        expected.sort();
+        QCOMPARE(folderSnapshot(mine), mineCarried);
+        QCOMPARE(QFileInfo(mine).permissions() & QFileDevice::WriteOwner,
+                 QFileDevice::Permissions());
+        QCOMPARE(readAll(bundle + QStringLiteral("/notes.txt")), QByteArray("my notes"));
+    }
+    QCOMPARE(entriesOf(bundle), expected);
+    const auto carried = folderSnapshot(bundle);
+    for (auto entry = carried.cbegin(); entry != carried.cend(); ++entry)
+        QVERIFY2(!entry.value().startsWith(QLatin1String("link")), qPrintable(entry.key()));
     QCOMPARE(digestOf(bundle + QStringLiteral("/hello_1.0_all.deb")), digestOf(scene.deb));
     QCOMPARE(imageSize(bundle + QStringLiteral("/icon.png")), QSize(128, 64));
     QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(400, 225));
-    QVERIFY(readAll(bundle + QStringLiteral("/app.json")).startsWith("{\n   \"Name\":"));
+    QVERIFY(readAll(controlFile).startsWith("{\n   \"Name\":"));
+    QVERIFY(readEarlierBundle(bundle).found);
 }
 
 void TestPacking::confinesHostilePackageNames_data()

@@ -28,6 +28,12 @@ QString withToolNamedPlainly(QString detail, const QString &program)
     return detail.replace(startedAs, program);
 }
 
+// Said of a pack and of a compression alike.
+QString lockUnavailableText(const QString &lockPath)
+{
+    return QCoreApplication::translate("MainWindow", "锁文件打不开：%1").arg(lockPath);
+}
+
 } // namespace
 
 QString toolFailureText(const ToolResult &result)
@@ -94,6 +100,9 @@ QString packFailureText(const BundleOutcome &outcome)
             "MainWindow", "打包失败！\n包名不能是空的，不能包含斜杠，也不能是.或..哦～");
     case BundleOutcome::NotRegularFile:
         return notRegularFileText(outcome.path);
+    case BundleOutcome::LockUnavailable:
+        return QCoreApplication::translate("MainWindow", "打包失败！\n") +
+               lockUnavailableText(outcome.path);
     case BundleOutcome::Built:
     case BundleOutcome::Cancelled:
         break;
@@ -118,6 +127,9 @@ QString compressionFailureText(const ArchiveOutcome &outcome)
     case ArchiveOutcome::DesktopGone:
         return QCoreApplication::translate("MainWindow", "压缩失败！\n桌面文件夹不见了：%1")
             .arg(outcome.path);
+    case ArchiveOutcome::LockUnavailable:
+        return QCoreApplication::translate("MainWindow", "压缩失败！\n") +
+               lockUnavailableText(outcome.path);
     case ArchiveOutcome::RenameFailed:
         return QCoreApplication::translate("MainWindow", "压缩失败！\n压缩包没能换上它的名字：%1")
             .arg(outcome.reason);

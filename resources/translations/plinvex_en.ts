@@ -375,6 +375,10 @@ The desktop folder is gone: %1</translation>
 The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
+        <source>锁文件打不开：%1</source>
+        <translation>Cannot open the lock file: %1</translation>
+    </message>
+    <message>
         <source>这不是一个普通的文件哦，用不了呢～
 %1</source>
         <translation>That&apos;s not a regular file, so it can&apos;t be used~
