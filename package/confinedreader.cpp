@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -58,11 +60,25 @@ bool readText(const QJsonObject &object, const char *key, QString *text)
     return true;
 }
 
+bool readNames(const QJsonObject &object, const char *key, QStringList *names)
+{
+    constexpr int kNamesCap = 256;
+    const QJsonArray array = object.value(QLatin1String(key)).toArray();
+    if (array.size() > kNamesCap)
+        return false;
+    for (const QJsonValue &value : array) {
+        if (!value.isString() || value.toString().size() > 256)
+            return false;
+        names->append(value.toString());
+    }
+    return true;
+}
+
 // Only what the package itself can be the source of.
 bool isPackageSource(ValueSource source)
 {
     return source == ValueSource::AppStream || source == ValueSource::DesktopEntry ||
-           source == ValueSource::Control;
+           source == ValueSource::Control || source == ValueSource::Companion;
 }
 
 bool readSourced(const QJsonObject &object, const char *key, SourcedText *text)
@@ -121,26 +137,76 @@ QString readerProgram()
     return {};
 }
 
-PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
-                                    const RunControl &control)
+namespace {
+
+// The companions worth handing over: those given, then those beside the
+// package that it names.
+QStringList companionCandidates(const QString &debPath, const QStringList &related,
+                                const QStringList &given)
 {
-    qint64 size = 0;
-    const int fd = openRegularFile(debPath, &size);
-    if (fd < 0)
-        return {};
+    QStringList found = given;
+    const QFileInfo package(debPath);
+    const QDir folder = package.absoluteDir();
+    const QStringList names = folder.entryList({QStringLiteral("*.deb")}, QDir::Files, QDir::Name);
+    const QSet<QString> wanted(related.cbegin(), related.cend());
+    for (const QString &name : names) {
+        const QString path = folder.filePath(name);
+        if (wanted.contains(name.section(QLatin1Char('_'), 0, 0)) && !found.contains(path) &&
+            path != package.absoluteFilePath())
+            found.append(path);
+    }
+    return found.mid(0, kMostCompanions);
+}
+
+// Whether companions may hold what the package lacks: the icon its entry
+// names, or any desktop or AppStream data.
+bool lacksCompanionData(const PackageMetadata &metadata)
+{
+    return metadata.readable && metadata.logoPng.isEmpty() &&
+           (!metadata.iconName.isEmpty() || (metadata.name.source != ValueSource::AppStream &&
+                                             metadata.name.source != ValueSource::DesktopEntry));
+}
+
+struct OpenPackages
+{
+    QList<int> fds; // the package, then its companions
+    qint64 bytes = 0;
+
+    OpenPackages() = default;
+    OpenPackages(const OpenPackages &) = delete;
+    OpenPackages &operator=(const OpenPackages &) = delete;
+    ~OpenPackages()
+    {
+        for (const int fd : qAsConst(fds))
+            ::close(fd);
+    }
+
+    bool add(const QString &path)
+    {
+        qint64 size = 0;
+        const int fd = openRegularFile(path, &size);
+        if (fd < 0)
+            return false;
+        fds.append(fd);
+        bytes += size;
+        return true;
+    }
+};
+
+PackageMetadata runReader(const OpenPackages &packages, const QStringList &languages,
+                          const RunControl &control)
+{
     ToolCommand command;
     command.program = readerProgram();
-    if (command.program.isEmpty()) {
-        ::close(fd);
+    if (command.program.isEmpty())
         return problem(ReaderProblem::Missing);
-    }
     command.arguments =
-        QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(','))};
-    command.handedFds = {fd};
-    command.timeoutMs = readerCpuSeconds(size) * 1000 + kWallMarginMs;
+        QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(',')),
+                    QStringLiteral("--companions"), QString::number(packages.fds.size() - 1)};
+    command.handedFds = packages.fds;
+    command.timeoutMs = readerCpuSeconds(packages.bytes) * 1000 + kWallMarginMs;
     command.outputCap = kAnswerCap;
     const ToolResult result = runTool(command, control);
-    ::close(fd);
     if (result.cancelled)
         return {};
     if (!result.succeeded())
@@ -149,6 +215,28 @@ PackageMetadata readPackageConfined(const QString &debPath, const QStringList &l
     if (!decodeReaderAnswer(result.standardOutput, &metadata))
         return problem(ReaderProblem::BadAnswer);
     return metadata;
+}
+
+} // namespace
+
+PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
+                                    const RunControl &control, const QStringList &companions)
+{
+    OpenPackages packages;
+    if (!packages.add(debPath))
+        return {};
+    const PackageMetadata metadata = runReader(packages, languages, control);
+    const bool calledOff = control.cancellation && control.cancellation->isCancelled();
+    if (calledOff || !lacksCompanionData(metadata))
+        return metadata;
+    for (const QString &companion : companionCandidates(debPath, metadata.related, companions))
+        packages.add(companion);
+    if (packages.fds.size() == 1)
+        return metadata;
+    // A companion that breaks the reader takes nothing from the package's own answer.
+    const PackageMetadata completed = runReader(packages, languages, control);
+    return completed.readerProblem == ReaderProblem::None && completed.readable ? completed
+                                                                                : metadata;
 }
 
 QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
@@ -162,6 +250,8 @@ QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
         {QStringLiteral("architecture"), metadata.architecture},
         {QStringLiteral("newestRelease"), metadata.newestRelease},
         {QStringLiteral("guessedEntry"), metadata.guessedEntry},
+        {QStringLiteral("iconName"), metadata.iconName},
+        {QStringLiteral("related"), QJsonArray::fromStringList(metadata.related)},
         {QStringLiteral("name"), sourcedObject(metadata.name)},
         {QStringLiteral("author"), sourcedObject(metadata.author)},
         {QStringLiteral("homepage"), sourcedObject(metadata.homepage)},
@@ -191,7 +281,9 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readText(object, "architecture", &read.architecture) ||
         !readText(object, "newestRelease", &read.newestRelease) ||
         !readText(object, "guessedEntry", &read.guessedEntry) ||
-        !readSourced(object, "name", &read.name) || !readSourced(object, "author", &read.author) ||
+        !readText(object, "iconName", &read.iconName) ||
+        !readNames(object, "related", &read.related) || !readSourced(object, "name", &read.name) ||
+        !readSourced(object, "author", &read.author) ||
         !readSourced(object, "homepage", &read.homepage) ||
         !readSourced(object, "description", &read.description) ||
         !readSourced(object, "logo", &logo))

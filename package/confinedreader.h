@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+constexpr int kMostCompanions = 8;
+
 // The program that reads packages, installed beside this one's library
 // folder (or, in a build tree, beside the program): empty when missing.
 QString readerProgram();
@@ -22,8 +24,13 @@ QString readerProgram();
 // answer is checked here against the caps: a child that crashes, runs out
 // of a limit or writes nonsense gives nothing but the reason
 // (readerProblem). A path that is no regular file gives nothing at all.
+// When the package lacks what its companions may hold, the reading is done
+// again with them handed over too: `companions` as given, then the .deb files
+// beside the package whose file names begin with "<name>_" for a package it
+// depends on or recommends, at most kMostCompanions in all.
 PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
-                                    const RunControl &control = {});
+                                    const RunControl &control = {},
+                                    const QStringList &companions = {});
 
 // The answer the reader prints, and this program's checked reading of it.
 QByteArray encodeReaderAnswer(const PackageMetadata &metadata);

@@ -152,7 +152,25 @@ struct ControlFields
     QString homepage;
     QString description;
     QString extendedDescription; // the description without its first line
+    QStringList related;         // the packages named in Depends, Pre-Depends and Recommends
 };
+
+// The package names of a relationship field: "a (>= 1), b | c:any" gives
+// a, b and c.
+QStringList relatedNames(const QString &field)
+{
+    constexpr int kRelatedCap = 256;
+    QStringList names;
+    for (const QString &alternatives : field.split(QLatin1Char(','))) {
+        for (const QString &relation : alternatives.split(QLatin1Char('|'))) {
+            const QString name =
+                relation.trimmed().section(QLatin1Char(' '), 0, 0).section(QLatin1Char(':'), 0, 0);
+            if (!name.isEmpty() && names.size() < kRelatedCap && !names.contains(name))
+                names.append(name);
+        }
+    }
+    return names;
+}
 
 // Debian's description: the first line, then the extended text with the one
 // leading blank of each line removed and a lone "." as an empty line.
@@ -208,6 +226,8 @@ ControlFields parseControl(const QByteArray &control)
     result.homepage = first("homepage");
     result.description = debianDescription(fields.value(QStringLiteral("description")));
     result.extendedDescription = result.description.section(QLatin1Char('\n'), 1);
+    result.related = relatedNames(first("depends") + QLatin1Char(',') + first("pre-depends") +
+                                  QLatin1Char(',') + first("recommends"));
     return result;
 }
 
@@ -824,6 +844,8 @@ QString valueSourceName(ValueSource source)
         return QStringLiteral("control");
     case ValueSource::Probe:
         return QStringLiteral("probe");
+    case ValueSource::Companion:
+        return QStringLiteral("companion-package");
     }
     return {};
 }
@@ -832,7 +854,8 @@ ValueSource valueSourceNamed(const QString &name)
 {
     for (const ValueSource source :
          {ValueSource::Given, ValueSource::EarlierBundle, ValueSource::AppStream,
-          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Probe}) {
+          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Probe,
+          ValueSource::Companion}) {
         if (valueSourceName(source) == name)
             return source;
     }
@@ -860,7 +883,67 @@ QStringList metadataLanguages(bool english)
                    : QStringList{QStringLiteral("zh_CN"), QStringLiteral("zh")};
 }
 
-PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
+namespace {
+
+// The logo for `icon` from the first companion package that has it.
+QByteArray companionLogo(const QList<int> &companionFds, const QString &icon,
+                         const std::atomic<bool> *cancelled)
+{
+    for (const int fd : companionFds) {
+        DebScan scan = scanDeb(
+            fd, [](const QString &path) { return isIconPath(path) ? kIconCap : 0; }, cancelled);
+        if (!scan.isDeb || isCancelled(cancelled))
+            continue;
+        PackageFiles files(fd, std::move(scan), cancelled);
+        const QByteArray png = chooseLogo(files, icon);
+        if (!png.isEmpty())
+            return png;
+    }
+    return {};
+}
+
+// What the package leaves out, taken from its companions: every value from
+// the first companion that has desktop or AppStream data when the package
+// has none, and the logo its entry names when the package lacks the icon.
+void completeFromCompanions(PackageMetadata *metadata, const QList<int> &companionFds,
+                            const QStringList &languages, bool ownData,
+                            const std::atomic<bool> *cancelled)
+{
+    const auto take = [](SourcedText *field, const SourcedText &found) {
+        if (field->value.isEmpty() && !found.value.isEmpty())
+            *field = {found.value, ValueSource::Companion};
+    };
+    for (const int fd : companionFds) {
+        if (ownData || isCancelled(cancelled))
+            break;
+        const PackageMetadata companion = readPackageMetadata(fd, {}, languages, cancelled);
+        if (companion.name.source != ValueSource::AppStream &&
+            companion.name.source != ValueSource::DesktopEntry)
+            continue;
+        take(&metadata->name, companion.name);
+        take(&metadata->author, companion.author);
+        take(&metadata->homepage, companion.homepage);
+        if (metadata->description.source == ValueSource::Control ||
+            metadata->description.value.isEmpty())
+            metadata->description = {companion.description.value, ValueSource::Companion};
+        if (metadata->logoPng.isEmpty() && !companion.logoPng.isEmpty()) {
+            metadata->logoPng = companion.logoPng;
+            metadata->logoSource = ValueSource::Companion;
+            metadata->iconName.clear();
+        }
+        break;
+    }
+    if (metadata->logoPng.isEmpty() && !metadata->iconName.isEmpty()) {
+        metadata->logoPng = companionLogo(companionFds, metadata->iconName, cancelled);
+        if (!metadata->logoPng.isEmpty())
+            metadata->logoSource = ValueSource::Companion;
+    }
+}
+
+} // namespace
+
+PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
+                                    const QStringList &languages,
                                     const std::atomic<bool> *cancelled)
 {
     DebScan scan = scanDeb(debFd, firstPassCap, cancelled);
@@ -953,10 +1036,13 @@ PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
     fill(&metadata.description, control.description, ValueSource::Control);
 
     if (entry && !entry->icon.isEmpty()) {
+        metadata.iconName = entry->icon;
         metadata.logoPng = chooseLogo(files, entry->icon);
         if (!metadata.logoPng.isEmpty())
             metadata.logoSource = ValueSource::DesktopEntry;
     }
+    metadata.related = control.related;
+    completeFromCompanions(&metadata, companionFds, languages, entry || haveAppStream, cancelled);
     if (isCancelled(cancelled))
         return {};
     return metadata;

@@ -5,6 +5,7 @@
 #define PLINVEX_PACKAGEMETADATA_H
 
 #include <QByteArray>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -12,8 +13,18 @@
 #include <atomic>
 
 // Where a value of the submission came from; the command line names them
-// "given", "earlier-bundle", "appstream", "desktop-entry", "control", "probe".
-enum class ValueSource { None, Given, EarlierBundle, AppStream, DesktopEntry, Control, Probe };
+// "given", "earlier-bundle", "appstream", "desktop-entry", "control", "probe",
+// "companion-package".
+enum class ValueSource {
+    None,
+    Given,
+    EarlierBundle,
+    AppStream,
+    DesktopEntry,
+    Control,
+    Probe,
+    Companion, // a package the chosen one depends on, read because it lacked the value
+};
 
 // The stable name of a source, empty for None.
 QString valueSourceName(ValueSource source);
@@ -59,7 +70,9 @@ struct PackageMetadata
     // The main desktop entry when it had to be guessed among several shown
     // in menus (none named by AppStream, the package name or its program).
     QString guessedEntry;
-    QByteArray logoPng; // the icon the main entry names, encoded as PNG; empty for none
+    QString iconName;    // the icon the main entry names
+    QStringList related; // the packages named in Depends, Pre-Depends and Recommends
+    QByteArray logoPng;  // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
 
     // How the reading went, told by the program that started the reader:
@@ -78,7 +91,11 @@ QStringList metadataLanguages(bool english);
 // readable and holds nothing. This parses what strangers wrote: the program
 // runs it only in its confined reader (see confinedreader.h). Returns early
 // with nothing once `cancelled` is set.
-PackageMetadata readPackageMetadata(int debFd, const QStringList &languages,
+// What the package lacks (any desktop or AppStream data, or the icon its
+// entry names) is looked for, by the same rules, in the companion packages
+// open at `companionFds`, in order.
+PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
+                                    const QStringList &languages,
                                     const std::atomic<bool> *cancelled = nullptr);
 
 // The side lengths a PNG's header claims, read before anything is decoded;

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,10 +18,17 @@
 int main(int argc, char *argv[])
 {
     QStringList languages;
+    int companions = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--languages") == 0)
             languages = QString::fromUtf8(argv[i + 1]).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        else if (std::strcmp(argv[i], "--companions") == 0)
+            companions = qBound(0, std::atoi(argv[i + 1]), kMostCompanions);
     }
+    // The companions follow the standard error: descriptors 3, 4, … .
+    QList<int> companionFds;
+    for (int fd = 3; fd < 3 + companions; ++fd)
+        companionFds.append(fd);
     struct stat package = {};
     if (::fstat(STDIN_FILENO, &package) != 0 || !S_ISREG(package.st_mode)) {
         std::fputs("plinvex-reader: the package is to be handed as standard input\n", stderr);
@@ -30,7 +38,7 @@ int main(int argc, char *argv[])
     limits.cpuSeconds = readerCpuSeconds(qint64(package.st_size));
     const bool confined = confineReader(limits);
 
-    PackageMetadata metadata = readPackageMetadata(STDIN_FILENO, languages);
+    PackageMetadata metadata = readPackageMetadata(STDIN_FILENO, companionFds, languages);
     metadata.confined = confined;
     const QByteArray answer = encodeReaderAnswer(metadata);
     return std::fwrite(answer.constData(), 1, size_t(answer.size()), stdout) ==
