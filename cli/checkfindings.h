@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct SubmissionValues;
 
@@ -16,14 +17,23 @@ QString severityName(Severity severity);
 
 // One problem of a submission. The tag is stable for scripts; the field is
 // the option's own name, or "package" for the package itself; the message
-// is in the UI language.
+// is in the UI language. What was measured and the limit it broke are
+// strings as reports show them ("48×48", "128×128"; lengths as plain column
+// counts, "41" against "40"; shares as percentages, "12%"), empty where the
+// finding has no such number.
 struct Finding
 {
     QString tag;
     Severity severity = Severity::Error;
     QString field;
     QString message;
+    QString measured;
+    QString limit;
+    bool ignored = false; // named with --ignore: listed, but counts for nothing
 };
+
+// Every tag a finding can have, in the order the check reports them.
+const QStringList &knownFindingTags();
 
 // What the package file is and what it says of itself.
 struct PackageFacts
@@ -34,6 +44,7 @@ struct PackageFacts
     bool readable = false; // a Debian package whose name and version could be read
     QString ownName;
     QString ownVersion;
+    QString appStreamRelease; // the version of its newest AppStream <release>; empty for none
 };
 
 // Every problem of a submission at once, in the order of the fields.

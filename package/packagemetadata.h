@@ -30,6 +30,7 @@ struct PackageMetadata
     QString package;       // the control fields as written
     QString version;
     QString architecture;
+    QString newestRelease; // the version of the newest <release> of the AppStream component, empty when none
     // Each already chosen within the package: AppStream, then the main
     // desktop entry, then the control file, in the languages asked for.
     SourcedText name;
