@@ -119,6 +119,8 @@ struct PictureTraits
     int bandSide = 0;        // the length of the side that band is measured along
     qint64 opaque = 0;       // pixels with alpha 128 or more
     qint64 pixels = 0;
+
+    bool blank() const { return decoded && nearDominant * 100 >= reducedPixels * kBlankShare; }
 };
 
 bool rowTransparent(const QImage &image, int y)
@@ -616,7 +618,7 @@ public:
                         .arg(size.height())
                         .arg(path),
                     sizeText(size), sizeText(kScreenshotBox));
-            if (traits.decoded && traits.nearDominant * 100 >= traits.reducedPixels * kBlankShare)
+            if (traits.blank())
                 add("screenshot-blank", Severity::Warning, field,
                     QCoreApplication::translate("CommandLine",
                                                 "这张截图几乎是一片纯色（%1），是不是截错了：%2")
@@ -655,11 +657,14 @@ private:
     void checkNearDuplicate(const QList<PictureTraits> &pictures, const QList<QByteArray> &digests,
                             const QString &path)
     {
+        // Every flat picture has the same difference hash; one that is blank
+        // is reported as such, not as the double of another flat one.
         const int last = int(pictures.size()) - 1;
-        if (!pictures.at(last).decoded)
+        if (!pictures.at(last).decoded || pictures.at(last).blank())
             return;
         for (int j = 0; j < last; ++j) {
-            if (!pictures.at(j).decoded || digests.at(j) == digests.at(last))
+            if (!pictures.at(j).decoded || pictures.at(j).blank() ||
+                digests.at(j) == digests.at(last))
                 continue;
             const int bits =
                 bitsApart(pictures.at(j).differenceHash, pictures.at(last).differenceHash);
