@@ -19,7 +19,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QRunnable>
 #include <QSize>
+#include <QThreadPool>
 #include <QUrl>
 #include <QtEndian>
 
@@ -297,6 +299,49 @@ PictureTraits measurePicture(const QByteArray &bytes, PictureUse use)
     return traits;
 }
 
+QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What the screenshot checks need of one file: its picture's traits, and
+// its digest where another screenshot has the same size, the only case in
+// which two can be the same byte for byte.
+struct ScreenshotFile
+{
+    PictureTraits traits;
+    QByteArray digest;
+};
+
+// Every screenshot read and decoded once, on as many threads as there are
+// processors: decoding large PNGs is most of the check's time.
+QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
+{
+    QList<qint64> sizes;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        sizes << (info.isFile() && imageFormatOf(path) != ImageFormat::Unknown ? info.size() : -1);
+    }
+    QVector<ScreenshotFile> files(paths.size());
+    QThreadPool pool;
+    for (int i = 0; i < paths.size(); ++i) {
+        if (sizes.at(i) < 0)
+            continue;
+        const bool sizeShared = sizes.count(sizes.at(i)) > 1;
+        ScreenshotFile *file = &files[i];
+        const QString path = paths.at(i);
+        pool.start(QRunnable::create([file, path, sizeShared] {
+            const QByteArray bytes = readWhole(path);
+            if (sizeShared)
+                file->digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+            file->traits = measurePicture(bytes, PictureUse::Screenshot);
+        }));
+    }
+    pool.waitForDone();
+    return files.toList();
+}
+
 // Words that stand in for a description not yet written. The Latin ones
 // count as words only where no letter or digit touches them; Chinese has no
 // such boundaries, so its ones count wherever they stand.
@@ -548,8 +593,7 @@ public:
             requiredEmpty(field, QStringLiteral("--logo"));
             return;
         }
-        QByteArray bytes;
-        const QSize size = checkImage(logo.value, field, "logo", bytes);
+        const QSize size = checkImage(logo.value, field, "logo");
         if (!size.isValid())
             return;
         if (size.width() < kLogoBox.width() && size.height() < kLogoBox.height())
@@ -568,7 +612,7 @@ public:
                     .arg(size.height())
                     .arg(logo.value),
                 sizeText(size));
-        const PictureTraits traits = measurePicture(bytes, PictureUse::Logo);
+        const PictureTraits traits = measurePicture(readWhole(logo.value), PictureUse::Logo);
         if (traits.decoded && traits.opaque * 100 < traits.pixels * kLogoCoverage)
             add("logo-mostly-empty", Severity::Info, field,
                 QCoreApplication::translate("CommandLine",
@@ -584,24 +628,21 @@ public:
             requiredEmpty(field, QStringLiteral("--screenshot"));
             return;
         }
+        const QList<ScreenshotFile> files = measureScreenshots(screenshots);
         QList<QByteArray> digests;
         QList<PictureTraits> pictures;
         for (int i = 0; i < screenshots.size(); ++i) {
             const QString &path = screenshots.at(i);
-            QByteArray bytes;
-            const QSize size = checkImage(path, field, "screenshot", bytes);
+            const QSize size = checkImage(path, field, "screenshot");
             if (!size.isValid()) {
                 digests << QByteArray();
                 pictures << PictureTraits();
                 continue;
             }
-            const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-            const int same = digests.indexOf(digest);
+            const QByteArray &digest = files.at(i).digest;
+            const int same = digest.isEmpty() ? -1 : digests.indexOf(digest);
             digests << digest;
-            // Each picture is decoded once here, and only what the checks
-            // need of it is kept.
-            const PictureTraits traits = measurePicture(bytes, PictureUse::Screenshot);
-            bytes.clear();
+            const PictureTraits &traits = files.at(i).traits;
             pictures << traits;
             if (same >= 0)
                 add("screenshot-duplicate", Severity::Warning, field,
@@ -664,7 +705,7 @@ private:
             return;
         for (int j = 0; j < last; ++j) {
             if (!pictures.at(j).decoded || pictures.at(j).blank() ||
-                digests.at(j) == digests.at(last))
+                (!digests.at(j).isEmpty() && digests.at(j) == digests.at(last)))
                 continue;
             const int bits =
                 bitsApart(pictures.at(j).differenceHash, pictures.at(last).differenceHash);
@@ -679,9 +720,9 @@ private:
         }
     }
 
-    // The picture's size when it is a usable image, with the file's bytes in
-    // `bytes`; an invalid size after reporting why it is not.
-    QSize checkImage(const QString &path, const QString &field, const char *kind, QByteArray &bytes)
+    // The picture's size when it is a usable image, read from its header;
+    // an invalid size after reporting why it is not.
+    QSize checkImage(const QString &path, const QString &field, const char *kind)
     {
         const QByteArray prefix(kind);
         const QFileInfo info(path);
@@ -697,12 +738,8 @@ private:
             return {};
         }
         const ImageFormat format = imageFormatOf(path);
-        QFile file(path);
-        if (format != ImageFormat::Unknown && file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
         const QSize size = format == ImageFormat::Unknown ? QSize() : reader.size();
         if (!size.isValid() || size.isEmpty()) {
             add((prefix + "-not-image").constData(), Severity::Error, field,
