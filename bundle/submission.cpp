@@ -4,6 +4,7 @@
 #include "bundle/submission.h"
 
 #include "bundle/sizetext.h"
+#include "bundle/textlines.h"
 
 #include <QFileInfo>
 
@@ -28,7 +29,7 @@ Submission makeSubmission(const SubmissionInput &input, const QDateTime &now)
     submission.contributor = input.contributor;
     submission.updateTime = now.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     submission.screenshotList = input.screenshots;
-    submission.moreText = QString(input.description).remove(QLatin1Char('\n'));
+    submission.moreText = joinDescriptionLines(input.description);
     submission.sizeText = formatSize(QFileInfo(input.debPath).size());
     return submission;
 }

@@ -40,7 +40,8 @@ struct SubmissionInput
 
 // The submission a pack writes, the same whichever front end asks: an empty
 // author or homepage becomes the single blank the store wants in every key,
-// the description's lines are joined with nothing between them, and the time
+// the description's lines are joined into one as joinDescriptionLines() says
+// (a blank between Latin words, nothing between CJK ones), and the time
 // (to the minute) and the package's size text are taken at `now`.
 Submission makeSubmission(const SubmissionInput &input,
                           const QDateTime &now = QDateTime::currentDateTime());

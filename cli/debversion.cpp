@@ -95,3 +95,72 @@ VersionVerdict checkDebVersion(const QString &version)
                        QT_TRANSLATE_NOOP("CommandLine", "上游版本号不是以数字开头的"));
     return {};
 }
+
+QString upstreamVersion(const QString &version)
+{
+    QString rest = version.trimmed();
+    const int colon = rest.indexOf(QLatin1Char(':'));
+    if (colon >= 0)
+        rest = rest.mid(colon + 1);
+    const int hyphen = rest.lastIndexOf(QLatin1Char('-'));
+    return hyphen >= 0 ? rest.left(hyphen) : rest;
+}
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// dpkg's weight of a character in the non-digit runs: "~" before anything,
+// even the end, letters before the rest.
+int orderOf(const QString &text, int at)
+{
+    if (at >= text.size())
+        return 0;
+    const QChar c = text.at(at);
+    if (isDigit(c))
+        return 0;
+    if (c == QLatin1Char('~'))
+        return -1;
+    if (isAsciiAlnum(c))
+        return c.unicode();
+    return c.unicode() + 256;
+}
+
+} // namespace
+
+int compareVersionParts(const QString &a, const QString &b)
+{
+    int i = 0;
+    int j = 0;
+    while (i < a.size() || j < b.size()) {
+        int firstDifference = 0;
+        while ((i < a.size() && !isDigit(a.at(i))) || (j < b.size() && !isDigit(b.at(j)))) {
+            const int ac = orderOf(a, i);
+            const int bc = orderOf(b, j);
+            if (ac != bc)
+                return ac - bc;
+            ++i;
+            ++j;
+        }
+        while (i < a.size() && a.at(i) == QLatin1Char('0'))
+            ++i;
+        while (j < b.size() && b.at(j) == QLatin1Char('0'))
+            ++j;
+        while (i < a.size() && isDigit(a.at(i)) && j < b.size() && isDigit(b.at(j))) {
+            if (firstDifference == 0)
+                firstDifference = a.at(i).unicode() - b.at(j).unicode();
+            ++i;
+            ++j;
+        }
+        if (i < a.size() && isDigit(a.at(i)))
+            return 1;
+        if (j < b.size() && isDigit(b.at(j)))
+            return -1;
+        if (firstDifference != 0)
+            return firstDifference;
+    }
+    return 0;
+}

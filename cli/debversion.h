@@ -20,4 +20,12 @@ struct VersionVerdict
 
 VersionVerdict checkDebVersion(const QString &version);
 
+// The upstream part of a version: without an epoch "N:" and without the
+// revision after the last "-".
+QString upstreamVersion(const QString &version);
+
+// How dpkg orders two upstream versions (or two revisions): negative, zero or
+// positive, so "1.0" and "1.00" are the same and "1.0~rc1" comes before "1.0".
+int compareVersionParts(const QString &a, const QString &b);
+
 #endif

@@ -7,6 +7,7 @@
 #include "bundle/compression.h"
 #include "bundle/desktopfolder.h"
 #include "bundle/submission.h"
+#include "bundle/textlines.h"
 #include "cli/checkfindings.h"
 #include "cli/cliprogress.h"
 #include "package/confinedreader.h"
@@ -26,9 +27,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <csignal>
 #include <cstdio>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +56,60 @@ QString oneLine(QString text)
     return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// Text from packages, bundles and the command line as the terminal may show
+// it: every control character (C0, DEL, C1) as \xNN of its code point, lower
+// case, so none can move the cursor or recolour the terminal, and a line
+// feed as \n, so one finding or verdict stays one line and nothing is lost.
+QString printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\n')
+            shown += QLatin1String("\\n");
+        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+// How wide the lines of the text report may be: COLUMNS when set, else the
+// terminal's own width when standard output is one, else 80.
+int outputWidth()
+{
+    bool number = false;
+    const int columns = qEnvironmentVariableIntValue("COLUMNS", &number);
+    if (number && columns > 0)
+        return columns;
+    winsize size{};
+    if (::isatty(STDOUT_FILENO) == 1 && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 &&
+        size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+// The line cut with "…" to `width` columns, by whole characters.
+QString shortened(const QString &line, int width)
+{
+    if (displayColumns(line) <= width)
+        return line;
+    const QVector<uint> characters = line.toUcs4();
+    QString kept;
+    int used = 0;
+    for (const uint c : characters) {
+        const QString one = QString::fromUcs4(&c, 1);
+        const int columns = displayColumns(one);
+        if (used + columns > width - 1)
+            break;
+        kept += one;
+        used += columns;
+    }
+    return kept + QStringLiteral("…");
+}
+
 // The options both commands take, then each command's own.
 struct Options
 {
@@ -64,6 +122,8 @@ struct Options
     bool json = false;
     bool strict = false;
     bool compress = false;
+    QSet<QString> ignored; // tags named with --ignore
+    QStringList companions;
 };
 
 const QStringList kTextOptions = {
@@ -98,6 +158,10 @@ void addOptions(QCommandLineParser &parser, bool pack)
     option("no-prefill",
            QT_TRANSLATE_NOOP("CommandLine", "不从之前的投稿文件夹和安装包的信息里取任何值"));
     option("format", QT_TRANSLATE_NOOP("CommandLine", "输出格式：text 或 json"), "text|json");
+    option("ignore", QT_TRANSLATE_NOOP("CommandLine", "这一项检查的结果不算数；可以给多次"), "TAG");
+    option("companion",
+           QT_TRANSLATE_NOOP("CommandLine", "安装包缺的图标和信息也到这个包里找；可以给多次"),
+           "FILE.deb");
     if (pack)
         option("compress", QT_TRANSLATE_NOOP("CommandLine", "打包后再压缩成 <包名>.tar.gz"));
     else
@@ -169,7 +233,16 @@ int parseOptions(const QStringList &arguments, Options &options)
             options.command,
             QCoreApplication::translate("CommandLine", "不认识的输出格式：%1").arg(format));
     options.json = format == QLatin1String("json");
+    for (const QString &tag : parser.values(QStringLiteral("ignore"))) {
+        if (!knownFindingTags().contains(tag))
+            return usageError(options.command,
+                              QCoreApplication::translate("CommandLine", "不认识的检查项：%1")
+                                  .arg(printable(tag)));
+        options.ignored.insert(tag);
+    }
     options.package = absolute(positional.first());
+    for (const QString &companion : parser.values(QStringLiteral("companion")))
+        options.companions << absolute(companion);
 
     SubmissionValues &g = options.given;
     g.name = given(parser.value(QStringLiteral("name")));
@@ -267,11 +340,12 @@ public:
     RunFailure failure;
     QJsonValue confined;
 
+    // The findings that count, of one severity; the ignored ones do not.
     int count(Severity severity) const
     {
         int n = 0;
         for (const Finding &finding : findings)
-            n += finding.severity == severity ? 1 : 0;
+            n += finding.severity == severity && !finding.ignored ? 1 : 0;
         return n;
     }
 
@@ -286,21 +360,60 @@ public:
 private:
     void printText() const
     {
+        if (!options.pack)
+            printValues();
+        const QString ignoredMark = QCoreApplication::translate("CommandLine", "（已忽略）");
         for (const Finding &f : findings)
             writeLine(stdout, severityName(f.severity) + QLatin1Char('[') + f.tag +
                                   QStringLiteral("] ") + f.field + QStringLiteral(": ") +
-                                  oneLine(f.message));
-        writeLine(stdout, verdict);
+                                  printable(f.message) + (f.ignored ? ignoredMark : QString()));
+        writeLine(stdout, printable(verdict));
+    }
+
+    // What is being checked, one line a value, each cut to the width of
+    // the terminal: `field: value (source)`.
+    void printValues() const
+    {
+        const int width = outputWidth();
+        const auto line = [width](const char *field, const QString &value, ValueSource source) {
+            QString text = QString::fromLatin1(field) + QLatin1Char(':');
+            if (!value.isEmpty())
+                text += QLatin1Char(' ') +
+                        printable(QString(value).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            const QString name = valueSourceName(source);
+            if (!name.isEmpty())
+                text += QStringLiteral(" (") + name + QLatin1Char(')');
+            writeLine(stdout, shortened(text, width));
+        };
+        const auto sourced = [&line](const char *field, const SourcedText &text) {
+            line(field, text.value, text.source);
+        };
+        sourced("pkgname", values.pkgName);
+        sourced("version", values.version);
+        sourced("name", values.name);
+        sourced("author", values.author);
+        sourced("homepage", values.homepage);
+        sourced("contributor", values.contributor);
+        sourced("description", values.description);
+        sourced("logo", values.logo);
+        line("screenshots", QString::number(values.screenshots.size()), values.screenshotsSource);
     }
 
     void printJson() const
     {
         QJsonArray list;
-        for (const Finding &f : findings)
-            list.append(QJsonObject{{QStringLiteral("tag"), f.tag},
-                                    {QStringLiteral("severity"), severityName(f.severity)},
-                                    {QStringLiteral("field"), f.field},
-                                    {QStringLiteral("message"), f.message}});
+        for (const Finding &f : findings) {
+            QJsonObject finding{{QStringLiteral("tag"), f.tag},
+                                {QStringLiteral("severity"), severityName(f.severity)},
+                                {QStringLiteral("field"), f.field},
+                                {QStringLiteral("message"), f.message},
+                                {QStringLiteral("ignored"), f.ignored}};
+            if (!f.measured.isEmpty())
+                finding.insert(QStringLiteral("measured"), f.measured);
+            if (!f.limit.isEmpty())
+                finding.insert(QStringLiteral("limit"), f.limit);
+            list.append(finding);
+        }
         QJsonObject document{{QStringLiteral("command"), options.command},
                              {QStringLiteral("passed"), passed},
                              {QStringLiteral("values"), valuesObject(values)},
@@ -354,6 +467,8 @@ public:
             return finishStopped(QString());
         chooseAll();
         report.findings = checkSubmission(report.values, facts);
+        for (Finding &finding : report.findings)
+            finding.ignored = options.ignored.contains(finding.tag);
         const int errors = report.count(Severity::Error);
         const int warnings = report.count(Severity::Warning);
         if (!options.pack) {
@@ -399,11 +514,20 @@ private:
         // Read even when nothing is taken from it: a package cut short is
         // told either way.
         const PackageMetadata read = readPackageConfined(
-            options.package, metadataLanguages(prefersEnglish(QLocale::system())), control);
+            options.package, metadataLanguages(prefersEnglish(QLocale::system())), control,
+            options.companions);
         facts.corrupt = read.corrupt;
         facts.readerProblem = read.readerProblem;
         facts.readerDetail = read.readerDetail;
         facts.guessedEntry = read.guessedEntry;
+        if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
+            facts.missingIcon = read.iconName;
+            static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
+            for (const QString &name : read.related) {
+                if (holder.match(name).hasMatch())
+                    facts.iconCompanions << name;
+            }
+        }
         // Whether the kernel confined the reader; null when no reader answered.
         if (read.readerProblem == ReaderProblem::None)
             report.confined = read.confined;
@@ -412,6 +536,7 @@ private:
         facts.readable = probe.found || metadata.readable;
         facts.ownName = probe.found ? probe.name : metadata.package;
         facts.ownVersion = probe.found ? probe.version : metadata.version;
+        facts.appStreamRelease = read.newestRelease;
     }
 
     // The window's way: what is given, then the earlier bundle of that

@@ -6,12 +6,16 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 
+#include "cli/checkfindings.h"
+#include "package/valuechoice.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -115,6 +119,62 @@ QString unpack(const QString &archive, const QString &into)
     return tar.waitForFinished(-1) && tar.exitCode() == 0 ? into : QString();
 }
 
+// A picture unlike the sample one: bands on a gradient that darkens to the
+// right, so nearly every bit of its difference hash differs from the sample's.
+QImage otherPicture(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, size.width(), 0);
+    gradient.setColorAt(0, Qt::yellow);
+    gradient.setColorAt(1, Qt::black);
+    painter.fillRect(image.rect(), gradient);
+    for (int y = 0; y < size.height(); y += size.height() / 6)
+        painter.fillRect(0, y, size.width(), size.height() / 12, QColor(20, 160, 90));
+    return image;
+}
+
+// `rows` fully transparent rows at the top of an 800×600 picture.
+QImage withTransparentTop(int rows)
+{
+    QImage image = otherPicture(QSize(800, 600)).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < rows; ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), image.width(), qRgba(0, 0, 0, 0));
+    return image;
+}
+
+// A 200×200 logo whose opaque part is a band `columns` wide.
+QImage sparseLogo(int columns)
+{
+    QImage image(200, 200, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, columns, 200, QColor(40, 120, 200));
+    return image;
+}
+
+// How the text report shows a control character of an argument.
+QByteArray escapedControls(const QString &argument)
+{
+    QByteArray shown;
+    for (const QChar c : argument) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\n'))
+            shown += "\\x" + QByteArray::number(c.unicode(), 16).rightJustified(2, '0');
+        else if (c == QLatin1Char('\n'))
+            shown += "\\n";
+    }
+    return shown;
+}
+
+bool hasRawControl(const QByteArray &out)
+{
+    for (const char c : out) {
+        if ((uchar(c) < 0x20 && c != '\n') || uchar(c) == 0x7f)
+            return true;
+    }
+    return QString::fromUtf8(out).contains(QRegularExpression(QStringLiteral("[\\x{80}-\\x{9f}]")));
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -124,14 +184,20 @@ class TestCli : public QObject
 private slots:
     void commandLines_data();
     void commandLines();
+    void versionAgainstAppStream_data();
+    void versionAgainstAppStream();
     void packMatchesTheWindow();
     void stoppedPackKeepsEarlierBundle();
 };
 
-// Inputs by placeholder: @deb a real package viewer 1.0, @logo 256x256,
-// @small 32x24, @shot 800x600, @shot2 1024x768, @wide 1600x400, @jpeg a
-// JPEG, @text a text file, @dir a folder, @missing nothing. @earlier makes
-// an earlier bundle of viewer on the desktop before the run.
+// Inputs by placeholder: @deb a real package viewer 1.0, @escdeb the same
+// named viewer_1%3a1.0_all.deb, @pcdeb the same named viewer_100%_all.deb,
+// @logo 256x256, @small 32x24, @sparse20 and @sparse19 200x200 logos opaque
+// on 20% and 19%, @shot 800x600, @shot2 1024x768 of another picture, @near
+// @shot with a small mark, @blank one colour, @band12 and @band11 800x600
+// with that many transparent rows on top, @wide 1600x400, @jpeg a JPEG,
+// @text a text file, @dir a folder, @missing nothing. @earlier makes an
+// earlier bundle of viewer on the desktop before the run.
 void TestCli::commandLines_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -234,7 +300,7 @@ void TestCli::commandLines_data()
         << QStringList{QStringLiteral("version-invalid"), QStringLiteral("version-differs")};
     QTest::newRow("epoch, upstream and revision")
         << with(check, {QStringLiteral("--version"), QStringLiteral("2:1.0~rc1+dfsg-3")}) << 0
-        << QStringList{QStringLiteral("version-differs")};
+        << QStringList{QStringLiteral("version-differs"), QStringLiteral("version-prerelease")};
     QTest::newRow("pkgname that leaves the desktop")
         << with(pack, {QStringLiteral("--pkgname"), QStringLiteral("..")}) << 1
         << QStringList{QStringLiteral("pkgname-not-folder-name")};
@@ -253,6 +319,161 @@ void TestCli::commandLines_data()
     QTest::newRow("two packages") << with(check, {QStringLiteral("@deb")}) << 2 << QStringList{};
     QTest::newRow("unknown format")
         << with(check, {QStringLiteral("--format"), QStringLiteral("xml")}) << 2 << QStringList{};
+
+    const auto named = [&with, &check](const QString &name) {
+        return with(check, {QStringLiteral("--name"), name});
+    };
+    const QString tooLong = QStringLiteral("name-too-long");
+    QTest::newRow("name of 40 columns")
+        << named(QString(40, QLatin1Char('n'))) << 0 << QStringList{};
+    QTest::newRow("name of 41 columns")
+        << named(QString(41, QLatin1Char('n'))) << 0 << QStringList{tooLong};
+    QTest::newRow("Chinese name of 40 columns")
+        << named(QString(20, QChar(0x56fe))) << 0 << QStringList{};
+    QTest::newRow("Chinese name of 42 columns")
+        << named(QString(21, QChar(0x56fe))) << 0 << QStringList{tooLong};
+    QTest::newRow("mixed name of 41 columns")
+        << named(QString(19, QChar(0x56fe)) + QStringLiteral("abc")) << 0 << QStringList{tooLong};
+    QTest::newRow("combining marks take no column")
+        << named(QString(40, QLatin1Char('e')) + QChar(0x0301) + QChar(0x200b)) << 0
+        << QStringList{};
+    const QString punctuation = QStringLiteral("name-end-punctuation");
+    QTest::newRow("name ends in a full stop")
+        << named(QStringLiteral("Viewer.")) << 0 << QStringList{punctuation};
+    QTest::newRow("name ends in a Chinese exclamation mark")
+        << named(QStringLiteral("看图！")) << 0 << QStringList{punctuation};
+    QTest::newRow("name ends in a wave dash")
+        << named(QStringLiteral("Viewer～")) << 0 << QStringList{punctuation};
+    QTest::newRow("name with a colon at its end")
+        << named(QStringLiteral("Viewer:")) << 0 << QStringList{};
+    const QString tagline = QStringLiteral("name-has-tagline");
+    QTest::newRow("name with a tagline after a colon")
+        << named(QStringLiteral("Viewer: shows pictures")) << 0 << QStringList{tagline};
+    QTest::newRow("name with a tagline after a dash")
+        << named(QStringLiteral("Viewer - shows pictures")) << 0 << QStringList{tagline};
+    QTest::newRow("name with a Chinese tagline")
+        << named(QStringLiteral("看图（又快又好）")) << 0 << QStringList{tagline};
+    QTest::newRow("name with a hyphen") << named(QStringLiteral("Viewer-2")) << 0 << QStringList{};
+
+    const auto described = [&with, &check](const QString &description) {
+        return with(check, {QStringLiteral("--description"), description});
+    };
+    const QString shortOne = QStringLiteral("description-short");
+    QTest::newRow("one line of 59 columns")
+        << described(QString(59, QLatin1Char('d'))) << 0 << QStringList{shortOne};
+    QTest::newRow("one line of 60 columns")
+        << described(QString(60, QLatin1Char('d'))) << 0 << QStringList{};
+    QTest::newRow("one Chinese line of 58 columns")
+        << described(QString(29, QChar(0x56fe))) << 0 << QStringList{shortOne};
+    QTest::newRow("one Chinese line of 60 columns")
+        << described(QString(30, QChar(0x56fe))) << 0 << QStringList{};
+    QTest::newRow("description that is the name")
+        << with(check, {QStringLiteral("--name"), QString(61, QLatin1Char('v')),
+                        QStringLiteral("--description"), QString(61, QLatin1Char('v'))})
+        << 0 << QStringList{tooLong, shortOne};
+    const QString tooLongText = QStringLiteral("description-too-long");
+    QTest::newRow("description of 4000 columns")
+        << described(QString(4000, QLatin1Char('d'))) << 0 << QStringList{};
+    QTest::newRow("description of 4001 columns")
+        << described(QString(4001, QLatin1Char('d'))) << 0 << QStringList{tooLongText};
+    QTest::newRow("Chinese description of 4000 columns")
+        << described(QString(2000, QChar(0x56fe))) << 0 << QStringList{};
+    QTest::newRow("Chinese description of 4002 columns")
+        << described(QString(2001, QChar(0x56fe))) << 0 << QStringList{tooLongText};
+    const QString placeholder = QStringLiteral("description-placeholder");
+    QTest::newRow("TODO in the description")
+        << described(QStringLiteral("Shows pictures.\nTODO: say what else.")) << 0
+        << QStringList{placeholder};
+    QTest::newRow("lorem ipsum in the description")
+        << described(QStringLiteral("Lorem  Ipsum dolor sit amet,\nconsectetur.")) << 0
+        << QStringList{placeholder};
+    QTest::newRow("coming soon in the description")
+        << described(QStringLiteral("Shows pictures.\nMore formats coming soon!")) << 0
+        << QStringList{placeholder};
+    QTest::newRow("Chinese placeholder in the description")
+        << described(QStringLiteral("一个看图工具。\n更多功能敬请期待")) << 0
+        << QStringList{placeholder};
+    QTest::newRow("placeholders inside longer words")
+        << described(QStringLiteral("Todos los días muestra fotos.\nStbd, fixmen and TBDs.")) << 0
+        << QStringList{};
+
+    const QString prerelease = QStringLiteral("version-prerelease");
+    const QString differs = QStringLiteral("version-differs");
+    const auto versioned = [&with, &check](const QString &version) {
+        return with(check, {QStringLiteral("--version"), version});
+    };
+    QTest::newRow("release candidate after a tilde")
+        << versioned(QStringLiteral("1.0~rc1")) << 0 << QStringList{differs, prerelease};
+    QTest::newRow("beta after a digit")
+        << versioned(QStringLiteral("2.0beta3")) << 0 << QStringList{differs, prerelease};
+    QTest::newRow("rc in the revision only")
+        << versioned(QStringLiteral("3.1-rc2")) << 0 << QStringList{differs};
+    QTest::newRow("rc inside src")
+        << versioned(QStringLiteral("1.0+src1")) << 0 << QStringList{differs};
+    QTest::newRow("ALPHA after a dot")
+        << versioned(QStringLiteral("1:1.0.ALPHA")) << 0 << QStringList{differs, prerelease};
+
+    QTest::newRow("URL escape in the file name")
+        << QStringList{check, QStringLiteral("@escdeb")} + full << 0
+        << QStringList{QStringLiteral("filename-escaped")};
+    QTest::newRow("percent sign that escapes nothing")
+        << QStringList{check, QStringLiteral("@pcdeb")} + full << 0 << QStringList{};
+
+    const QStringList described2 = {
+        QStringLiteral("--name"),        QStringLiteral("Viewer"),
+        QStringLiteral("--contributor"), QStringLiteral("packer"),
+        QStringLiteral("--description"), QStringLiteral("Shows pictures.\nOpens PNG and JPEG."),
+    };
+    const auto pictures = [&described2, &check](const QString &logo, const QStringList &shots) {
+        QStringList arguments = QStringList{check, QStringLiteral("@deb")} + described2 +
+                                QStringList{QStringLiteral("--logo"), logo};
+        for (const QString &shot : shots)
+            arguments << QStringLiteral("--screenshot") << shot;
+        return arguments;
+    };
+    const QString logo = QStringLiteral("@logo");
+    const QString shot = QStringLiteral("@shot");
+    QTest::newRow("near duplicate screenshot")
+        << pictures(logo, {shot, QStringLiteral("@shot2"), QStringLiteral("@near")}) << 0
+        << QStringList{QStringLiteral("screenshot-near-duplicate")};
+    QTest::newRow("exact duplicate is no near one")
+        << pictures(logo, {shot, QStringLiteral("@near"), shot}) << 0
+        << QStringList{QStringLiteral("screenshot-near-duplicate"),
+                       QStringLiteral("screenshot-duplicate")};
+    QTest::newRow("blank screenshot") << pictures(logo, {shot, QStringLiteral("@blank")}) << 0
+                                      << QStringList{QStringLiteral("screenshot-blank")};
+    QTest::newRow("transparent band of 2%")
+        << pictures(logo, {QStringLiteral("@band12")}) << 0
+        << QStringList{QStringLiteral("screenshot-transparent")};
+    QTest::newRow("transparent band under 2%")
+        << pictures(logo, {QStringLiteral("@band11")}) << 0 << QStringList{};
+    QTest::newRow("logo opaque on 20%")
+        << pictures(QStringLiteral("@sparse20"), {shot}) << 0 << QStringList{};
+    QTest::newRow("logo opaque on 19%") << pictures(QStringLiteral("@sparse19"), {shot}) << 0
+                                        << QStringList{QStringLiteral("logo-mostly-empty")};
+
+    const QString ignore = QStringLiteral("--ignore");
+    QTest::newRow("ignored warning passes --strict")
+        << with(check, {QStringLiteral("--homepage"), QStringLiteral("ftp://example.org/"),
+                        QStringLiteral("--strict"), ignore, QStringLiteral("homepage-not-url")})
+        << 0 << QStringList{QStringLiteral("homepage-not-url")};
+    QTest::newRow("ignored error passes the check")
+        << with(check, {QStringLiteral("--version"), QStringLiteral("1.0_beta"), ignore,
+                        QStringLiteral("version-invalid"), ignore, differs})
+        << 0 << QStringList{QStringLiteral("version-invalid"), differs};
+    QTest::newRow("pack past an ignored error")
+        << with(pack, {QStringLiteral("--version"), QStringLiteral("1.0_beta"), ignore,
+                       QStringLiteral("version-invalid")})
+        << 0 << QStringList{QStringLiteral("version-invalid"), differs};
+    QTest::newRow("unknown tag to ignore")
+        << with(check, {ignore, QStringLiteral("no-such-finding")}) << 2 << QStringList{};
+    QTest::newRow("unknown tag to ignore in a pack")
+        << with(pack, {ignore, QStringLiteral("logo")}) << 2 << QStringList{};
+
+    QTest::newRow("escape in the name")
+        << named(QStringLiteral("Vi\x1b[31mewer")) << 0 << QStringList{};
+    QTest::newRow("control characters in a finding")
+        << named(QStringLiteral("Viewer\x07\u0085.")) << 0 << QStringList{punctuation};
 }
 
 // Each line runs twice, as text and as JSON: the same verdict and findings
@@ -273,8 +494,15 @@ void TestCli::commandLines()
          makeInputImage(home, QStringLiteral("small.png"), QSize(32, 24))},
         {QStringLiteral("@shot"),
          makeInputImage(home, QStringLiteral("shot.png"), QSize(800, 600))},
-        {QStringLiteral("@shot2"),
-         makeInputImage(home, QStringLiteral("shot2.png"), QSize(1024, 768))},
+        {QStringLiteral("@shot2"), home.filePath(QStringLiteral("inputs/shot2.png"))},
+        {QStringLiteral("@near"), home.filePath(QStringLiteral("inputs/near.png"))},
+        {QStringLiteral("@blank"), home.filePath(QStringLiteral("inputs/blank.png"))},
+        {QStringLiteral("@band12"), home.filePath(QStringLiteral("inputs/band12.png"))},
+        {QStringLiteral("@band11"), home.filePath(QStringLiteral("inputs/band11.png"))},
+        {QStringLiteral("@sparse20"), home.filePath(QStringLiteral("inputs/sparse20.png"))},
+        {QStringLiteral("@sparse19"), home.filePath(QStringLiteral("inputs/sparse19.png"))},
+        {QStringLiteral("@escdeb"), home.filePath(QStringLiteral("inputs/viewer_1%3a1.0_all.deb"))},
+        {QStringLiteral("@pcdeb"), home.filePath(QStringLiteral("inputs/viewer_100%_all.deb"))},
         {QStringLiteral("@wide"),
          makeInputImage(home, QStringLiteral("wide.png"), QSize(1600, 400))},
         {QStringLiteral("@jpeg"), home.filePath(QStringLiteral("inputs/logo.jpg"))},
@@ -284,6 +512,20 @@ void TestCli::commandLines()
     };
     for (const QString &made : inputs)
         QVERIFY(!made.isEmpty());
+    QVERIFY(otherPicture(QSize(1024, 768)).save(inputs.value(QStringLiteral("@shot2"))));
+    QImage near(inputs.value(QStringLiteral("@shot")));
+    near.setPixel(700, 500, qRgb(255, 255, 255));
+    QVERIFY(near.save(inputs.value(QStringLiteral("@near"))));
+    QImage blank(800, 600, QImage::Format_RGB32);
+    blank.fill(QColor(250, 250, 250));
+    QVERIFY(blank.save(inputs.value(QStringLiteral("@blank"))));
+    QVERIFY(withTransparentTop(12).save(inputs.value(QStringLiteral("@band12"))));
+    QVERIFY(withTransparentTop(11).save(inputs.value(QStringLiteral("@band11"))));
+    QVERIFY(sparseLogo(40).save(inputs.value(QStringLiteral("@sparse20"))));
+    QVERIFY(sparseLogo(39).save(inputs.value(QStringLiteral("@sparse19"))));
+    for (const char *copy : {"@escdeb", "@pcdeb"})
+        QVERIFY(QFile::copy(inputs.value(QStringLiteral("@deb")),
+                            inputs.value(QString::fromLatin1(copy))));
     QImage jpeg(300, 300, QImage::Format_RGB32);
     jpeg.fill(Qt::darkGreen);
     QVERIFY(jpeg.save(inputs.value(QStringLiteral("@jpeg")), "JPEG"));
@@ -294,7 +536,7 @@ void TestCli::commandLines()
         QVERIFY(writeTextFile(earlier + QStringLiteral("/app.json"),
                               "{\"Name\":\"Viewer\",\"Author\":\" \",\"Website\":\" \","
                               "\"Contributor\":\"packer\",\"More\":\"Shows pictures, opens PNG "
-                              "and JPEG, and more.\"}\n"));
+                              "and JPEG, and remembers where you were.\"}\n"));
         QVERIFY(QFile::copy(inputs.value(QStringLiteral("@logo")),
                             earlier + QStringLiteral("/icon.png")));
         QVERIFY(QFile::copy(inputs.value(QStringLiteral("@shot")),
@@ -313,7 +555,28 @@ void TestCli::commandLines()
         QVERIFY(text.out.isEmpty());
         return;
     }
-    QCOMPARE(textTags(text.out), expected);
+    QVERIFY2(textTags(text.out) == expected, text.out.constData());
+    // Whatever the values hold, the text report shows every control
+    // character escaped and keeps each finding on its own line.
+    QVERIFY2(!hasRawControl(text.out), text.out.constData());
+    for (const QString &argument : qAsConst(arguments)) {
+        const QByteArray escaped = escapedControls(argument);
+        if (!escaped.isEmpty() && !argument.contains(QLatin1Char('\n')))
+            QVERIFY2(text.out.contains(escaped), text.out.constData());
+    }
+    const QStringList ignored = [&arguments] {
+        QStringList tags;
+        for (int i = 0; i + 1 < arguments.size(); ++i) {
+            if (arguments.at(i) == QLatin1String("--ignore"))
+                tags << arguments.at(i + 1);
+        }
+        return tags;
+    }();
+    if (arguments.first() == QLatin1String("check")) {
+        // The check shows what it checked before what it found.
+        QVERIFY2(text.out.startsWith("pkgname:"), text.out.constData());
+        QVERIFY2(text.out.contains("\nscreenshots: "), text.out.constData());
+    }
 
     const bool packs = arguments.first() == QLatin1String("pack") && exitCode == 0;
     const QString bundle = home.desktop() + QStringLiteral("/viewer");
@@ -339,8 +602,58 @@ void TestCli::commandLines()
     QCOMPARE(report.value(QStringLiteral("command")).toString(), arguments.first());
     QCOMPARE(report.value(QStringLiteral("passed")).toBool(), exitCode == 0);
     QCOMPARE(jsonTags(report), expected);
+    for (const QJsonValue value : report.value(QStringLiteral("findings")).toArray()) {
+        const QJsonObject finding = value.toObject();
+        QCOMPARE(finding.value(QStringLiteral("ignored")).toBool(),
+                 ignored.contains(finding.value(QStringLiteral("tag")).toString()));
+        QVERIFY(knownFindingTags().contains(finding.value(QStringLiteral("tag")).toString()));
+    }
     QCOMPARE(report.value(QStringLiteral("bundle")).toString(), packs ? bundle : QString());
     QVERIFY(json.err.isEmpty());
+}
+
+void TestCli::versionAgainstAppStream_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("release");
+    QTest::addColumn<bool>("differs");
+
+    QTest::newRow("same") << QStringLiteral("1.2") << QStringLiteral("1.2") << false;
+    QTest::newRow("epoch and revision dropped")
+        << QStringLiteral("2:1.2-3") << QStringLiteral("1.2") << false;
+    QTest::newRow("same to dpkg") << QStringLiteral("1.02") << QStringLiteral("1.2") << false;
+    QTest::newRow("older than the release")
+        << QStringLiteral("1.2-1") << QStringLiteral("1.3") << true;
+    QTest::newRow("newer than the release")
+        << QStringLiteral("1.10") << QStringLiteral("1.9") << true;
+    QTest::newRow("candidate of the release")
+        << QStringLiteral("1.3~rc1-1") << QStringLiteral("1.3") << true;
+    QTest::newRow("no release") << QStringLiteral("1.2") << QString() << false;
+}
+
+// Checked on the values themselves: the package reader supplies the release.
+void TestCli::versionAgainstAppStream()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, release);
+    QFETCH(bool, differs);
+
+    SubmissionValues values;
+    values.version = {version, ValueSource::Given};
+    PackageFacts facts;
+    facts.path = QStringLiteral("/nowhere/viewer_1.2_all.deb");
+    facts.exists = facts.regularFile = facts.readable = true;
+    facts.appStreamRelease = release;
+    bool found = false;
+    for (const Finding &finding : checkSubmission(values, facts)) {
+        if (finding.tag == QLatin1String("version-differs-appstream")) {
+            found = true;
+            QCOMPARE(finding.severity, Severity::Warning);
+            QCOMPARE(finding.field, QStringLiteral("version"));
+            QCOMPARE(finding.limit, release);
+        }
+    }
+    QCOMPARE(found, differs);
 }
 
 // The command line and the window pack the same inputs into the same files.

@@ -3,6 +3,7 @@
 
 #include "bundle/controlfile.h"
 #include "bundle/submission.h"
+#include "bundle/textlines.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ Submission sampleSubmission()
     s.contributor = QStringLiteral("packer");
     s.updateTime = QStringLiteral("2024-05-01 09:30");
     s.sizeText = QStringLiteral("1.50MB");
-    s.moreText = QStringLiteral("A small image viewer.Opens PNG files.");
+    s.moreText = joinDescriptionLines(QStringLiteral("A small image viewer.\nOpens PNG files."));
     return s;
 }
 
@@ -39,7 +40,7 @@ const QByteArray kSampleFile = "{\n"
                                "   \"Website\":\" \",\n"
                                "   \"Update\":\"2024-05-01 09:30\",\n"
                                "   \"Size\":\"1.50MB\",\n"
-                               "   \"More\":\"A small image viewer.Opens PNG files.\"\n"
+                               "   \"More\":\"A small image viewer. Opens PNG files.\"\n"
                                "}\n";
 
 QByteArray readAll(const QString &path)
@@ -63,6 +64,8 @@ class TestControlFile : public QObject
 private slots:
     void runsUnderCLocale();
     void writesWorkedExample();
+    void joinsDescriptionLines_data();
+    void joinsDescriptionLines();
     void escapesValues_data();
     void escapesValues();
     void escapesEveryField();
@@ -90,6 +93,55 @@ void TestControlFile::writesWorkedExample()
     const QString path = dir.filePath(QStringLiteral("app.json"));
     QVERIFY(writeControlFile(path, sampleSubmission()));
     QCOMPARE(readAll(path), kSampleFile);
+}
+
+void TestControlFile::joinsDescriptionLines_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("more");
+
+    QTest::newRow("one line") << QStringLiteral("one") << QStringLiteral("one");
+    QTest::newRow("Latin words") << QStringLiteral("one\ntwo") << QStringLiteral("one two");
+    QTest::newRow("Latin sentences") << QStringLiteral("A small image viewer.\nOpens PNG files.")
+                                     << QStringLiteral("A small image viewer. Opens PNG files.");
+    QTest::newRow("Chinese") << QStringLiteral("第一行\n第二行") << QStringLiteral("第一行第二行");
+    QTest::newRow("Chinese full stop")
+        << QStringLiteral("看图。\n支持 PNG。") << QStringLiteral("看图。支持 PNG。");
+    QTest::newRow("Chinese then English")
+        << QStringLiteral("中文\nEnglish") << QStringLiteral("中文English");
+    QTest::newRow("English then Chinese")
+        << QStringLiteral("English\n中文") << QStringLiteral("English中文");
+    QTest::newRow("full-width comma then Latin")
+        << QStringLiteral("看图，\nPNG") << QStringLiteral("看图，PNG");
+    QTest::newRow("Japanese") << QStringLiteral("かな\nカナ") << QStringLiteral("かなカナ");
+    QTest::newRow("Korean") << QStringLiteral("한국\n어") << QStringLiteral("한국어");
+    QTest::newRow("line ending in a blank")
+        << QStringLiteral("ends in blank \nnext") << QStringLiteral("ends in blank next");
+    QTest::newRow("line starting with a tab")
+        << QStringLiteral("one\n\ttwo") << QStringLiteral("one\ttwo");
+    QTest::newRow("empty line between Latin words")
+        << QStringLiteral("one\n\ntwo") << QStringLiteral("one two");
+    QTest::newRow("several empty lines")
+        << QStringLiteral("one.\n\n\n\nTwo.") << QStringLiteral("one. Two.");
+    QTest::newRow("empty line between Chinese")
+        << QStringLiteral("第一段\n\n第二段") << QStringLiteral("第一段第二段");
+    QTest::newRow("carriage returns")
+        << QStringLiteral("one\r\ntwo\r\n\r\nthree") << QStringLiteral("one two three");
+    QTest::newRow("breaks at both ends") << QStringLiteral("\none\n") << QStringLiteral("one");
+    QTest::newRow("only a line feed") << QStringLiteral("\n") << QString();
+    QTest::newRow("beyond the basic plane")
+        << QStringLiteral("\U00020000\n\U00020001") << QStringLiteral("\U00020000\U00020001");
+}
+
+void TestControlFile::joinsDescriptionLines()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, more);
+
+    QCOMPARE(joinDescriptionLines(description), more);
+    SubmissionInput input;
+    input.description = description;
+    QCOMPARE(makeSubmission(input).moreText, more);
 }
 
 void TestControlFile::escapesValues_data()

@@ -7,6 +7,7 @@
 #include "bundle/packagelock.h"
 #include "bundle/sizetext.h"
 #include "package/valuechoice.h"
+#include "bundle/textlines.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -605,7 +606,7 @@ void TestPacking::checkBundle(const Scene &scene, const PackingInputs &inputs, c
     QCOMPARE(value("Contributor"), inputs.contributor);
     QCOMPARE(value("Website"), inputs.website.isEmpty() ? QStringLiteral(" ") : inputs.website);
     QCOMPARE(value("Size"), formatSize(QFileInfo(inputs.package).size()));
-    QCOMPARE(value("More"), QString(inputs.info).remove(QLatin1Char('\n')));
+    QCOMPARE(value("More"), joinDescriptionLines(inputs.info));
     const QString update = value("Update");
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d$"))
                  .match(update)

@@ -253,6 +253,66 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <source>已中止，之前的投稿文件夹和压缩包原样保留</source>
         <translation>Stopped; any earlier bundle and archive are left as they were</translation>
     </message>
+    <message>
+        <source>安装包的文件名里有网址转义 %1，商店会原样显示：%2</source>
+        <translation>The package&apos;s file name holds the URL escape %1, which the store would show as it is: %2</translation>
+    </message>
+    <message>
+        <source>上游版本 %1 不是 AppStream 里最新的发布 %2</source>
+        <translation>The upstream version %1 is not the newest AppStream release, %2</translation>
+    </message>
+    <message>
+        <source>这是一个预发布版本：%1</source>
+        <translation>This is a pre-release version: %1</translation>
+    </message>
+    <message>
+        <source>名字有 %1 列宽，商店的列表里超过 %2 列就显示不全了</source>
+        <translation>The name is %1 columns wide; the store&apos;s list cuts off names wider than %2</translation>
+    </message>
+    <message>
+        <source>名字最后不用加标点：%1</source>
+        <translation>A name needs no punctuation at its end: %1</translation>
+    </message>
+    <message>
+        <source>名字里好像带了一句口号，放到简介里更好：%1</source>
+        <translation>The name seems to carry a tagline; it reads better in the description: %1</translation>
+    </message>
+    <message>
+        <source>简介有 %1 列宽，超过了 %2，挑重点写吧～</source>
+        <translation>The description is %1 columns, more than %2; keep to what matters~</translation>
+    </message>
+    <message>
+        <source>简介里还有占位的字（TODO、敬请期待之类），写完再投吧</source>
+        <translation>The description still holds a placeholder (TODO, coming soon and the like); finish it before submitting</translation>
+    </message>
+    <message>
+        <source>Logo 不透明的部分只占画布的 %1，看起来会很小：%2</source>
+        <translation>The logo&apos;s opaque part covers only %1 of its canvas and will look tiny: %2</translation>
+    </message>
+    <message>
+        <source>这张截图几乎是一片纯色（%1），是不是截错了：%2</source>
+        <translation>This screenshot is nearly all one colour (%1); is it the right one? %2</translation>
+    </message>
+    <message>
+        <source>截图边上有 %1 像素宽的全透明边，商店会把它显示成一条空带：%2</source>
+        <translation>The screenshot has a fully transparent margin %1 pixels wide, which the store shows as an empty band: %2</translation>
+    </message>
+    <message>
+        <source>这张截图和第 %1 张几乎一样：%2</source>
+        <translation>This screenshot looks nearly the same as number %1: %2</translation>
+    </message>
+    <message>
+        <source>这一项检查的结果不算数；可以给多次</source>
+        <translation>let this finding count for nothing; may be given more than once</translation>
+    </message>
+    <message>
+        <source>不认识的检查项：%1</source>
+        <translation>unknown finding: %1</translation>
+    </message>
+    <message>
+        <source>（已忽略）</source>
+        <translation> (ignored)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
