@@ -250,6 +250,22 @@ void TestPackage::readsMetadata_data()
         << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control, QStringLiteral("")}
         << 0;
 
+    // The icon lives in a companion beside the package, which depends on it;
+    // files under "companion/" make that package.
+    QTest::newRow("icon in a companion package beside it")
+        << FileMap{{QStringLiteral("usr/share/applications/viewer.desktop"),
+                    desktopEntry("Name=Viewer\nIcon=viewer\n")},
+                   {QStringLiteral("DEBIAN/control"),
+                    "Package: viewer\nVersion: 2.0\nArchitecture: all\nMaintainer: T <t@x.org>\n"
+                    "Depends: libc6 (>= 2.36), viewer-data (= 2.0)\nDescription: control text\n"},
+                   {QStringLiteral("companion/") + iconPath(256, QStringLiteral("viewer")),
+                    pngBytes(256, 256)}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Viewer")
+        << QStringLiteral("") << QStringLiteral("") << QStringLiteral("control text")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control,
+                       QStringLiteral("companion-package")}
+        << 256;
+
     FileMap svgOnly = desktopOnly();
     svgOnly.remove(iconPath(48, QStringLiteral("viewer")));
     svgOnly.remove(iconPath(64, QStringLiteral("viewer")));
@@ -292,6 +308,14 @@ void TestPackage::readsMetadata()
 
     const TemporaryHome home;
     const QString debDir = home.filePath(QStringLiteral("Downloads"));
+    FileMap companion;
+    for (const QString &path : files.keys()) {
+        if (path.startsWith(QLatin1String("companion/")))
+            companion.insert(path.mid(10), files.take(path));
+    }
+    if (!companion.isEmpty())
+        QVERIFY(!makeDeb(debDir, QStringLiteral("viewer-data"), QStringLiteral("2.0"), companion)
+                     .isEmpty());
     QString deb =
         makeDeb(debDir, QStringLiteral("viewer"), QStringLiteral("2.0"), files, compression, links);
     QVERIFY(!deb.isEmpty());

@@ -6,8 +6,8 @@
 #include "bundle/folderswap.h"
 #include "bundle/packagelock.h"
 #include "bundle/sizetext.h"
-#include "package/valuechoice.h"
 #include "bundle/textlines.h"
+#include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -45,6 +45,7 @@ const QString kNotAFile = QStringLiteral("这是个不存在的文件啊喂！")
 const QString kNotADeb = QStringLiteral("内个...你选择的好像不是deb文件呐～");
 const QString kForgotten = QStringLiteral("你好像忘记了什么～");
 const QString kBadName = QStringLiteral("包名不能包含斜杠，也不能是.或..哦～");
+const QString kBroken = QStringLiteral("这个安装包不完整或者坏掉了，不能打包哦～");
 const QString kPackFailed = QStringLiteral("打包失败！\n");
 const QString kNoImage = QStringLiteral("这张图片没能变成一张合格的PNG：");
 const QString kNoLock = QStringLiteral("锁文件打不开：");
@@ -373,6 +374,9 @@ void TestPacking::refusesPackRequest_data()
                                << kBadName << true;
     QTest::newRow("name is ..") << deb << false << QStringList() << QStringLiteral("..") << ne
                                 << kBadName << true;
+    // Its name and version still read, but its data ends early.
+    QTest::newRow("package cut short") << QStringLiteral("cut short.deb") << false << QStringList()
+                                       << QString() << ne << kBroken << true;
     // Completeness is judged before the name's shape.
     QTest::newRow("name a/b, description missing")
         << deb << false << QStringList{QStringLiteral("description")} << QStringLiteral("a/b") << eh
@@ -396,6 +400,10 @@ void TestPacking::refusesPackRequest()
     if (!packageFile.isEmpty()) {
         inputs.package = scene.copy(originals().deb, packageFile);
         QVERIFY(!inputs.package.isEmpty());
+        if (packageFile.startsWith(QLatin1String("cut short"))) {
+            QFile cut(inputs.package);
+            QVERIFY(cut.resize(cut.size() * 3 / 4));
+        }
     }
     if (omit.contains(QLatin1String("name")))
         inputs.name.clear();
