@@ -462,13 +462,30 @@ void MainWindow::fillOptionalFields()
         form->website->setText(QStringLiteral(" "));
 }
 
+// The form as the one submission type both front ends fill: what stands in
+// each field, as the packager gives it.
+SubmissionValues MainWindow::formValues() const
+{
+    const auto given = [](const QString &text) { return SourcedText{text, ValueSource::Given}; };
+    SubmissionValues values;
+    values.package = given(form->filename->text());
+    values.pkgName = given(form->pkgname->text());
+    values.version = given(form->version->text());
+    values.name = given(form->name->text());
+    values.author = given(form->author->text());
+    values.homepage = given(form->website->text());
+    values.contributor = given(form->contributor->text());
+    values.description = given(form->info->toPlainText());
+    values.logo = given(iconPath);
+    values.screenshots = screenshots->paths();
+    values.screenshotsSource = ValueSource::Given;
+    return values;
+}
+
 // The same submission the command line builds from the same values.
 void MainWindow::takeSnapshot()
 {
-    submission = makeSubmission({form->name->text(), form->filename->text(), form->pkgname->text(),
-                                 form->version->text(), form->author->text(), form->website->text(),
-                                 form->contributor->text(), form->info->toPlainText(),
-                                 screenshots->paths()});
+    submission = makeSubmission(formValues());
 }
 
 void MainWindow::buildBundle()

@@ -75,6 +75,7 @@ private:
 
     bool packRequestAccepted();
     bool requiredInputsFilled() const;
+    SubmissionValues formValues() const;
     void fillOptionalFields();
     void takeSnapshot();
     void buildBundle();

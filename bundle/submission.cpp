@@ -17,19 +17,54 @@ QString orBlank(const QString &text)
 
 } // namespace
 
-Submission makeSubmission(const SubmissionInput &input, const QDateTime &now)
+QString valueSourceName(ValueSource source)
+{
+    switch (source) {
+    case ValueSource::None:
+        break;
+    case ValueSource::Given:
+        return QStringLiteral("given");
+    case ValueSource::EarlierBundle:
+        return QStringLiteral("earlier-bundle");
+    case ValueSource::AppStream:
+        return QStringLiteral("appstream");
+    case ValueSource::DesktopEntry:
+        return QStringLiteral("desktop-entry");
+    case ValueSource::Control:
+        return QStringLiteral("control");
+    case ValueSource::Probe:
+        return QStringLiteral("probe");
+    case ValueSource::Companion:
+        return QStringLiteral("companion-package");
+    }
+    return {};
+}
+
+ValueSource valueSourceNamed(const QString &name)
+{
+    for (const ValueSource source :
+         {ValueSource::Given, ValueSource::EarlierBundle, ValueSource::AppStream,
+          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Probe,
+          ValueSource::Companion}) {
+        if (valueSourceName(source) == name)
+            return source;
+    }
+    return ValueSource::None;
+}
+
+Submission makeSubmission(const SubmissionValues &values, const QDateTime &now)
 {
     Submission submission;
-    submission.appName = input.appName;
-    submission.debPath = input.debPath;
-    submission.pkgName = input.pkgName;
-    submission.version = input.version;
-    submission.author = orBlank(input.author);
-    submission.website = orBlank(input.website);
-    submission.contributor = input.contributor;
+    submission.appName = values.name.value;
+    submission.debPath = values.package.value;
+    submission.pkgName = values.pkgName.value;
+    submission.version = values.version.value;
+    submission.author = orBlank(values.author.value);
+    submission.website = orBlank(values.homepage.value);
+    submission.contributor = values.contributor.value;
     submission.updateTime = now.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    submission.screenshotList = input.screenshots;
-    submission.moreText = joinDescriptionLines(input.description);
-    submission.sizeText = formatSize(QFileInfo(input.debPath).size());
+    submission.screenshotList = values.screenshots;
+    submission.moreText = joinDescriptionLines(values.description.value);
+    submission.sizeText = formatSize(QFileInfo(values.package.value).size());
     return submission;
 }

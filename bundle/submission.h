@@ -8,7 +8,50 @@
 #include <QString>
 #include <QStringList>
 
-// The form's values as they were when the pack button was pressed.
+// Where a value of the submission came from; the command line names them
+// "given", "earlier-bundle", "appstream", "desktop-entry", "control", "probe",
+// "companion-package".
+enum class ValueSource {
+    None,
+    Given,
+    EarlierBundle,
+    AppStream,
+    DesktopEntry,
+    Control,
+    Probe,
+    Companion, // a package the chosen one depends on, read because it lacked the value
+};
+
+// The stable name of a source, empty for None.
+QString valueSourceName(ValueSource source);
+// The source of a stable name; None for any other text.
+ValueSource valueSourceNamed(const QString &name);
+
+struct SourcedText
+{
+    QString value;
+    ValueSource source = ValueSource::None;
+};
+
+// A submission's values, each with where it came from: what the packager
+// gave, or what the program filled in. Both front ends fill one, and the
+// engine checks and packs it.
+struct SubmissionValues
+{
+    SourcedText package; // the .deb's path
+    SourcedText pkgName;
+    SourcedText version;
+    SourcedText name;
+    SourcedText author;
+    SourcedText homepage;
+    SourcedText contributor;
+    SourcedText description; // may hold line feeds
+    SourcedText logo;        // a file path
+    QStringList screenshots; // paths, in the order they were given
+    ValueSource screenshotsSource = ValueSource::None;
+};
+
+// The values as a pack writes them into the bundle and its app.json.
 struct Submission
 {
     QString appName;
@@ -24,26 +67,12 @@ struct Submission
     QStringList screenshotList; // paths, in the order they were given
 };
 
-// What a packager gives for one pack, as typed or chosen.
-struct SubmissionInput
-{
-    QString appName;
-    QString debPath;
-    QString pkgName;
-    QString version;
-    QString author;
-    QString website;
-    QString contributor;
-    QString description; // may hold line feeds
-    QStringList screenshots;
-};
-
 // The submission a pack writes, the same whichever front end asks: an empty
 // author or homepage becomes the single blank the store wants in every key,
 // the description's lines are joined into one as joinDescriptionLines() says
 // (a blank between Latin words, nothing between CJK ones), and the time
 // (to the minute) and the package's size text are taken at `now`.
-Submission makeSubmission(const SubmissionInput &input,
+Submission makeSubmission(const SubmissionValues &values,
                           const QDateTime &now = QDateTime::currentDateTime());
 
 #endif

@@ -8,7 +8,7 @@
 #include "bundle/desktopfolder.h"
 #include "bundle/submission.h"
 #include "bundle/textlines.h"
-#include "cli/checkfindings.h"
+#include "engine/checkfindings.h"
 #include "cli/cliprogress.h"
 #include "package/confinedreader.h"
 #include "package/packagemetadata.h"
@@ -241,6 +241,7 @@ int parseOptions(const QStringList &arguments, Options &options)
         options.ignored.insert(tag);
     }
     options.package = absolute(positional.first());
+    options.given.package = given(options.package);
     for (const QString &companion : parser.values(QStringLiteral("companion")))
         options.companions << absolute(companion);
 
@@ -561,9 +562,7 @@ private:
     int pack()
     {
         const SubmissionValues &v = report.values;
-        const Submission submission = makeSubmission(
-            {v.name.value, options.package, v.pkgName.value, v.version.value, v.author.value,
-             v.homepage.value, v.contributor.value, v.description.value, v.screenshots});
+        const Submission submission = makeSubmission(v);
         ProgressLine progress(!options.json && ::isatty(STDERR_FILENO) == 1);
         control.onToolSucceeded = [&progress](const ToolResult &result) {
             progress.toolSucceeded(result);

@@ -501,7 +501,7 @@ bool isCjk(QChar c)
 QString asFirstSentence(const QString &line)
 {
     static const QString ends = QStringLiteral(".。!！?？:：…");
-    const QString trimmed = line.trimmed();
+    QString trimmed = line.trimmed();
     if (trimmed.isEmpty() || ends.contains(trimmed.back()))
         return trimmed;
     return trimmed + (isCjk(trimmed.back()) ? QStringLiteral("。") : QStringLiteral("."));
@@ -827,41 +827,6 @@ bool isCancelled(const std::atomic<bool> *cancelled)
 
 } // namespace
 
-QString valueSourceName(ValueSource source)
-{
-    switch (source) {
-    case ValueSource::None:
-        break;
-    case ValueSource::Given:
-        return QStringLiteral("given");
-    case ValueSource::EarlierBundle:
-        return QStringLiteral("earlier-bundle");
-    case ValueSource::AppStream:
-        return QStringLiteral("appstream");
-    case ValueSource::DesktopEntry:
-        return QStringLiteral("desktop-entry");
-    case ValueSource::Control:
-        return QStringLiteral("control");
-    case ValueSource::Probe:
-        return QStringLiteral("probe");
-    case ValueSource::Companion:
-        return QStringLiteral("companion-package");
-    }
-    return {};
-}
-
-ValueSource valueSourceNamed(const QString &name)
-{
-    for (const ValueSource source :
-         {ValueSource::Given, ValueSource::EarlierBundle, ValueSource::AppStream,
-          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Probe,
-          ValueSource::Companion}) {
-        if (valueSourceName(source) == name)
-            return source;
-    }
-    return ValueSource::None;
-}
-
 QSize pngHeaderSize(const QByteArray &png)
 {
     if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
@@ -895,7 +860,7 @@ QByteArray companionLogo(const QList<int> &companionFds, const QString &icon,
         if (!scan.isDeb || isCancelled(cancelled))
             continue;
         PackageFiles files(fd, std::move(scan), cancelled);
-        const QByteArray png = chooseLogo(files, icon);
+        QByteArray png = chooseLogo(files, icon);
         if (!png.isEmpty())
             return png;
     }

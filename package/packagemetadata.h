@@ -4,6 +4,8 @@
 #ifndef PLINVEX_PACKAGEMETADATA_H
 #define PLINVEX_PACKAGEMETADATA_H
 
+#include "bundle/submission.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSize>
@@ -11,25 +13,6 @@
 #include <QStringList>
 
 #include <atomic>
-
-// Where a value of the submission came from; the command line names them
-// "given", "earlier-bundle", "appstream", "desktop-entry", "control", "probe",
-// "companion-package".
-enum class ValueSource {
-    None,
-    Given,
-    EarlierBundle,
-    AppStream,
-    DesktopEntry,
-    Control,
-    Probe,
-    Companion, // a package the chosen one depends on, read because it lacked the value
-};
-
-// The stable name of a source, empty for None.
-QString valueSourceName(ValueSource source);
-// The source of a stable name; None for any other text.
-ValueSource valueSourceNamed(const QString &name);
 
 // Why the confined reader gave no answer.
 enum class ReaderProblem {
@@ -41,12 +24,6 @@ enum class ReaderProblem {
     TooMuchOutput, // it printed more than any answer can be
     Failed,        // it ended with a status other than 0
     BadAnswer,     // what it printed is no answer
-};
-
-struct SourcedText
-{
-    QString value;
-    ValueSource source = ValueSource::None;
 };
 
 // What a package says about itself, read from its own files in-process.

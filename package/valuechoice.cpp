@@ -109,6 +109,7 @@ SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle
     };
 
     SubmissionValues values;
+    values.package = given.package;
     values.pkgName = firstGiven(
         {givenValue(given.pkgName), fromProbe(probe.name), fromControl(metadata.package)});
     values.version = firstGiven(

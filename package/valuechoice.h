@@ -11,21 +11,6 @@
 
 struct PackageIdentity;
 
-// A submission's values, each with where it came from.
-struct SubmissionValues
-{
-    SourcedText pkgName;
-    SourcedText version;
-    SourcedText name;
-    SourcedText author;
-    SourcedText homepage;
-    SourcedText contributor;
-    SourcedText description;
-    SourcedText logo; // a file path
-    QStringList screenshots;
-    ValueSource screenshotsSource = ValueSource::None;
-};
-
 // What an earlier bundle of the package on the desktop holds: its app.json
 // values (an optional field holding the single blank of an empty one counts
 // as not given), its icon.png and its screen_<n>.png in number order. Each

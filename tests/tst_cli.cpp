@@ -6,7 +6,7 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 
-#include "cli/checkfindings.h"
+#include "engine/checkfindings.h"
 #include "package/valuechoice.h"
 
 #include <QDir>

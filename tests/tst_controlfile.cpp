@@ -139,9 +139,9 @@ void TestControlFile::joinsDescriptionLines()
     QFETCH(QString, more);
 
     QCOMPARE(joinDescriptionLines(description), more);
-    SubmissionInput input;
-    input.description = description;
-    QCOMPARE(makeSubmission(input).moreText, more);
+    SubmissionValues values;
+    values.description.value = description;
+    QCOMPARE(makeSubmission(values).moreText, more);
 }
 
 void TestControlFile::escapesValues_data()

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/debversion.h"
+#include "engine/debversion.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/checkfindings.h"
+#include "engine/checkfindings.h"
 
 #include "bundle/bundleassembly.h"
 #include "bundle/imageformat.h"
 #include "bundle/textlines.h"
-#include "cli/debversion.h"
+#include "engine/debversion.h"
 #include "package/valuechoice.h"
 #include "wording/failuretexts.h"
 
