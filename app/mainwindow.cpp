@@ -6,13 +6,12 @@
 #include "app/deferredpolish.h"
 #include "app/form/formbuilder.h"
 #include "app/formprefill.h"
-#include "app/packagereading.h"
 #include "app/screenshotlist.h"
 #include "app/screenshotpaste.h"
-#include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
 #include "bundle/desktopfolder.h"
+#include "engine/prefilljob.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
@@ -69,7 +68,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , form(new FormWidgets)
     , lastIconPath(QLatin1String(""))
-    , cancellation(new Cancellation(this))
     , toolTimeout(kToolTimeoutMs)
 {
     initPlinvexResources();
@@ -82,8 +80,6 @@ MainWindow::MainWindow(QWidget *parent)
     form->icon->setScaledContents(true);
     screenshots = new ScreenshotList(form->image);
     prefill = new FormPrefill(*form, this);
-    packageReading = new PackageReading(this);
-    connect(packageReading, &PackageReading::finished, this, &MainWindow::fillFromPackage);
     routeFileDropsToWindow();
     setKeyboardOrder();
     // Pasted files are screenshots just like dropped ones.
@@ -101,12 +97,13 @@ MainWindow::~MainWindow()
 }
 
 // Closing during work calls the work off; once its tools are stopped and its
-// temporary files gone, the slot that ran it closes the window for real.
+// temporary files gone, the window closes for real.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    packageReading->callOff();
-    if (working) {
-        cancellation->cancel();
+    stopPrefill();
+    if (work) {
+        closeWhenIdle = true;
+        work->kill();
         event->ignore();
         return;
     }
@@ -115,16 +112,34 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::endProgram()
 {
-    if (working)
-        cancellation->cancel();
-    else
+    stopPrefill();
+    if (!work) {
         QCoreApplication::quit();
+        return;
+    }
+    quitWhenIdle = true;
+    work->kill();
 }
 
-// True, with the window closed, when the work just done was called off.
-bool MainWindow::closeIfCalledOff()
+// Runs `job` as the window's work, then `next` once it has ended, unless the
+// packager asked to leave meanwhile.
+void MainWindow::startWork(Job *job, const std::function<void()> &next)
 {
-    if (!cancellation->isCancelled())
+    work = job;
+    connect(job, &Job::finished, this, [this, job, next] {
+        work = nullptr;
+        job->deleteLater();
+        if (!leaveIfAsked())
+            next();
+    });
+    job->start();
+}
+
+// True, with the window closed, when closing or ending the program was
+// asked for while the work ran; the last window closed ends the program.
+bool MainWindow::leaveIfAsked()
+{
+    if (!closeWhenIdle && !quitWhenIdle)
         return false;
     close();
     return true;
@@ -175,7 +190,7 @@ void MainWindow::clearForm()
     lastIconPath.clear();
     logoChosen = false;
     corruptPackage.clear();
-    packageReading->callOff();
+    stopPrefill();
     prefill->forget();
 }
 
@@ -220,12 +235,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::on_pushButton_clicked()
 {
-    if (working)
-        return;
-    if (!packRequestAccepted())
+    if (work || !packRequestAccepted())
         return;
     // The packager packs what the form shows now.
-    packageReading->callOff();
+    stopPrefill();
     fillOptionalFields();
     showResultView();
     buildBundle();
@@ -238,7 +251,7 @@ void MainWindow::on_pushButton_2_clicked()
 
 void MainWindow::on_pushButton_3_clicked()
 {
-    if (working)
+    if (work)
         return;
     iconPath = QFileDialog::getOpenFileName(this, tr("选择图标"), QDir::homePath(),
                                             tr("Image Files(*.png)"));
@@ -258,9 +271,10 @@ void MainWindow::on_pushButton_3_clicked()
     iconPath = lastIconPath;
 }
 
+// Another submission waits until the work for this one has ended.
 void MainWindow::on_pushButton_4_clicked()
 {
-    if (working)
+    if (work)
         return;
     clearForm();
     showFormView();
@@ -268,7 +282,7 @@ void MainWindow::on_pushButton_4_clicked()
 
 void MainWindow::on_pushButton_5_clicked()
 {
-    if (working)
+    if (work)
         return;
     form->textBrowser->show();
     form->pushButton_5->hide();
@@ -277,7 +291,7 @@ void MainWindow::on_pushButton_5_clicked()
 
 void MainWindow::on_pushButton_6_clicked()
 {
-    if (working)
+    if (work)
         return;
     submission.debPath = QFileDialog::getOpenFileName(this, tr("选择安装包"), QDir::homePath(),
                                                       tr("Deb Files(*.deb)"));
@@ -290,7 +304,7 @@ void MainWindow::on_pushButton_6_clicked()
 
 void MainWindow::openPackage(const QString &path)
 {
-    if (working)
+    if (work)
         return;
     submission.debPath = path;
     form->filename->setText(submission.debPath);
@@ -307,14 +321,8 @@ void MainWindow::informNothingChosen()
 
 void MainWindow::probeChosenPackage()
 {
-    PackageIdentity identity;
-    {
-        WorkGuard guard(working);
-        cancellation->reset();
-        identity = probePackage(submission.debPath, toolTimeout, {cancellation, {}});
-    }
-    if (closeIfCalledOff())
-        return;
+    // The probe is quick and bounded; its answer is needed at once.
+    const PackageIdentity identity = probePackage(submission.debPath, toolTimeout);
     if (identity.notRegularFile) {
         showNotRegularFileBox(submission.debPath);
     } else if (!identity.found) {
@@ -329,39 +337,55 @@ void MainWindow::probeChosenPackage()
     form->version->setText(submission.version);
     // A pipe or a device would be read for ever.
     if (!identity.notRegularFile)
-        packageReading->start(submission.debPath,
-                              metadataLanguages(prefersEnglish(QLocale::system())));
+        startPrefill(identity);
+}
+
+// Reads the package in the background, so the packager can type meanwhile;
+// only the latest reading fills the form, and one called off never does.
+void MainWindow::startPrefill(const PackageIdentity &identity)
+{
+    stopPrefill();
+    PrefillRequest request;
+    const auto given = [](const QString &text) {
+        return SourcedText{text, ValueSource::Given};
+    };
+    request.given.package = given(submission.debPath);
+    request.given.pkgName = given(form->pkgname->text());
+    request.given.version = given(form->version->text());
+    if (logoChosen)
+        request.given.logo = given(iconPath);
+    request.desktopDir = desktopPath();
+    request.languages = metadataLanguages(prefersEnglish(QLocale::system()));
+    request.probeTimeoutMs = toolTimeout;
+    prefillJob = new PrefillJob(request, this);
+    prefillJob->setIdentity(identity);
+    PrefillJob *job = prefillJob;
+    connect(job, &Job::finished, this, [this, job] {
+        job->deleteLater();
+        if (job != prefillJob)
+            return;
+        prefillJob = nullptr;
+        fillFromPackage(job->result());
+    });
+    job->start();
+}
+
+// The reader is stopped at once: deleting the job ends its tools.
+void MainWindow::stopPrefill()
+{
+    delete prefillJob;
+    prefillJob = nullptr;
 }
 
 // The earlier bundle of the package first, then what the package says of
 // itself; fields the packager made their own stay as they are.
-void MainWindow::fillFromPackage(const PackageMetadata &metadata)
+void MainWindow::fillFromPackage(const Prefill &found)
 {
-    corruptPackage = metadata.corrupt ? submission.debPath : QString();
-    const EarlierBundle earlier = earlierBundle();
-    QString packageLogo;
-    if (!logoChosen && earlier.logo.isEmpty() && !metadata.logoPng.isEmpty())
-        packageLogo =
-            cacheLogo(metadata.package.isEmpty() ? form->pkgname->text() : metadata.package,
-                      metadata.logoPng);
-    PackageIdentity probe;
-    probe.found = true;
-    probe.name = form->pkgname->text();
-    probe.version = form->version->text();
-    const SubmissionValues values = chooseValues({}, earlier, metadata, probe, packageLogo);
-    prefill->apply(values);
-    fillLogo(values.logo.value);
+    corruptPackage = found.metadata.corrupt ? submission.debPath : QString();
+    prefill->apply(found.values);
+    fillLogo(found.values.logo.value);
     if (screenshots->isEmpty())
-        screenshots->setPaths(values.screenshots);
-}
-
-EarlierBundle MainWindow::earlierBundle() const
-{
-    const QString desktop = desktopPath();
-    const QString pkgName = form->pkgname->text();
-    if (desktop.isEmpty() || !isPlainFolderName(pkgName))
-        return {};
-    return readEarlierBundle(bundleDirPath(desktop, pkgName));
+        screenshots->setPaths(found.values.screenshots);
 }
 
 // A logo the packager chose stays; one the program put in follows the package.
@@ -399,7 +423,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::addScreenshot(const QUrl &url)
 {
-    if (working)
+    if (work)
         return;
     droppedFile = QFileInfo(url.toLocalFile());
     if (droppedFile.suffix() != QLatin1String("png")) {
@@ -466,7 +490,9 @@ void MainWindow::fillOptionalFields()
 // each field, as the packager gives it.
 SubmissionValues MainWindow::formValues() const
 {
-    const auto given = [](const QString &text) { return SourcedText{text, ValueSource::Given}; };
+    const auto given = [](const QString &text) {
+        return SourcedText{text, ValueSource::Given};
+    };
     SubmissionValues values;
     values.package = given(form->filename->text());
     values.pkgName = given(form->pkgname->text());
@@ -491,14 +517,13 @@ void MainWindow::takeSnapshot()
 void MainWindow::buildBundle()
 {
     takeSnapshot();
-    BundleOutcome outcome;
-    {
-        WorkGuard guard(working);
-        cancellation->reset();
-        outcome =
-            assembleBundle({submission, iconPath, desktopPath(), toolTimeout}, {cancellation, {}});
-    }
-    if (closeIfCalledOff() || outcome.status == BundleOutcome::Built)
+    auto *job = new PackJob({submission, iconPath, desktopPath(), toolTimeout}, this);
+    startWork(job, [this, job] { packFinished(job->result()); });
+}
+
+void MainWindow::packFinished(const BundleOutcome &outcome)
+{
+    if (outcome.status == BundleOutcome::Built)
         return;
     reportPackFailure(outcome);
     showFormView();
@@ -517,19 +542,15 @@ void MainWindow::reportPackFailure(const BundleOutcome &outcome)
 
 void MainWindow::compressBundle()
 {
-    ArchiveOutcome outcome;
-    {
-        WorkGuard guard(working);
-        cancellation->reset();
-        outcome = compressBundleFolder(desktopPath(), submission.pkgName,
-                                       {cancellation,
-                                        [this](const QByteArray &output) {
-                                            appendProcessOutput(output);
-                                        }},
-                                       toolTimeout);
-    }
+    auto *job = new CompressJob(desktopPath(), submission.pkgName, toolTimeout, this);
+    connect(job, &CompressJob::listing, this, &MainWindow::appendProcessOutput);
+    startWork(job, [this, job] { compressionFinished(job->result()); });
+}
+
+void MainWindow::compressionFinished(const ArchiveOutcome &outcome)
+{
     flushProcessOutput();
-    if (closeIfCalledOff() || outcome.status == ArchiveOutcome::Written)
+    if (outcome.status == ArchiveOutcome::Written)
         return;
     showErrorBox(compressionFailureText(outcome));
     offerCompressionAgain();

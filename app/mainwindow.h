@@ -10,13 +10,16 @@
 #include <QMainWindow>
 #include <QString>
 
-struct BundleOutcome;
-struct EarlierBundle;
-struct PackageMetadata;
+#include <functional>
 
-class Cancellation;
+struct ArchiveOutcome;
+struct BundleOutcome;
+struct PackageIdentity;
+struct Prefill;
+
 class FormPrefill;
-class PackageReading;
+class Job;
+class PrefillJob;
 class ScreenshotList;
 struct FormWidgets;
 class QUrl;
@@ -68,8 +71,9 @@ private:
     void informNothingChosen();
     void probeChosenPackage();
     void showLogoPreview();
-    void fillFromPackage(const PackageMetadata &metadata);
-    EarlierBundle earlierBundle() const;
+    void startPrefill(const PackageIdentity &identity);
+    void stopPrefill();
+    void fillFromPackage(const Prefill &found);
     void fillLogo(const QString &path);
     void addScreenshot(const QUrl &url);
 
@@ -79,15 +83,18 @@ private:
     void fillOptionalFields();
     void takeSnapshot();
     void buildBundle();
+    void packFinished(const BundleOutcome &outcome);
     void reportPackFailure(const BundleOutcome &outcome);
 
     void compressBundle();
+    void compressionFinished(const ArchiveOutcome &outcome);
     void appendProcessOutput(const QByteArray &output);
     void flushProcessOutput();
     void showListingLines(const QByteArray &lines);
     void offerCompressionAgain();
 
-    bool closeIfCalledOff();
+    void startWork(Job *job, const std::function<void()> &next);
+    bool leaveIfAsked();
     void showErrorBox(const QString &text);
     void showNotRegularFileBox(const QString &path);
 
@@ -98,12 +105,13 @@ private:
     QFileInfo droppedFile;
     ScreenshotList *screenshots;
     FormPrefill *prefill;
-    PackageReading *packageReading;
-    bool logoChosen = false;   // with the logo button, so never replaced by the program's
-    QString corruptPackage;    // the package whose reading found it cut short or broken
-    QByteArray pendingListing; // the listing's last line until its line feed
-    Cancellation *cancellation;
-    bool working = false;
+    PrefillJob *prefillJob = nullptr;
+    bool logoChosen = false;    // with the logo button, so never replaced by the program's
+    QString corruptPackage;     // the package whose reading found it cut short or broken
+    QByteArray pendingListing;  // the listing's last line until its line feed
+    Job *work = nullptr;        // the pack or compression under way
+    bool closeWhenIdle = false; // asked to close or quit while work ran
+    bool quitWhenIdle = false;
     int toolTimeout;
 };
 

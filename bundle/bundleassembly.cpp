@@ -19,6 +19,8 @@
 #include <QJsonObject>
 #include <QThread>
 
+#include <functional>
+
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -98,53 +100,126 @@ struct BundleImage
     ImageFormat format = ImageFormat::Unknown;
 };
 
-class Assembler
+} // namespace
+
+// The pack's steps, each begun when the one before has ended; nothing here
+// waits. A step that runs tools hands its successor to runTools().
+class PackJob::Steps
 {
 public:
-    Assembler(const BundleRequest &request, const RunControl &control)
-        : r(request)
-        , control(control)
-        , bundleDir(bundleDirPath(request.desktopDir, request.submission.pkgName))
-        , packageName(QFileInfo(request.submission.debPath).fileName())
+    Steps(PackJob *job, BundleRequest request)
+        : job(job)
+        , r(std::move(request))
+        , bundleDir(bundleDirPath(r.desktopDir, r.submission.pkgName))
+        , packageName(QFileInfo(r.submission.debPath).fileName())
     {
         images << BundleImage{r.iconPath, kIconName, kIconBox};
         const QStringList &shots = r.submission.screenshotList;
         for (int i = 0; i < shots.size(); ++i)
             images << BundleImage{shots.at(i), screenshotFileName(i + 1), kScreenshotBox};
+        // mkdir, the package copy, and a copy and a scaling for each image.
+        total = 2 + 2 * images.size();
     }
 
-    BundleOutcome run()
+    ~Steps()
+    {
+        delete tools;
+        // After a swap this holds the earlier bundle; otherwise the unfinished new one.
+        if (!staging.isEmpty())
+            removeWorkPath(staging);
+    }
+
+    void start()
     {
         if (!isPlainFolderName(r.submission.pkgName))
-            return failure(BundleOutcome::NotPlainName, r.submission.pkgName);
-        BundleOutcome outcome = checkInputs();
-        if (outcome.status != BundleOutcome::Built)
-            return outcome;
-        PackageLock lock(r.desktopDir, r.submission.pkgName);
-        switch (lock.acquire(control.cancellation)) {
-        case PackageLock::Result::Held:
-            break;
-        case PackageLock::Result::Cancelled:
-            return failure(BundleOutcome::Cancelled, QString());
-        case PackageLock::Result::Unavailable:
-            // Unguarded, a second pack would take this one's staging folder
-            // for a leftover and remove it.
-            return failure(BundleOutcome::LockUnavailable,
-                           packageLockPath(r.desktopDir, r.submission.pkgName));
-        }
-        removeLeftWorkOfKilledPack();
-        staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
-        outcome = buildInStaging();
-        if (outcome.status == BundleOutcome::Built)
-            outcome = carryPackagersOwnFiles();
-        if (outcome.status == BundleOutcome::Built)
-            outcome = putInPlace();
-        // After a swap this holds the earlier bundle; otherwise the unfinished new one.
-        removeWorkPath(staging);
-        return outcome;
+            return end(failure(BundleOutcome::NotPlainName, r.submission.pkgName));
+        const BundleOutcome checked = checkInputs();
+        if (checked.status != BundleOutcome::Built)
+            return end(checked);
+        lock = std::make_unique<PackageLock>(r.desktopDir, r.submission.pkgName);
+        QObject::connect(lock.get(), &PackageLock::decided, job,
+                         [this](PackageLock::Result held) { lockDecided(held); });
+        emit job->progress(QStringLiteral("lock"), 0, total);
+        lock->acquire();
     }
 
+    void kill()
+    {
+        if (ended)
+            return;
+        killed = true;
+        if (tools && tools->isRunning()) {
+            tools->kill(); // its end ends the pack
+            return;
+        }
+        if (lock)
+            lock->stopWaiting();
+        end(failure(BundleOutcome::Cancelled, QString()));
+    }
+
+    const BundleOutcome &result() const { return outcome; }
+
 private:
+    void lockDecided(PackageLock::Result held)
+    {
+        if (held == PackageLock::Result::Unavailable)
+            // Unguarded, a second pack would take this one's staging folder
+            // for a leftover and remove it.
+            return end(failure(BundleOutcome::LockUnavailable,
+                               packageLockPath(r.desktopDir, r.submission.pkgName)));
+        removeLeftWorkOfKilledPack();
+        staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
+        step = QStringLiteral("build");
+        ToolCommand mkdir = command(QStringLiteral("mkdir"), {QStringLiteral("--"), staging});
+        runTools({{mkdir}}, 1, [this] {
+            runTools(fillChains(), QThread::idealThreadCount(), [this] { finishStaging(); });
+        });
+    }
+
+    void finishStaging()
+    {
+        if (!writeControlFile(inStaging(kControlFileName), r.submission))
+            return end(failure(BundleOutcome::ControlFileFailed, QString()));
+        const BundleOutcome checked = checkOutputs();
+        if (checked.status != BundleOutcome::Built)
+            return end(checked);
+        carryPackagersOwnFiles();
+    }
+
+    // Runs `chains`, then `next` once all of them succeeded; the first
+    // failure ends the pack.
+    void runTools(const QList<QList<ToolCommand>> &chains, int parallel,
+                  const std::function<void()> &next)
+    {
+        // The run that just ended may be the one calling: it goes later.
+        if (tools)
+            tools->deleteLater();
+        tools = new ToolRun(chains, parallel);
+        QObject::connect(tools, &ToolRun::toolSucceeded, job,
+                         [this] { emit job->progress(step, ++done, total); });
+        QObject::connect(tools, &ToolRun::finished, job, [this, next](const ToolResult &result) {
+            if (!result.succeeded())
+                return end(toolFailure(result));
+            next();
+        });
+        tools->start();
+    }
+
+    void end(const BundleOutcome &ending)
+    {
+        if (ended)
+            return;
+        ended = true;
+        outcome = killed && ending.status != BundleOutcome::Built
+                      ? failure(BundleOutcome::Cancelled, QString())
+                      : ending;
+        if (!staging.isEmpty())
+            removeWorkPath(staging);
+        staging.clear();
+        lock.reset();
+        job->finish();
+    }
+
     // Tools would block on a pipe or copy a whole device: only real files go
     // in, and only images in the formats a bundle takes. One that cannot be
     // read is left for its copy to report.
@@ -169,20 +244,6 @@ private:
         if (place.isSymLink() || (place.exists() && !place.isDir()))
             return failure(BundleOutcome::PlaceTaken, bundleDir);
         return {};
-    }
-
-    BundleOutcome buildInStaging()
-    {
-        ToolCommand mkdir = command(QStringLiteral("mkdir"), {QStringLiteral("--"), staging});
-        ToolResult result = runTool(mkdir, control);
-        if (!result.succeeded())
-            return toolFailure(result);
-        result = runToolChains(fillChains(), QThread::idealThreadCount(), control);
-        if (!result.succeeded())
-            return toolFailure(result);
-        if (!writeControlFile(inStaging(kControlFileName), r.submission))
-            return failure(BundleOutcome::ControlFileFailed, QString());
-        return checkOutputs();
     }
 
     // A killed pack may have left its staging folder, and one killed in the
@@ -225,10 +286,11 @@ private:
 
     // Listed only now, just before the swap, so a file the packager saved
     // into the folder while the images were made still moves on.
-    BundleOutcome carryPackagersOwnFiles() const
+    void carryPackagersOwnFiles()
     {
+        step = QStringLiteral("carry");
         if (!isRealDirectory(bundleDir))
-            return {};
+            return swap();
         const QString earlierPackage = earlierPackageName(bundleDir);
         QList<QList<ToolCommand>> chains;
         const QFileInfoList entries = QDir(bundleDir).entryInfoList(
@@ -244,10 +306,13 @@ private:
             carry.progressPath = inStaging(entry.fileName());
             chains << QList<ToolCommand>{carry};
         }
-        const ToolResult result = runToolChains(chains, QThread::idealThreadCount(), control);
-        if (!result.succeeded())
-            return toolFailure(result);
-        return removeCarriedLinks();
+        total += chains.size();
+        runTools(chains, QThread::idealThreadCount(), [this] {
+            const BundleOutcome cleaned = removeCarriedLinks();
+            if (cleaned.status != BundleOutcome::Built)
+                return end(cleaned);
+            swap();
+        });
     }
 
     // Links inside the packager's folders came along with them; none may
@@ -328,10 +393,15 @@ private:
         return {};
     }
 
+    void swap()
+    {
+        step = QStringLiteral("swap");
+        emit job->progress(step, done, total);
+        end(putInPlace());
+    }
+
     BundleOutcome putInPlace() const
     {
-        if (control.cancellation && control.cancellation->isCancelled())
-            return failure(BundleOutcome::Cancelled, QString());
         BundleOutcome outcome;
         switch (putFolderInPlace(staging, bundleDir, &outcome.reason)) {
         case SwapResult::Swapped:
@@ -384,15 +454,21 @@ private:
         return outcome;
     }
 
-    const BundleRequest &r;
-    const RunControl &control;
+    PackJob *const job;
+    const BundleRequest r;
     const QString bundleDir;
     const QString packageName;
     QList<BundleImage> images;
     QString staging;
+    std::unique_ptr<PackageLock> lock;
+    ToolRun *tools = nullptr;
+    QString step;
+    qint64 done = 0;
+    qint64 total = 0;
+    bool killed = false;
+    bool ended = false;
+    BundleOutcome outcome;
 };
-
-} // namespace
 
 QString bundleDirPath(const QString &desktopDir, const QString &pkgName)
 {
@@ -406,7 +482,29 @@ bool isPlainFolderName(const QString &pkgName)
            pkgName != QLatin1String("..");
 }
 
-BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control)
+PackJob::PackJob(BundleRequest request, QObject *parent)
+    : Job(parent)
+    , steps(std::make_unique<Steps>(this, std::move(request)))
 {
-    return Assembler(request, control).run();
+}
+
+PackJob::~PackJob() = default;
+
+void PackJob::start()
+{
+    if (isRunning())
+        return;
+    setRunning(true);
+    steps->start();
+}
+
+void PackJob::kill()
+{
+    if (isRunning())
+        steps->kill();
+}
+
+const BundleOutcome &PackJob::result() const
+{
+    return steps->result();
 }

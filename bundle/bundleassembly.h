@@ -5,9 +5,13 @@
 #define PLINVEX_BUNDLEASSEMBLY_H
 
 #include "bundle/submission.h"
+#include "tools/job.h"
 #include "tools/toolrunner.h"
 
+#include <QList>
 #include <QString>
+
+#include <memory>
 
 // Everything one pack needs besides the submission fields.
 struct BundleRequest
@@ -49,12 +53,30 @@ QString bundleDirPath(const QString &desktopDir, const QString &pkgName);
 // slash, no NUL (the system would cut the path there), and not "." or "..".
 bool isPlainFolderName(const QString &pkgName);
 
-// Builds the bundle in a staging folder beside it and puts it in place only
-// when every step worked and the outputs are checked: the bundle folder is
-// either the new one, whole, or the earlier one as it was. Files of the
-// earlier folder that a pack does not make are carried over. One pack or
-// compression of a package at a time: a second waits for the first, and
-// without the lock nothing is done at all.
-BundleOutcome assembleBundle(const BundleRequest &request, const RunControl &control = {});
+// One pack: builds the bundle in a staging folder beside it and puts it in
+// place only when every step worked and the outputs are checked: the bundle
+// folder is either the new one, whole, or the earlier one as it was. Files
+// of the earlier folder that a pack does not make are carried over. One pack
+// or compression of a package at a time: a second waits for the first, and
+// without the lock nothing is done at all. Its steps are "lock", "build"
+// (the package copied, each image copied and scaled), "carry" and "swap";
+// progress counts the tools done.
+class PackJob : public Job
+{
+    Q_OBJECT
+
+public:
+    explicit PackJob(BundleRequest request, QObject *parent = nullptr);
+    // A job still running is killed and its staging folder removed.
+    ~PackJob() override;
+
+    void start() override;
+    void kill() override;
+    const BundleOutcome &result() const;
+
+private:
+    class Steps;
+    std::unique_ptr<Steps> steps;
+};
 
 #endif

@@ -112,72 +112,196 @@ QString archivePath(const QString &desktopDir, const QString &pkgName)
     return desktopDir + QLatin1Char('/') + pkgName + QStringLiteral(".tar.gz");
 }
 
-ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pkgName,
-                                    const RunControl &control, int timeoutMs)
+namespace {
+
+ArchiveOutcome archiveFailure(ArchiveOutcome::Status status, const QString &path = QString())
 {
     ArchiveOutcome outcome;
-    if (!isPlainFolderName(pkgName)) {
-        outcome.status = ArchiveOutcome::NotPlainName;
-        outcome.path = pkgName;
-        return outcome;
-    }
-    if (!QFileInfo(desktopDir).isDir()) {
-        outcome.status = ArchiveOutcome::DesktopGone;
-        outcome.path = desktopDir;
-        return outcome;
-    }
-    // tar would archive a link as the link alone, and report success.
-    const QString bundleDir = bundleDirPath(desktopDir, pkgName);
-    const QFileInfo place(bundleDir);
-    if (place.isSymLink() || (place.exists() && !place.isDir())) {
-        outcome.status = ArchiveOutcome::PlaceTaken;
-        outcome.path = bundleDir;
-        return outcome;
-    }
-    // Not while a pack of the same package swaps the folder, nor beside a
-    // second compression that would take this one's file for a leftover.
-    PackageLock lock(desktopDir, pkgName);
-    switch (lock.acquire(control.cancellation)) {
-    case PackageLock::Result::Held:
-        break;
-    case PackageLock::Result::Cancelled:
-        outcome.status = ArchiveOutcome::Cancelled;
-        return outcome;
-    case PackageLock::Result::Unavailable:
-        outcome.status = ArchiveOutcome::LockUnavailable;
-        outcome.path = packageLockPath(desktopDir, pkgName);
-        return outcome;
-    }
-    removeLeftWork(desktopDir, WorkKind::Archive, pkgName);
-    const QString temporary = newWorkPath(desktopDir, WorkKind::Archive, pkgName);
-    ToolCommand tar;
-    tar.program = QStringLiteral("tar");
-    // Names relative to the desktop, so the archive holds ./<pkg>/... only.
-    // --force-local: a colon in a name is part of the name, never a host
-    // to connect to. tar splits the compressor's line into words itself, so
-    // it holds only words chosen here, never a name.
-    tar.arguments = QStringList{
-        QStringLiteral("-cvf"), QFileInfo(temporary).fileName(), QStringLiteral("--force-local"),
-        QStringLiteral("--use-compress-program=") + chooseGzip(bundleDir).compressProgram(),
-        QStringLiteral("./") + pkgName + QLatin1Char('/')};
-    tar.workingDirectory = desktopDir + QLatin1Char('/');
-    tar.timeoutMs = timeoutMs;
-    tar.progressPath = temporary;
-
-    outcome.tool = runTool(tar, control);
-    if (!outcome.tool.succeeded()) {
-        outcome.status =
-            outcome.tool.cancelled ? ArchiveOutcome::Cancelled : ArchiveOutcome::ToolFailed;
-        removeWorkPath(temporary);
-        return outcome;
-    }
-    // rename() replaces the earlier archive in one step; a link standing
-    // there is replaced itself, never written through.
-    if (::rename(QFile::encodeName(temporary).constData(),
-                 QFile::encodeName(archivePath(desktopDir, pkgName)).constData()) != 0) {
-        outcome.status = ArchiveOutcome::RenameFailed;
-        outcome.reason = QString::fromLocal8Bit(std::strerror(errno));
-        removeWorkPath(temporary);
-    }
+    outcome.status = status;
+    outcome.path = path;
     return outcome;
+}
+
+// What tar will list: every entry beneath the bundle folder, and the folder.
+qint64 entriesBeneath(const QString &folder)
+{
+    qint64 entries = 1;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++entries;
+    }
+    return entries;
+}
+
+} // namespace
+
+class CompressJob::Steps
+{
+public:
+    Steps(CompressJob *job, QString desktopDir, QString pkgName, int timeoutMs)
+        : job(job)
+        , desktopDir(std::move(desktopDir))
+        , pkgName(std::move(pkgName))
+        , timeoutMs(timeoutMs)
+    {
+    }
+
+    ~Steps()
+    {
+        delete tar;
+        if (!temporary.isEmpty())
+            removeWorkPath(temporary);
+    }
+
+    void start()
+    {
+        if (!isPlainFolderName(pkgName))
+            return end(archiveFailure(ArchiveOutcome::NotPlainName, pkgName));
+        if (!QFileInfo(desktopDir).isDir())
+            return end(archiveFailure(ArchiveOutcome::DesktopGone, desktopDir));
+        // tar would archive a link as the link alone, and report success.
+        bundleDir = bundleDirPath(desktopDir, pkgName);
+        const QFileInfo place(bundleDir);
+        if (place.isSymLink() || (place.exists() && !place.isDir()))
+            return end(archiveFailure(ArchiveOutcome::PlaceTaken, bundleDir));
+        // Not while a pack of the same package swaps the folder, nor beside a
+        // second compression that would take this one's file for a leftover.
+        lock = std::make_unique<PackageLock>(desktopDir, pkgName);
+        QObject::connect(lock.get(), &PackageLock::decided, job,
+                         [this](PackageLock::Result held) { lockDecided(held); });
+        emit job->progress(QStringLiteral("lock"), 0, 0);
+        lock->acquire();
+    }
+
+    void kill()
+    {
+        if (ended)
+            return;
+        if (tar && tar->isRunning()) {
+            tar->kill(); // its end ends the compression
+            return;
+        }
+        if (lock)
+            lock->stopWaiting();
+        end(archiveFailure(ArchiveOutcome::Cancelled));
+    }
+
+    const ArchiveOutcome &result() const { return outcome; }
+
+private:
+    void lockDecided(PackageLock::Result held)
+    {
+        if (held == PackageLock::Result::Unavailable)
+            return end(archiveFailure(ArchiveOutcome::LockUnavailable,
+                                      packageLockPath(desktopDir, pkgName)));
+        removeLeftWork(desktopDir, WorkKind::Archive, pkgName);
+        temporary = newWorkPath(desktopDir, WorkKind::Archive, pkgName);
+        total = entriesBeneath(bundleDir);
+        tar = new ToolRun(tarCommand());
+        QObject::connect(tar, &ToolRun::output, job, [this](const QByteArray &chunk) {
+            listed += chunk.count('\n');
+            emit job->listing(chunk);
+            emit job->progress(QStringLiteral("compress"), qMin(listed, total), total);
+        });
+        QObject::connect(tar, &ToolRun::finished, job,
+                         [this](const ToolResult &result) { tarEnded(result); });
+        emit job->progress(QStringLiteral("compress"), 0, total);
+        tar->start();
+    }
+
+    ToolCommand tarCommand() const
+    {
+        ToolCommand command;
+        command.program = QStringLiteral("tar");
+        // Names relative to the desktop, so the archive holds ./<pkg>/... only.
+        // --force-local: a colon in a name is part of the name, never a host
+        // to connect to. tar splits the compressor's line into words itself, so
+        // it holds only words chosen here, never a name.
+        command.arguments = QStringList{QStringLiteral("-cvf"), QFileInfo(temporary).fileName(),
+                                        QStringLiteral("--force-local"),
+                                        QStringLiteral("--use-compress-program=") +
+                                            chooseGzip(bundleDir).compressProgram(),
+                                        QStringLiteral("./") + pkgName + QLatin1Char('/')};
+        command.workingDirectory = desktopDir + QLatin1Char('/');
+        command.timeoutMs = timeoutMs;
+        command.progressPath = temporary;
+        return command;
+    }
+
+    void tarEnded(const ToolResult &result)
+    {
+        ArchiveOutcome written;
+        written.tool = result;
+        if (!result.succeeded()) {
+            written.status =
+                result.cancelled ? ArchiveOutcome::Cancelled : ArchiveOutcome::ToolFailed;
+            return end(written);
+        }
+        // rename() replaces the earlier archive in one step; a link standing
+        // there is replaced itself, never written through.
+        if (::rename(QFile::encodeName(temporary).constData(),
+                     QFile::encodeName(archivePath(desktopDir, pkgName)).constData()) != 0) {
+            written.status = ArchiveOutcome::RenameFailed;
+            written.reason = QString::fromLocal8Bit(std::strerror(errno));
+        } else {
+            temporary.clear();
+        }
+        end(written);
+    }
+
+    void end(const ArchiveOutcome &ending)
+    {
+        if (ended)
+            return;
+        ended = true;
+        outcome = ending;
+        if (!temporary.isEmpty())
+            removeWorkPath(temporary);
+        temporary.clear();
+        lock.reset();
+        job->finish();
+    }
+
+    CompressJob *const job;
+    const QString desktopDir;
+    const QString pkgName;
+    const int timeoutMs;
+    QString bundleDir;
+    QString temporary;
+    std::unique_ptr<PackageLock> lock;
+    ToolRun *tar = nullptr;
+    qint64 listed = 0;
+    qint64 total = 0;
+    bool ended = false;
+    ArchiveOutcome outcome;
+};
+
+CompressJob::CompressJob(const QString &desktopDir, const QString &pkgName, int timeoutMs,
+                         QObject *parent)
+    : Job(parent)
+    , steps(std::make_unique<Steps>(this, desktopDir, pkgName, timeoutMs))
+{
+}
+
+CompressJob::~CompressJob() = default;
+
+void CompressJob::start()
+{
+    if (isRunning())
+        return;
+    setRunning(true);
+    steps->start();
+}
+
+void CompressJob::kill()
+{
+    if (isRunning())
+        steps->kill();
+}
+
+const ArchiveOutcome &CompressJob::result() const
+{
+    return steps->result();
 }

@@ -4,9 +4,12 @@
 #ifndef PLINVEX_COMPRESSION_H
 #define PLINVEX_COMPRESSION_H
 
+#include "tools/job.h"
 #include "tools/toolrunner.h"
 
 #include <QString>
+
+#include <memory>
 
 struct ArchiveOutcome
 {
@@ -49,11 +52,32 @@ GzipChoice chooseGzip(const QString &bundleDir);
 QString archivePath(const QString &desktopDir, const QString &pkgName);
 
 // Archives the bundle folder <desktopDir>/<pkgName> as ./<pkgName>/ into
-// <pkgName>.tar.gz beside it (an ordinary gzip stream, made with chooseGzip), handing tar's listing
-// of each archived path to `control.onOutput` as it comes. tar writes a temporary file that takes
-// the archive's name only once it is complete, so an earlier archive survives any failure whole.
-// tar may run as long as it keeps writing.
-ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pkgName,
-                                    const RunControl &control, int timeoutMs = kToolTimeoutMs);
+// <pkgName>.tar.gz beside it (an ordinary gzip stream, made with chooseGzip),
+// handing tar's listing of each archived path to listing() as it comes. tar
+// writes a temporary file that takes the archive's name only once it is
+// complete, so an earlier archive survives any failure whole. tar may run as
+// long as it keeps writing. Its steps are "lock" and "compress", whose
+// progress counts the entries listed against those in the folder.
+class CompressJob : public Job
+{
+    Q_OBJECT
+
+public:
+    CompressJob(const QString &desktopDir, const QString &pkgName, int timeoutMs = kToolTimeoutMs,
+                QObject *parent = nullptr);
+    // A job still running is killed and its temporary file removed.
+    ~CompressJob() override;
+
+    void start() override;
+    void kill() override;
+    const ArchiveOutcome &result() const;
+
+signals:
+    void listing(const QByteArray &chunk);
+
+private:
+    class Steps;
+    std::unique_ptr<Steps> steps;
+};
 
 #endif

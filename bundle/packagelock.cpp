@@ -3,11 +3,7 @@
 
 #include "bundle/packagelock.h"
 
-#include "tools/toolrunner.h"
-
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -28,9 +24,14 @@ QString packageLockPath(const QString &desktopDir, const QString &pkgName)
     return desktopDir + QStringLiteral("/.plinvex-lock-") + pkgName;
 }
 
-PackageLock::PackageLock(const QString &desktopDir, const QString &pkgName)
-    : path(packageLockPath(desktopDir, pkgName))
+PackageLock::PackageLock(const QString &desktopDir, const QString &pkgName, QObject *parent)
+    : QObject(parent)
+    , path(packageLockPath(desktopDir, pkgName))
 {
+    // flock(2) cannot wake the event loop: a waiting instance looks again
+    // now and then, and a human waits for the other pack anyway.
+    retry.setInterval(kRetryMs);
+    connect(&retry, &QTimer::timeout, this, &PackageLock::attempt);
 }
 
 PackageLock::~PackageLock()
@@ -38,29 +39,42 @@ PackageLock::~PackageLock()
     release();
 }
 
-PackageLock::Result PackageLock::acquire(const Cancellation *cancellation)
+void PackageLock::acquire()
 {
-    if (cancellation && cancellation->isCancelled())
-        return Result::Cancelled;
-    Attempt attempt = tryOnce();
-    if (attempt != Attempt::Busy)
-        return attempt == Attempt::Held ? Result::Held : Result::Unavailable;
+    retry.start();
+    // The first look is made from the event loop too, so decided() never
+    // comes before the caller has returned.
+    QMetaObject::invokeMethod(this, &PackageLock::attempt, Qt::QueuedConnection);
+}
 
-    QEventLoop loop;
-    QTimer retry;
-    QObject::connect(&retry, &QTimer::timeout, &loop, [&] {
-        attempt = tryOnce();
-        if (attempt != Attempt::Busy)
-            loop.quit();
-    });
-    if (cancellation)
-        QObject::connect(cancellation, &Cancellation::cancelled, &loop, &QEventLoop::quit);
-    retry.start(kRetryMs);
-    loop.exec();
-    if (attempt == Attempt::Held)
-        return Result::Held;
-    release();
-    return attempt == Attempt::Failed ? Result::Unavailable : Result::Cancelled;
+void PackageLock::stopWaiting()
+{
+    retry.stop();
+    if (!locked)
+        release();
+}
+
+void PackageLock::attempt()
+{
+    if (!retry.isActive())
+        return;
+    switch (tryOnce()) {
+    case Attempt::Held:
+        decide(Result::Held);
+        break;
+    case Attempt::Failed:
+        release();
+        decide(Result::Unavailable);
+        break;
+    case Attempt::Busy:
+        break;
+    }
+}
+
+void PackageLock::decide(Result result)
+{
+    retry.stop();
+    emit decided(result);
 }
 
 // The holder removes the file when it is done, so a lock taken on a file

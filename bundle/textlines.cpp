@@ -6,6 +6,8 @@
 #include <QChar>
 #include <QVector>
 
+#include <string>
+
 namespace {
 
 bool within(char32_t c, char32_t first, char32_t last)
@@ -83,11 +85,12 @@ int displayColumns(const QString &text)
 QString joinDescriptionLines(const QString &description)
 {
     const QVector<uint> text = description.toUcs4();
-    QVector<uint> joined;
-    joined.reserve(text.size());
+    // A UTF-32 string rather than a vector: Qt 5 and 6 both build a QString from it.
+    std::u32string joined;
+    joined.reserve(size_t(text.size()));
     for (int i = 0; i < text.size();) {
         if (!isBreak(text, i)) {
-            joined << text.at(i++);
+            joined.push_back(char32_t(text.at(i++)));
             continue;
         }
         // One break however many empty lines it spans: the paragraph's end
@@ -101,7 +104,7 @@ QString joinDescriptionLines(const QString &description)
         const char32_t after = text.at(i);
         if (!isCjkCharacter(before) && !isCjkCharacter(after) && !isBlank(before) &&
             !isBlank(after))
-            joined << uint(' ');
+            joined.push_back(U' ');
     }
-    return QString::fromUcs4(joined.constData(), joined.size());
+    return QString::fromStdU32String(joined);
 }

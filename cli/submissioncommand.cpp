@@ -8,9 +8,9 @@
 #include "bundle/desktopfolder.h"
 #include "bundle/submission.h"
 #include "bundle/textlines.h"
-#include "engine/checkfindings.h"
 #include "cli/cliprogress.h"
-#include "package/confinedreader.h"
+#include "engine/checkfindings.h"
+#include "engine/prefilljob.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
@@ -29,9 +29,11 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -100,7 +102,7 @@ QString shortened(const QString &line, int width)
     QString kept;
     int used = 0;
     for (const uint c : characters) {
-        const QString one = QString::fromUcs4(&c, 1);
+        const QString one = QString::fromStdU32String(std::u32string(1, char32_t(c)));
         const int columns = displayColumns(one);
         if (used + columns > width - 1)
             break;
@@ -443,30 +445,76 @@ private:
     const Options &options;
 };
 
-// Runs one command once its options are read; a stop by SIGINT, SIGTERM or
-// SIGHUP calls the tools off and the engine cleans up after them.
-class SubmissionRun
+// Runs one command once its options are read, as jobs under the event loop:
+// the prefill, the check, the pack and the compression. A stop by SIGINT,
+// SIGTERM or SIGHUP kills the job that runs, which cleans up after itself.
+class SubmissionRun : public QObject
 {
 public:
     explicit SubmissionRun(const Options &options)
         : options(options)
         , report(options)
+        , progress(!options.json && ::isatty(STDERR_FILENO) == 1)
     {
-        QObject::connect(&termination, &TerminationSignals::received, &cancellation,
-                         [this](int signalNumber) {
-                             if (stoppedBy == 0)
-                                 stoppedBy = signalNumber;
-                             cancellation.cancel();
-                         });
-        control.cancellation = &cancellation;
+        connect(&termination, &TerminationSignals::received, this, [this](int signalNumber) {
+            if (stoppedBy == 0)
+                stoppedBy = signalNumber;
+            if (current)
+                current->kill();
+        });
     }
 
-    int run()
+    void start()
     {
-        readPackage();
-        if (stopped())
+        const QFileInfo info(options.package);
+        if (!info.isFile()) {
+            facts = packageFacts(options.package, PackageIdentity(), PackageMetadata());
+            report.values = chooseValues(options.given, EarlierBundle(), PackageMetadata(),
+                                         PackageIdentity(), QString());
+            return check();
+        }
+        PrefillRequest request;
+        request.given = options.given;
+        request.desktopDir = options.desktop;
+        request.languages = metadataLanguages(prefersEnglish(QLocale::system()));
+        request.companions = options.companions;
+        request.fromPackageAndBundle = !options.noPrefill;
+        auto *job = new PrefillJob(request, this);
+        run(job, [this, job] { prefilled(job->result()); });
+    }
+
+private:
+    // Starts `job`, its progress on the line, and `next` once it has ended.
+    void run(Job *job, const std::function<void()> &next)
+    {
+        current = job;
+        connect(job, &Job::progress, this, [this](const QString &step, qint64 done, qint64 total) {
+            progress.show(step, done, total);
+        });
+        connect(job, &Job::finished, this, [this, job, next] {
+            progress.finish();
+            current = nullptr;
+            job->deleteLater();
+            next();
+        });
+        job->start();
+    }
+
+    void prefilled(const Prefill &prefill)
+    {
+        if (stoppedBy != 0)
             return finishStopped(QString());
-        chooseAll();
+        facts = packageFacts(options.package, prefill.identity, prefill.metadata);
+        // Whether the kernel confined the reader; null when no reader answered.
+        if (prefill.metadata.readerProblem == ReaderProblem::None &&
+            (prefill.metadata.readable || prefill.metadata.corrupt))
+            report.confined = prefill.metadata.confined;
+        report.values = prefill.values;
+        check();
+    }
+
+    void check()
+    {
         report.findings = checkSubmission(report.values, facts);
         for (Finding &finding : report.findings)
             finding.ignored = options.ignored.contains(finding.tag);
@@ -482,99 +530,30 @@ public:
                     : QCoreApplication::translate("CommandLine", "检查没通过：%1 个错误，%2 个警告")
                           .arg(errors)
                           .arg(warnings);
-            report.print();
-            return report.passed ? CommandSucceeded : CommandFailed;
+            return end(report.passed ? CommandSucceeded : CommandFailed);
         }
         if (errors > 0) {
             report.verdict =
                 QCoreApplication::translate("CommandLine", "有 %1 个错误，什么也没打包")
                     .arg(errors);
-            report.print();
-            return CommandFailed;
+            return end(CommandFailed);
         }
-        return pack();
+        pack();
     }
 
-private:
-    bool stopped()
+    void pack()
     {
-        // A signal that came while no tool ran waits in the event queue.
-        QCoreApplication::processEvents();
-        return stoppedBy != 0;
-    }
-
-    void readPackage()
-    {
-        facts.path = options.package;
-        const QFileInfo info(options.package);
-        facts.exists = info.exists();
-        facts.regularFile = info.isFile();
-        if (!facts.regularFile)
-            return;
-        probe = probePackage(options.package, kToolTimeoutMs, control);
-        // Read even when nothing is taken from it: a package cut short is
-        // told either way.
-        const PackageMetadata read = readPackageConfined(
-            options.package, metadataLanguages(prefersEnglish(QLocale::system())), control,
-            options.companions);
-        facts.corrupt = read.corrupt;
-        facts.readerProblem = read.readerProblem;
-        facts.readerDetail = read.readerDetail;
-        facts.guessedEntry = read.guessedEntry;
-        if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
-            facts.missingIcon = read.iconName;
-            static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
-            for (const QString &name : read.related) {
-                if (holder.match(name).hasMatch())
-                    facts.iconCompanions << name;
-            }
-        }
-        // Whether the kernel confined the reader; null when no reader answered.
-        if (read.readerProblem == ReaderProblem::None)
-            report.confined = read.confined;
-        if (!options.noPrefill)
-            metadata = read;
-        facts.readable = probe.found || metadata.readable;
-        facts.ownName = probe.found ? probe.name : metadata.package;
-        facts.ownVersion = probe.found ? probe.version : metadata.version;
-        facts.appStreamRelease = read.newestRelease;
-    }
-
-    // The window's way: what is given, then the earlier bundle of that
-    // package name, then the package's own metadata.
-    void chooseAll()
-    {
-        const SubmissionValues identity =
-            chooseValues(options.given, EarlierBundle(), metadata, probe, QString());
-        const QString pkgName = identity.pkgName.value;
-        EarlierBundle earlier;
-        QString cachedLogo;
-        // Only a name of one folder may lead to an earlier bundle; an empty
-        // one or ".." would take the desktop or its parent for one.
-        if (!options.noPrefill && !pkgName.isEmpty() && isPlainFolderName(pkgName)) {
-            earlier = readEarlierBundle(bundleDirPath(options.desktop, pkgName));
-            if (options.given.logo.value.isEmpty() && earlier.logo.isEmpty())
-                cachedLogo = cacheLogo(pkgName, metadata.logoPng);
-        }
-        report.values = chooseValues(options.given, earlier, metadata, probe, cachedLogo);
-    }
-
-    int pack()
-    {
-        const SubmissionValues &v = report.values;
-        const Submission submission = makeSubmission(v);
-        ProgressLine progress(!options.json && ::isatty(STDERR_FILENO) == 1);
-        control.onToolSucceeded = [&progress](const ToolResult &result) {
-            progress.toolSucceeded(result);
-        };
-        if (stopped())
+        if (stoppedBy != 0)
             return finishStopped(QStringLiteral("pack"));
-        progress.startPack(options.desktop, submission.pkgName, submission.debPath,
-                           1 + int(v.screenshots.size()));
-        const BundleOutcome built =
-            assembleBundle({submission, v.logo.value, options.desktop, kToolTimeoutMs}, control);
-        progress.finish();
-        if (built.status == BundleOutcome::Cancelled || stopped())
+        const SubmissionValues &v = report.values;
+        submission = makeSubmission(v);
+        auto *job = new PackJob({submission, v.logo.value, options.desktop, kToolTimeoutMs}, this);
+        run(job, [this, job] { packed(job->result()); });
+    }
+
+    void packed(const BundleOutcome &built)
+    {
+        if (built.status == BundleOutcome::Cancelled || stoppedBy != 0)
             return finishStopped(QStringLiteral("pack"));
         if (built.status != BundleOutcome::Built) {
             QString message = packFailureText(built);
@@ -587,42 +566,44 @@ private:
         report.bundle = bundleDir;
         report.files = QDir(bundleDir).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-        if (options.compress) {
-            progress.startCompression(bundleDir);
-            control.onOutput = [&progress](const QByteArray &listing) {
-                progress.output(listing);
-            };
-            const ArchiveOutcome written =
-                compressBundleFolder(options.desktop, submission.pkgName, control);
-            progress.finish();
-            if (written.status == ArchiveOutcome::Cancelled || stopped())
-                return finishStopped(QStringLiteral("compress"));
-            if (written.status != ArchiveOutcome::Written)
-                return finishFailed(QStringLiteral("compress"), written.tool,
-                                    written.status == ArchiveOutcome::ToolFailed,
-                                    compressionFailureText(written));
-            report.archive = archivePath(options.desktop, submission.pkgName);
-        }
+        if (!options.compress)
+            return finishPacked();
+        auto *job = new CompressJob(options.desktop, submission.pkgName, kToolTimeoutMs, this);
+        run(job, [this, job] { compressed(job->result()); });
+    }
+
+    void compressed(const ArchiveOutcome &written)
+    {
+        if (written.status == ArchiveOutcome::Cancelled || stoppedBy != 0)
+            return finishStopped(QStringLiteral("compress"));
+        if (written.status != ArchiveOutcome::Written)
+            return finishFailed(QStringLiteral("compress"), written.tool,
+                                written.status == ArchiveOutcome::ToolFailed,
+                                compressionFailureText(written));
+        report.archive = archivePath(options.desktop, submission.pkgName);
+        finishPacked();
+    }
+
+    void finishPacked()
+    {
         report.passed = true;
         report.verdict =
             report.archive.isEmpty()
                 ? QCoreApplication::translate("CommandLine", "打包好了：%1").arg(report.bundle)
                 : QCoreApplication::translate("CommandLine", "打包好了：%1，压缩包：%2")
                       .arg(report.bundle, report.archive);
-        report.print();
-        return CommandSucceeded;
+        end(CommandSucceeded);
     }
 
-    int finishFailed(const QString &step, const ToolResult &tool, bool toolFailed,
-                     const QString &message)
+    void finishFailed(const QString &step, const ToolResult &tool, bool toolFailed,
+                      const QString &message)
     {
         report.failure = {step, tool, toolFailed, message};
         report.verdict = oneLine(message);
-        report.print();
-        return CommandFailed;
+        end(CommandFailed);
     }
 
-    int finishStopped(const QString &step)
+    void finishStopped(const QString &step)
     {
         if (!step.isEmpty())
             report.failure = {step, ToolResult(), false,
@@ -630,19 +611,23 @@ private:
                                   "CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留")};
         report.verdict =
             QCoreApplication::translate("CommandLine", "已中止，之前的投稿文件夹和压缩包原样保留");
+        end(128 + stoppedBy);
+    }
+
+    void end(int status)
+    {
         report.print();
-        return 128 + stoppedBy;
+        QCoreApplication::exit(status);
     }
 
     const Options &options;
     Report report;
-    Cancellation cancellation;
+    ProgressLine progress;
     TerminationSignals termination{{SIGINT, SIGTERM, SIGHUP}};
-    RunControl control;
+    Job *current = nullptr;
     int stoppedBy = 0;
     PackageFacts facts;
-    PackageIdentity probe;
-    PackageMetadata metadata;
+    Submission submission;
 };
 
 } // namespace
@@ -658,5 +643,7 @@ int runSubmissionCommand(const QStringList &arguments)
     const int ended = parseOptions(arguments, options);
     if (ended >= 0)
         return ended;
-    return SubmissionRun(options).run();
+    SubmissionRun run(options);
+    QTimer::singleShot(0, &run, &SubmissionRun::start);
+    return QCoreApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "bundle/textlines.h"
 #include "engine/debversion.h"
 #include "package/valuechoice.h"
+#include "tools/packageprobe.h"
 #include "wording/failuretexts.h"
 
 #include <QBuffer>
@@ -851,6 +852,35 @@ QString severityName(Severity severity)
         break;
     }
     return QStringLiteral("info");
+}
+
+PackageFacts packageFacts(const QString &path, const PackageIdentity &identity,
+                          const PackageMetadata &read)
+{
+    PackageFacts facts;
+    facts.path = path;
+    const QFileInfo info(path);
+    facts.exists = info.exists();
+    facts.regularFile = info.isFile();
+    if (!facts.regularFile)
+        return facts;
+    facts.corrupt = read.corrupt;
+    facts.readerProblem = read.readerProblem;
+    facts.readerDetail = read.readerDetail;
+    facts.guessedEntry = read.guessedEntry;
+    if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
+        facts.missingIcon = read.iconName;
+        static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
+        for (const QString &name : read.related) {
+            if (holder.match(name).hasMatch())
+                facts.iconCompanions << name;
+        }
+    }
+    facts.readable = identity.found || read.readable;
+    facts.ownName = identity.found ? identity.name : read.package;
+    facts.ownVersion = identity.found ? identity.version : read.version;
+    facts.appStreamRelease = read.newestRelease;
+    return facts;
 }
 
 QList<Finding> checkSubmission(const SubmissionValues &values, const PackageFacts &package)

@@ -15,6 +15,8 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <functional>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -193,22 +195,21 @@ struct OpenPackages
     }
 };
 
-PackageMetadata runReader(const OpenPackages &packages, const QStringList &languages,
-                          const RunControl &control)
+ToolCommand readerCommand(const OpenPackages &packages, const QStringList &languages)
 {
     ToolCommand command;
     command.program = readerProgram();
-    if (command.program.isEmpty())
-        return problem(ReaderProblem::Missing);
     command.arguments =
         QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(',')),
                     QStringLiteral("--companions"), QString::number(packages.fds.size() - 1)};
     command.handedFds = packages.fds;
     command.timeoutMs = readerCpuSeconds(packages.bytes) * 1000 + kWallMarginMs;
     command.outputCap = kAnswerCap;
-    const ToolResult result = runTool(command, control);
-    if (result.cancelled)
-        return {};
+    return command;
+}
+
+PackageMetadata answerOf(const ToolResult &result)
+{
     if (!result.succeeded())
         return problemOf(result);
     PackageMetadata metadata;
@@ -219,24 +220,115 @@ PackageMetadata runReader(const OpenPackages &packages, const QStringList &langu
 
 } // namespace
 
-PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
-                                    const RunControl &control, const QStringList &companions)
+class PackageReadJob::Steps
 {
+public:
+    Steps(PackageReadJob *job, QString debPath, QStringList languages, QStringList companions)
+        : job(job)
+        , debPath(std::move(debPath))
+        , languages(std::move(languages))
+        , companions(std::move(companions))
+    {
+    }
+
+    ~Steps() { delete reader; }
+
+    void start()
+    {
+        if (!packages.add(debPath))
+            return end({});
+        if (readerProgram().isEmpty())
+            return end(problem(ReaderProblem::Missing));
+        emit job->progress(QStringLiteral("read"), 0, 0);
+        run([this](const PackageMetadata &own) { ownAnswer(own); });
+    }
+
+    void kill()
+    {
+        killed = true;
+        if (reader && reader->isRunning())
+            reader->kill();
+        else
+            end({});
+    }
+
+    const PackageMetadata &result() const { return metadata; }
+
+private:
+    void run(const std::function<void(const PackageMetadata &)> &next)
+    {
+        if (reader)
+            reader->deleteLater();
+        reader = new ToolRun(readerCommand(packages, languages));
+        QObject::connect(reader, &ToolRun::finished, job, [this, next](const ToolResult &result) {
+            if (killed || result.cancelled)
+                return end({});
+            next(answerOf(result));
+        });
+        reader->start();
+    }
+
+    void ownAnswer(const PackageMetadata &own)
+    {
+        if (!lacksCompanionData(own))
+            return end(own);
+        for (const QString &companion : companionCandidates(debPath, own.related, companions))
+            packages.add(companion);
+        if (packages.fds.size() == 1)
+            return end(own);
+        // A companion that breaks the reader takes nothing from the package's own answer.
+        run([this, own](const PackageMetadata &completed) {
+            end(completed.readerProblem == ReaderProblem::None && completed.readable ? completed
+                                                                                     : own);
+        });
+    }
+
+    void end(const PackageMetadata &answer)
+    {
+        if (ended)
+            return;
+        ended = true;
+        metadata = answer;
+        job->finish();
+    }
+
+    PackageReadJob *const job;
+    const QString debPath;
+    const QStringList languages;
+    const QStringList companions;
     OpenPackages packages;
-    if (!packages.add(debPath))
-        return {};
-    PackageMetadata metadata = runReader(packages, languages, control);
-    const bool calledOff = control.cancellation && control.cancellation->isCancelled();
-    if (calledOff || !lacksCompanionData(metadata))
-        return metadata;
-    for (const QString &companion : companionCandidates(debPath, metadata.related, companions))
-        packages.add(companion);
-    if (packages.fds.size() == 1)
-        return metadata;
-    // A companion that breaks the reader takes nothing from the package's own answer.
-    const PackageMetadata completed = runReader(packages, languages, control);
-    return completed.readerProblem == ReaderProblem::None && completed.readable ? completed
-                                                                                : metadata;
+    ToolRun *reader = nullptr;
+    bool killed = false;
+    bool ended = false;
+    PackageMetadata metadata;
+};
+
+PackageReadJob::PackageReadJob(const QString &debPath, const QStringList &languages,
+                               const QStringList &companions, QObject *parent)
+    : Job(parent)
+    , steps(std::make_unique<Steps>(this, debPath, languages, companions))
+{
+}
+
+PackageReadJob::~PackageReadJob() = default;
+
+void PackageReadJob::start()
+{
+    if (isRunning())
+        return;
+    setRunning(true);
+    steps->start();
+}
+
+void PackageReadJob::kill()
+{
+    if (isRunning())
+        steps->kill();
+}
+
+const PackageMetadata &PackageReadJob::result() const
+{
+    return steps->result();
 }
 
 QByteArray encodeReaderAnswer(const PackageMetadata &metadata)

@@ -5,11 +5,14 @@
 #define PLINVEX_CONFINEDREADER_H
 
 #include "package/packagemetadata.h"
+#include "tools/job.h"
 #include "tools/toolrunner.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 constexpr int kMostCompanions = 8;
 
@@ -19,18 +22,32 @@ QString readerProgram();
 
 // Reads what the package at `debPath` says about itself in a child process
 // of its own, confined as confineReader() tells, and handed the package as
-// an open descriptor; the reading is a tool like any other, stopped at its
-// bound and when `control` calls the work off. Whatever the child does, the
-// answer is checked here against the caps: a child that crashes, runs out
-// of a limit or writes nonsense gives nothing but the reason
-// (readerProblem). A path that is no regular file gives nothing at all.
-// When the package lacks what its companions may hold, the reading is done
-// again with them handed over too: `companions` as given, then the .deb files
+// an open descriptor; the reader is a tool like any other, stopped at its
+// bound and when the job is killed. Whatever the child does, its answer is
+// checked here against the caps: a child that crashes, runs out of a limit
+// or writes nonsense gives nothing but the reason (readerProblem). A path
+// that is no regular file, or a job killed, gives nothing at all.
+// When the package lacks what its companions may hold, the reader runs once
+// more with them handed over too: `companions` as given, then the .deb files
 // beside the package whose file names begin with "<name>_" for a package it
 // depends on or recommends, at most kMostCompanions in all.
-PackageMetadata readPackageConfined(const QString &debPath, const QStringList &languages,
-                                    const RunControl &control = {},
-                                    const QStringList &companions = {});
+class PackageReadJob : public Job
+{
+    Q_OBJECT
+
+public:
+    PackageReadJob(const QString &debPath, const QStringList &languages,
+                   const QStringList &companions = {}, QObject *parent = nullptr);
+    ~PackageReadJob() override;
+
+    void start() override;
+    void kill() override;
+    const PackageMetadata &result() const;
+
+private:
+    class Steps;
+    std::unique_ptr<Steps> steps;
+};
 
 // The answer the reader prints, and this program's checked reading of it.
 QByteArray encodeReaderAnswer(const PackageMetadata &metadata);

@@ -5,6 +5,7 @@
 #include "bundle/compression.h"
 #include "bundle/packagelock.h"
 #include "support/foldersnapshot.h"
+#include "support/jobrun.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
@@ -25,6 +26,15 @@
 #include <csignal>
 
 namespace {
+
+// One compression run to its end, as the command line runs it.
+ArchiveOutcome compressBundleFolder(const QString &desktop, const QString &pkg)
+{
+    CompressJob job(desktop, pkg);
+    if (!runToEnd(job))
+        return {ArchiveOutcome::Cancelled, QStringLiteral("the compression did not end"), {}, {}};
+    return job.result();
+}
 
 const QString kCompressFailed = QStringLiteral("压缩失败！\n");
 
@@ -433,7 +443,7 @@ void TestCompression::refusesNamesOfNoSingleFolder()
     QVERIFY(writeTextFile(home.desktop() + QStringLiteral("/b/app.json"), "{}"));
     const auto before = folderSnapshot(home.path());
 
-    const ArchiveOutcome outcome = compressBundleFolder(home.desktop(), pkg, {});
+    const ArchiveOutcome outcome = compressBundleFolder(home.desktop(), pkg);
 
     QCOMPARE(outcome.status, ArchiveOutcome::NotPlainName);
     QCOMPARE(compressionFailureText(outcome),
@@ -482,8 +492,7 @@ void TestCompression::archiveIsOrdinaryAndSmall()
                              : ToolShelf::packingTools());
     QVERIFY(shelf.isComplete());
     shelf.use();
-    const ArchiveOutcome outcome =
-        compressBundleFolder(home.desktop(), QStringLiteral("hello"), {});
+    const ArchiveOutcome outcome = compressBundleFolder(home.desktop(), QStringLiteral("hello"));
     shelf.putBack();
     QVERIFY2(outcome.status == ArchiveOutcome::Written,
              qPrintable(compressionFailureText(outcome)));

@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "support/dragdrop.h"
+#include "support/jobrun.h"
 #include "support/modalanswerer.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -552,6 +553,7 @@ void TestInputs::cancelledLogoChooserKeepsTheLogo()
     if (!choseBefore)
         answerer->pressOk();
     widget<QPushButton>("pushButton")->click();
+    QVERIFY(waitForWindowWork(*window));
 
     const QString bundle = home->desktop() + QStringLiteral("/hello");
     if (choseBefore) {

@@ -5,6 +5,7 @@
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
+#include "support/jobrun.h"
 #include "support/testfiles.h"
 #include "tools/packageprobe.h"
 
@@ -18,6 +19,13 @@ using FileMap = QMap<QString, QByteArray>;
 using LinkMap = QMap<QString, QString>;
 
 namespace {
+
+// One confined reading run to its end, as a front end runs it.
+PackageMetadata readPackage(const QString &deb, const QStringList &languages)
+{
+    PackageReadJob reading(deb, languages);
+    return runToEnd(reading) ? reading.result() : PackageMetadata();
+}
 
 const QString kIcons = QStringLiteral("usr/share/icons/hicolor/");
 
@@ -321,7 +329,7 @@ void TestPackage::readsMetadata()
     QVERIFY(!deb.isEmpty());
     const QMap<QString, QString> before = folderSnapshot(home.path());
 
-    const PackageMetadata metadata = readPackageConfined(deb, metadataLanguages(english));
+    const PackageMetadata metadata = readPackage(deb, metadataLanguages(english));
     QCOMPARE(metadata.readerProblem, ReaderProblem::None);
     QVERIFY(metadata.readable);
     QCOMPARE(metadata.guessedEntry.isEmpty(),
@@ -577,7 +585,7 @@ void TestPackage::resistsHostilePackages()
         QVERIFY(makePng(deb, 64, 64));
     }
 
-    const PackageMetadata metadata = readPackageConfined(deb, metadataLanguages(false));
+    const PackageMetadata metadata = readPackage(deb, metadataLanguages(false));
     QCOMPARE(metadata.readerProblem, ReaderProblem::None);
     QCOMPARE(metadata.corrupt, corrupt);
     QTEST(metadata.name.value, "name");
@@ -594,23 +602,21 @@ void TestPackage::callingOffEndsTheReader()
                                 QStringLiteral("viewer"), QStringLiteral("2.0"), desktopOnly());
     QVERIFY(!deb.isEmpty());
     const QString reader = home.filePath(QStringLiteral("bin/plinvex-reader"));
-    QVERIFY(writeScript(reader, "echo $$\nexec sleep 600\n"));
+    const QString pidFile = home.filePath(QStringLiteral("reader.pid"));
+    QVERIFY(
+        writeScript(reader, writePidAtomically(QFile::encodeName(pidFile)) + "exec sleep 600\n"));
     const QByteArray realReader = qgetenv("PLINVEX_READER");
     qputenv("PLINVEX_READER", reader.toUtf8());
     const auto restore = qScopeGuard([&realReader] { qputenv("PLINVEX_READER", realReader); });
 
-    Cancellation cancellation;
-    qint64 pid = 0;
-    RunControl control;
-    control.cancellation = &cancellation;
-    control.onOutput = [&](const QByteArray &output) {
-        pid = output.trimmed().toLongLong();
-        cancellation.cancel();
-    };
-    const PackageMetadata metadata = readPackageConfined(deb, metadataLanguages(false), control);
-    QVERIFY(pid > 0);
-    QVERIFY(!metadata.readable);
-    QCOMPARE(metadata.readerProblem, ReaderProblem::None);
+    PackageReadJob reading(deb, metadataLanguages(false));
+    reading.start();
+    QTRY_VERIFY_WITH_TIMEOUT(pidInFile(pidFile) > 0, 60000);
+    const qint64 pid = pidInFile(pidFile);
+    reading.kill();
+    QVERIFY(runToEnd(reading));
+    QVERIFY(!reading.result().readable);
+    QCOMPARE(reading.result().readerProblem, ReaderProblem::None);
     QVERIFY(processHasEnded(pid));
 }
 

@@ -9,6 +9,7 @@
 #include "bundle/textlines.h"
 #include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
+#include "support/jobrun.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
@@ -243,6 +244,15 @@ QString realTool(const QString &tool)
 }
 
 // What the window would hand the engine for the scene's inputs.
+// One pack run to its end, as the command line runs it.
+BundleOutcome assembleBundle(const BundleRequest &request)
+{
+    PackJob job(request);
+    if (!runToEnd(job))
+        return {BundleOutcome::Cancelled, QStringLiteral("the pack did not end"), {}, {}};
+    return job.result();
+}
+
 BundleRequest engineRequest(const Scene &scene)
 {
     BundleRequest request;
@@ -1262,25 +1272,22 @@ void TestPacking::waitsForPackageLock()
     QVERIFY(other >= 0);
     QCOMPARE(::flock(other, LOCK_EX), 0);
 
-    Cancellation cancellation;
-    QStringList seenWhileWaiting;
-    bool waited = false;
-    // Runs once the pack first runs the event loop: its wait for the lock,
-    // as nothing before it does. An event, not a time.
-    QTimer::singleShot(0, &cancellation, [&] {
-        waited = true;
-        seenWhileWaiting = entriesOf(scene.home.desktop());
-        if (callOff) {
-            cancellation.cancel();
-        } else {
-            // Done, the way the engine finishes: the file goes, then the lock.
-            ::unlink(lockPath.constData());
-            ::close(other);
-        }
-    });
-    const BundleOutcome outcome = assembleBundle(engineRequest(scene), {&cancellation, {}});
-    QVERIFY(waited);
-    QCOMPARE(seenWhileWaiting, QStringList{lockName});
+    PackJob job(engineRequest(scene));
+    QString step;
+    connect(&job, &Job::progress, &job, [&step](const QString &now) { step = now; });
+    job.start();
+    // The pack waits for the lock, having touched nothing yet.
+    QCOMPARE(step, QStringLiteral("lock"));
+    QCOMPARE(entriesOf(scene.home.desktop()), QStringList{lockName});
+    if (callOff) {
+        job.kill();
+    } else {
+        // Done, the way the engine finishes: the file goes, then the lock.
+        ::unlink(lockPath.constData());
+        ::close(other);
+    }
+    QVERIFY(runToEnd(job));
+    const BundleOutcome outcome = job.result();
     if (callOff) {
         QCOMPARE(outcome.status, BundleOutcome::Cancelled);
         // The other instance's lock is left alone.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/jobrun.h"
 #include "support/testfiles.h"
 #include "tools/packageprobe.h"
 #include "tools/terminationsignals.h"
@@ -221,21 +222,13 @@ void TestToolRunner::stoppedToolLeavesNothingRunning()
                                   writePidAtomically(QFile::encodeName(helperPid), "$!") +
                                   writePidAtomically(QFile::encodeName(toolPid)) + end));
 
-    Cancellation cancellation;
-    QTimer watch;
-    if (cancelled) {
-        connect(&watch, &QTimer::timeout, &cancellation, [&] {
-            if (pidInFile(toolPid) > 0 && pidInFile(helperPid) > 0)
-                cancellation.cancel();
-        });
-        watch.start(10);
-    }
     ToolCommand command;
     command.program = tool;
     // Long enough for any start-up, short enough to wait for; called off
     // long before.
     command.timeoutMs = cancelled ? 60000 : 3000;
-    const ToolResult result = runTool(command, {&cancellation, {}});
+    const ToolResult result = runTool(
+        command, [&] { return cancelled && pidInFile(toolPid) > 0 && pidInFile(helperPid) > 0; });
 
     QCOMPARE(result.succeeded(), succeeds);
     QCOMPARE(result.timedOut, timedOut);

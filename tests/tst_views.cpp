@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "support/dragdrop.h"
 #include "support/foldersnapshot.h"
+#include "support/jobrun.h"
 #include "support/modalanswerer.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -116,6 +117,7 @@ void TestViews::press(const char *objectName)
     const QPoint centre = button->mapTo(window.get(), button->rect().center());
     QVERIFY2(window->childAt(centre) == button, objectName);
     QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(waitForWindowWork(*window));
 }
 
 void TestViews::type(QWidget *field, const QString &text)

@@ -27,7 +27,7 @@ QStringList probeParts(const QString &probeOutput)
     return collapsed.split(QLatin1Char(' '), Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
-PackageIdentity probePackage(const QString &debPath, int timeoutMs, const RunControl &control)
+PackageIdentity probePackage(const QString &debPath, int timeoutMs)
 {
     ToolCommand command;
     command.program = QStringLiteral("dpkg-deb");
@@ -40,7 +40,7 @@ PackageIdentity probePackage(const QString &debPath, int timeoutMs, const RunCon
         identity.notRegularFile = true;
         return identity;
     }
-    const ToolResult probe = runTool(command, control);
+    const ToolResult probe = runQuickTool(command);
     if (!probe.succeeded())
         return identity;
     const QStringList parts = probeParts(textUpToNul(probe.standardOutput));

@@ -25,6 +25,6 @@ QStringList probeParts(const QString &probeOutput);
 // Asks dpkg-deb for the package's name and version. Not found when the tool
 // cannot start, fails, times out, is called off or says less than a name and
 // a version.
-PackageIdentity probePackage(const QString &debPath, int timeoutMs, const RunControl &control = {});
+PackageIdentity probePackage(const QString &debPath, int timeoutMs);
 
 #endif

@@ -4,11 +4,9 @@
 #include "tools/toolrunner.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -129,6 +127,19 @@ StartProblem whyNotStarted(const ToolCommand &command)
     return StartProblem::NotFound;
 }
 
+// The QProcess of a tool that would not die must not block in its
+// destructor; the application deletes it once it has ended.
+void abandon(std::unique_ptr<GroupedProcess> process)
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application)
+        return; // destroyed here, waiting as QProcess does
+    GroupedProcess *orphan = process.release();
+    orphan->setParent(application);
+    QObject::connect(orphan, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), orphan,
+                     &QObject::deleteLater);
+}
+
 // How much a tool has written so far: a file's size, or for a folder the
 // sizes of the files beneath it (never following links).
 qint64 writtenSize(const QString &path)
@@ -146,67 +157,74 @@ qint64 writtenSize(const QString &path)
     return total;
 }
 
-// Runs chains of tools on the event loop of the calling thread and keeps
-// every one within its bound.
-class ToolPool
+} // namespace
+
+// The tools of one run and their bounds, watched from the event loop.
+class ToolRun::Pool
 {
 public:
-    ToolPool(const QList<QList<ToolCommand>> &chains, int parallel, const RunControl &control)
-        : chains(chains)
+    Pool(ToolRun *run, QList<QList<ToolCommand>> chains, int parallel)
+        : q(run)
+        , chains(std::move(chains))
         , parallel(qMax(1, parallel))
-        , control(control)
     {
         int shortest = kToolTimeoutMs;
-        for (const QList<ToolCommand> &chain : chains) {
+        for (const QList<ToolCommand> &chain : qAsConst(this->chains)) {
             for (const ToolCommand &command : chain)
                 shortest = qMin(shortest, command.timeoutMs);
         }
         watch.setInterval(qBound(10, shortest / 10, 250));
-        QObject::connect(&watch, &QTimer::timeout, [this] { checkBounds(); });
+        QObject::connect(&watch, &QTimer::timeout, q, [this] { checkBounds(); });
         reapDeadline.setSingleShot(true);
         reapDeadline.setInterval(kReapAfterKillMs);
-        QObject::connect(&reapDeadline, &QTimer::timeout, [this] { giveUpOnKilled(); });
-        if (control.cancellation) {
-            QObject::connect(control.cancellation, &Cancellation::cancelled, &loop,
-                             [this] { callOff(); });
-        }
+        QObject::connect(&reapDeadline, &QTimer::timeout, q, [this] { giveUpOnKilled(); });
     }
 
-    ToolResult run()
-    {
-        if (control.cancellation && control.cancellation->isCancelled()) {
-            outcome.cancelled = true;
-            return outcome;
-        }
-        outcome.started = true;
-        outcome.exitCode = 0;
-        startChains();
-        if (!isDone()) {
-            watch.start();
-            loop.exec();
-            watch.stop();
-        }
-        // Left early (the application is quitting): nothing may outlive the run.
-        if (!isDone()) {
-            callOff();
-            const QDeadlineTimer deadline(kReapAfterKillMs);
-            for (const auto &tool : tools) {
-                if (!tool->ended && tool->process->state() != QProcess::NotRunning)
-                    tool->process->waitForFinished(int(qMax<qint64>(1, deadline.remainingTime())));
-            }
-        }
-        return outcome;
-    }
-
-    ~ToolPool()
+    ~Pool()
     {
         for (const auto &tool : tools) {
             // Nothing of this run may be called into once it is over.
             QObject::disconnect(tool->process.get(), nullptr, nullptr, nullptr);
-            if (tool->process->state() != QProcess::NotRunning)
+            if (tool->process->state() != QProcess::NotRunning) {
+                killGroup(tool.get());
+                tool->process->kill();
                 abandon(std::move(tool->process));
+            }
         }
     }
+
+    void start()
+    {
+        if (started)
+            return;
+        started = true;
+        running = true;
+        outcome.started = true;
+        outcome.exitCode = 0;
+        startChains();
+        if (isDone())
+            finishLater();
+        else
+            watch.start();
+    }
+
+    // Every tool still running goes; the run is called off.
+    void callOff()
+    {
+        if (!running)
+            return;
+        if (!failed) {
+            failed = true;
+            outcome = ToolResult();
+            outcome.cancelled = true;
+        }
+        stopAll();
+        if (isDone())
+            finishLater();
+    }
+
+    bool isRunning() const { return running; }
+    const ToolResult &result() const { return outcome; }
 
 private:
     struct Running
@@ -228,11 +246,11 @@ private:
         while (!failed && active < parallel && nextChain < chains.size()) {
             const int chain = nextChain++;
             if (!chains.at(chain).isEmpty())
-                start(chain, 0);
+                startTool(chain, 0);
         }
     }
 
-    void start(int chain, int step)
+    void startTool(int chain, int step)
     {
         const ToolCommand &command = chains.at(chain).at(step);
         tools.push_back(std::make_unique<Running>());
@@ -249,29 +267,29 @@ private:
         process.setStandardInputFile(QProcess::nullDevice());
         if (!command.workingDirectory.isEmpty())
             process.setWorkingDirectory(command.workingDirectory);
-        QObject::connect(&process, &QProcess::started, [tool] { tool->result.started = true; });
-        QObject::connect(&process, &QProcess::readyReadStandardOutput, [this, tool, &command] {
+        QObject::connect(&process, &QProcess::started, q, [tool] { tool->result.started = true; });
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, q, [this, tool, &command] {
             const QByteArray chunk = tool->process->readAllStandardOutput();
             tool->result.standardOutput += chunk;
             tool->sinceProgress.restart();
-            if (control.onOutput)
-                control.onOutput(chunk);
+            emit q->output(chunk);
             checkOutputCap(tool, command);
         });
-        QObject::connect(&process, &QProcess::readyReadStandardError, [this, tool, &command] {
+        QObject::connect(&process, &QProcess::readyReadStandardError, q, [this, tool, &command] {
             tool->result.standardError += tool->process->readAllStandardError();
             tool->sinceProgress.restart();
             checkOutputCap(tool, command);
         });
-        QObject::connect(
-            &process, &QProcess::errorOccurred, [this, tool, &command](QProcess::ProcessError e) {
-                if (e == QProcess::FailedToStart && !tool->ended) {
-                    tool->result.startProblem = whyNotStarted(command);
-                    tool->result.standardError = tool->process->errorString().toLocal8Bit();
-                    end(tool);
-                }
-            });
-        QObject::connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
+        QObject::connect(&process, &QProcess::errorOccurred, q,
+                         [this, tool, &command](QProcess::ProcessError e) {
+                             if (e == QProcess::FailedToStart && !tool->ended) {
+                                 tool->result.startProblem = whyNotStarted(command);
+                                 tool->result.standardError =
+                                     tool->process->errorString().toLocal8Bit();
+                                 end(tool);
+                             }
+                         });
+        QObject::connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), q,
                          [this, tool](int exitCode, QProcess::ExitStatus status) {
                              tool->result.crashed = status == QProcess::CrashExit;
                              tool->result.exitCode = exitCode;
@@ -296,6 +314,12 @@ private:
         }
     }
 
+    static void killGroup(const Running *tool)
+    {
+        if (tool->group > 0)
+            ::kill(-tool->group, SIGKILL);
+    }
+
     // A tool that prints without end would fill this program's memory.
     void checkOutputCap(Running *tool, const ToolCommand &command)
     {
@@ -307,12 +331,6 @@ private:
         result.standardOutput.clear();
         result.standardError.clear();
         stop(tool);
-    }
-
-    static void killGroup(const Running *tool)
-    {
-        if (tool->group > 0)
-            ::kill(-tool->group, SIGKILL);
     }
 
     void stop(Running *tool)
@@ -330,22 +348,11 @@ private:
             if (!tool->ended &&
                 (tool->result.timedOut || tool->result.cancelled || tool->result.outputTooLarge)) {
                 QObject::disconnect(tool->process.get(), nullptr, nullptr, nullptr);
+                abandon(std::move(tool->process));
+                tool->process = std::make_unique<GroupedProcess>();
                 end(tool.get());
             }
         }
-    }
-
-    // The QProcess of a tool that would not die must not block in its
-    // destructor; the application deletes it once it has ended.
-    static void abandon(std::unique_ptr<GroupedProcess> process)
-    {
-        QCoreApplication *application = QCoreApplication::instance();
-        if (!application)
-            return; // destroyed here, waiting as QProcess does
-        GroupedProcess *orphan = process.release();
-        orphan->setParent(application);
-        QObject::connect(orphan, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), orphan,
-                         &QObject::deleteLater);
     }
 
     void end(Running *tool)
@@ -355,20 +362,20 @@ private:
         tool->ended = true;
         --active;
         const ToolResult &result = tool->result;
-        if (!failed && result.succeeded() && control.onToolSucceeded)
-            control.onToolSucceeded(result);
+        if (!failed && result.succeeded())
+            emit q->toolSucceeded(result);
         if (!failed) {
             outcome = result;
             if (!result.succeeded()) {
                 failed = true;
                 stopAll();
             } else if (tool->step + 1 < chains.at(tool->chain).size()) {
-                start(tool->chain, tool->step + 1);
+                startTool(tool->chain, tool->step + 1);
             }
         }
         startChains();
         if (isDone())
-            loop.quit();
+            finishLater();
     }
 
     void checkBounds()
@@ -392,7 +399,6 @@ private:
         }
     }
 
-    // Every tool still running goes; the work has failed or is called off.
     void stopAll()
     {
         for (const auto &tool : tools) {
@@ -403,60 +409,102 @@ private:
         }
     }
 
-    void callOff()
+    // Reported from the event loop, never from inside start() or kill(), so
+    // whoever started the run has connected and returned before it ends.
+    void finishLater()
     {
-        if (!failed) {
-            failed = true;
-            outcome = ToolResult();
-            outcome.cancelled = true;
-        }
-        stopAll();
-        if (isDone())
-            loop.quit();
+        if (finishing)
+            return;
+        finishing = true;
+        watch.stop();
+        QMetaObject::invokeMethod(
+            q,
+            [this] {
+                running = false;
+                emit q->finished(outcome);
+            },
+            Qt::QueuedConnection);
     }
 
-    const QList<QList<ToolCommand>> &chains;
+    ToolRun *q;
+    const QList<QList<ToolCommand>> chains;
     const int parallel;
-    const RunControl &control;
-    // Declared before the tools, so they are gone before what they quit.
-    QEventLoop loop;
     QTimer watch;
     QTimer reapDeadline;
     std::vector<std::unique_ptr<Running>> tools;
     ToolResult outcome;
     int nextChain = 0;
     int active = 0;
+    bool started = false;
+    bool running = false;
     bool failed = false;
+    bool finishing = false;
 };
 
-} // namespace
-
-void Cancellation::cancel()
+ToolRun::ToolRun(QList<QList<ToolCommand>> chains, int parallel, QObject *parent)
+    : QObject(parent)
+    , pool(std::make_unique<Pool>(this, std::move(chains), parallel))
 {
-    if (cancelledFlag.exchange(true))
-        return;
-    emit cancelled();
 }
 
-ToolResult runToolChains(const QList<QList<ToolCommand>> &chains, int parallel,
-                         const RunControl &control)
+ToolRun::ToolRun(const ToolCommand &command, QObject *parent)
+    : ToolRun({{command}}, 1, parent)
 {
-    ToolPool pool(chains, parallel, control);
-    return pool.run();
 }
 
-ToolResult runTool(const ToolCommand &command, const RunControl &control)
+ToolRun::~ToolRun() = default;
+
+void ToolRun::start()
 {
-    return runToolChains({{command}}, 1, control);
+    pool->start();
 }
 
-ToolResult runTool(const QString &program, const QStringList &arguments, int timeoutMs)
+void ToolRun::kill()
 {
-    ToolCommand command;
-    command.program = program;
-    command.arguments = arguments;
-    command.timeoutMs = timeoutMs;
-    return runTool(command);
+    pool->callOff();
+}
+
+bool ToolRun::isRunning() const
+{
+    return pool->isRunning();
+}
+
+const ToolResult &ToolRun::result() const
+{
+    return pool->result();
+}
+
+ToolResult runQuickTool(const ToolCommand &command)
+{
+    ToolResult result;
+    result.program = command.program;
+    result.workingDirectory = command.workingDirectory;
+    GroupedProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!command.workingDirectory.isEmpty())
+        process.setWorkingDirectory(command.workingDirectory);
+    process.start(command.program, command.arguments, QIODevice::ReadOnly);
+    if (!process.waitForStarted(command.timeoutMs)) {
+        result.startProblem = whyNotStarted(command);
+        result.standardError = process.errorString().toLocal8Bit();
+        return result;
+    }
+    result.started = true;
+    const pid_t group = pid_t(process.processId());
+    ::setpgid(group, group);
+    if (!process.waitForFinished(command.timeoutMs)) {
+        result.timedOut = true;
+        ::kill(-group, SIGKILL);
+        process.kill();
+        process.waitForFinished(kReapAfterKillMs);
+    } else {
+        result.crashed = process.exitStatus() == QProcess::CrashExit;
+        result.exitCode = process.exitCode();
+        ::kill(-group, SIGKILL);
+    }
+    result.standardOutput = process.readAllStandardOutput();
+    result.standardError = process.readAllStandardError();
+    return result;
 }
 
 QString textUpToNul(const QByteArray &bytes)

@@ -10,8 +10,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <functional>
+#include <memory>
 
 // How long an outside tool may run, or, for a tool watched by its progress,
 // how long it may go without making any.
@@ -67,52 +67,45 @@ struct ToolResult
     }
 };
 
-// Calls off the tools running for one piece of work; shared by everything
-// that work runs, so one request stops them all. It may be called off from
-// any thread: the tools of a reading on a thread of its own stop as well.
-class Cancellation : public QObject
+// Runs chains of tools without waiting for them: the tools of a chain one
+// after another, up to `parallel` chains at once, on the event loop of the
+// thread it lives in. At the first tool that fails every other is stopped.
+// Each tool runs in a process group of its own; a tool still running at its
+// bound, or when the run is killed, is killed with everything it started,
+// and nothing it started outlives it. finished() comes once, always from
+// the event loop, with the first failure or a succeeded result.
+class ToolRun : public QObject
 {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    ToolRun(QList<QList<ToolCommand>> chains, int parallel, QObject *parent = nullptr);
+    explicit ToolRun(const ToolCommand &command, QObject *parent = nullptr);
+    // Whatever still runs is killed; finished() is not emitted any more.
+    ~ToolRun() override;
 
-    bool isCancelled() const { return cancelledFlag.load(); }
-    void cancel();
-    // Ready for the next piece of work.
-    void reset() { cancelledFlag.store(false); }
+    void start();
+    // Calls the run off: every tool is stopped, and finished() reports a
+    // cancelled result once they are gone.
+    void kill();
+    bool isRunning() const;
+    const ToolResult &result() const;
 
 signals:
-    void cancelled();
+    // Standard output as it arrives, chunk by chunk.
+    void output(const QByteArray &chunk);
+    // Each tool that succeeded, as it ends: the steps done, for progress.
+    void toolSucceeded(const ToolResult &result);
+    void finished(const ToolResult &result);
 
 private:
-    std::atomic<bool> cancelledFlag{false};
+    class Pool;
+    std::unique_ptr<Pool> pool;
 };
 
-// How tools of one piece of work are watched.
-struct RunControl
-{
-    const Cancellation *cancellation = nullptr;
-    // Standard output as it arrives, chunk by chunk.
-    std::function<void(const QByteArray &)> onOutput;
-    // Each tool that succeeded, as it ends: the steps done, for a progress line.
-    std::function<void(const ToolResult &)> onToolSucceeded = nullptr;
-};
-
-// Runs one tool and waits for it. The wait runs the event loop, so the
-// window keeps painting and the cancellation can arrive. Each tool runs in a
-// process group of its own; a tool still running at its bound, or when the
-// work is called off, is killed with everything it started, and nothing it
-// started outlives it.
-ToolResult runTool(const ToolCommand &command, const RunControl &control = {});
-ToolResult runTool(const QString &program, const QStringList &arguments,
-                   int timeoutMs = kToolTimeoutMs);
-
-// Runs chains of tools: the tools of a chain one after another, up to
-// `parallel` chains at once. At the first tool that fails every other is
-// stopped. Returns that failure, or a succeeded result when all went well.
-ToolResult runToolChains(const QList<QList<ToolCommand>> &chains, int parallel,
-                         const RunControl &control = {});
+// Runs a tool known to be quick and waits for it, within its bound: only for
+// a probe whose answer the caller needs before it can go on.
+ToolResult runQuickTool(const ToolCommand &command);
 
 // Tool output as text: the bytes before the first NUL, decoded as UTF-8.
 QString textUpToNul(const QByteArray &bytes);

@@ -3,7 +3,9 @@
 
 #include "support/packingform.h"
 
-#include "app/packagereading.h"
+#include "support/jobrun.h"
+
+#include "engine/prefilljob.h"
 
 #include "support/testfiles.h"
 
@@ -75,8 +77,8 @@ namespace {
 // package is read; a packager who types their own values clears that first.
 QString eraseWhatThePackageFilled(MainWindow &window)
 {
-    auto *reading = window.findChild<PackageReading *>();
-    if (!reading || !QTest::qWaitFor([reading] { return !reading->isRunning(); }, 120000))
+    // The reading ends with its job gone: the window lets it go once it filled the form.
+    if (!QTest::qWaitFor([&window] { return !window.findChild<PrefillJob *>(); }, 120000))
         return QStringLiteral("the package was not read");
     for (const char *name : {"name", "author", "website", "contributor"})
         eraseText(formWidget<QLineEdit>(window, name));
@@ -158,6 +160,9 @@ QString pressButton(MainWindow &window, const char *objectName)
     if (!isReachable(window, objectName))
         return QStringLiteral("%1 cannot be pressed now").arg(QString::fromLatin1(objectName));
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    if (!waitForWindowWork(window))
+        return QStringLiteral("the work %1 started did not end")
+            .arg(QString::fromLatin1(objectName));
     return QString();
 }
 

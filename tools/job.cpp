@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/job.h"
+#include "tools/job.h"
 
 #include <QMetaObject>
 
