@@ -140,7 +140,9 @@ public:
         QObject::connect(lock.get(), &PackageLock::decided, job,
                          [this](PackageLock::Result held) { lockDecided(held); });
         emit job->progress(QStringLiteral("lock"), 0, total);
-        lock->acquire();
+        // Whoever watches may have called the pack off right then.
+        if (!ended)
+            lock->acquire();
     }
 
     void kill()
@@ -397,7 +399,9 @@ private:
     {
         step = QStringLiteral("swap");
         emit job->progress(step, done, total);
-        end(putInPlace());
+        // Whoever watches may have called the pack off right then.
+        if (!ended)
+            end(putInPlace());
     }
 
     BundleOutcome putInPlace() const

@@ -172,7 +172,9 @@ public:
         QObject::connect(lock.get(), &PackageLock::decided, job,
                          [this](PackageLock::Result held) { lockDecided(held); });
         emit job->progress(QStringLiteral("lock"), 0, 0);
-        lock->acquire();
+        // Whoever watches may have called the compression off right then.
+        if (!ended)
+            lock->acquire();
     }
 
     void kill()
@@ -208,7 +210,8 @@ private:
         QObject::connect(tar, &ToolRun::finished, job,
                          [this](const ToolResult &result) { tarEnded(result); });
         emit job->progress(QStringLiteral("compress"), 0, total);
-        tar->start();
+        if (!ended)
+            tar->start();
     }
 
     ToolCommand tarCommand() const

@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "bundle/bundleassembly.h"
+#include "bundle/compression.h"
 #include "bundle/folderswap.h"
 #include "bundle/packagelock.h"
 #include "bundle/sizetext.h"
@@ -243,7 +244,6 @@ QString realTool(const QString &tool)
     return QStandardPaths::findExecutable(tool);
 }
 
-// What the window would hand the engine for the scene's inputs.
 // One pack run to its end, as the command line runs it.
 BundleOutcome assembleBundle(const BundleRequest &request)
 {
@@ -253,6 +253,7 @@ BundleOutcome assembleBundle(const BundleRequest &request)
     return job.result();
 }
 
+// What the window would hand the engine for the scene's inputs.
 BundleRequest engineRequest(const Scene &scene)
 {
     BundleRequest request;
@@ -331,6 +332,8 @@ private slots:
     void waitsForPackageLock();
     void swapsWithoutExchange_data();
     void swapsWithoutExchange();
+    void killedJobLeavesNothing_data();
+    void killedJobLeavesNothing();
 
 private:
     void checkBundle(const Scene &scene, const PackingInputs &inputs, const QString &pkg,
@@ -1299,6 +1302,54 @@ void TestPacking::waitsForPackageLock()
     QCOMPARE(outcome.status, BundleOutcome::Built);
     QCOMPARE(entriesOf(scene.home.desktop()), QStringList{QStringLiteral("hello")});
     QVERIFY(QFile::exists(scene.bundle() + QStringLiteral("/app.json")));
+}
+
+void TestPacking::killedJobLeavesNothing_data()
+{
+    QTest::addColumn<QString>("work");
+    QTest::addColumn<QString>("step"); // killed as soon as the job tells it is at this step
+    for (const char *step : {"lock", "build", "carry", "swap"})
+        QTest::addRow("pack at %s", step) << QStringLiteral("pack") << QString::fromLatin1(step);
+    for (const char *step : {"lock", "compress"})
+        QTest::addRow("compression at %s", step)
+            << QStringLiteral("compress") << QString::fromLatin1(step);
+}
+
+// A job killed at any of its steps stops there, takes away what it half
+// made, and leaves the earlier bundle and archive as they were.
+void TestPacking::killedJobLeavesNothing()
+{
+    QFETCH(QString, work);
+    QFETCH(QString, step);
+    Scene scene;
+    QVERIFY(scene.ready());
+    QCOMPARE(assembleBundle(engineRequest(scene)).status, BundleOutcome::Built);
+    // Of the packager's own, so a pack has something to carry.
+    QVERIFY(writeTextFile(scene.bundle() + QStringLiteral("/notes.txt"), "my notes"));
+    QVERIFY(writeTextFile(scene.home.desktop() + QStringLiteral("/hello.tar.gz"), "earlier"));
+    const auto before = folderSnapshot(scene.home.desktop());
+
+    std::unique_ptr<Job> job;
+    if (work == QLatin1String("pack"))
+        job = std::make_unique<PackJob>(engineRequest(scene));
+    else
+        job = std::make_unique<CompressJob>(scene.home.desktop(), QStringLiteral("hello"));
+    bool killed = false;
+    connect(job.get(), &Job::progress, job.get(), [&](const QString &now) {
+        if (!killed && now == step) {
+            killed = true;
+            job->kill();
+        }
+    });
+    QVERIFY(runToEnd(*job));
+    QVERIFY(killed);
+    if (auto *pack = qobject_cast<PackJob *>(job.get()))
+        QCOMPARE(pack->result().status, BundleOutcome::Cancelled);
+    else
+        QCOMPARE(qobject_cast<CompressJob *>(job.get())->result().status,
+                 ArchiveOutcome::Cancelled);
+    const auto after = folderSnapshot(scene.home.desktop());
+    QVERIFY2(after == before, qPrintable(snapshotDifference(before, after)));
 }
 
 void TestPacking::swapsWithoutExchange_data()
