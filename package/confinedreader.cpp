@@ -164,9 +164,14 @@ QStringList companionCandidates(const QString &debPath, const QStringList &relat
 // names, or any desktop or AppStream data.
 bool lacksCompanionData(const PackageMetadata &metadata)
 {
-    return metadata.readable && metadata.logoPng.isEmpty() &&
-           (!metadata.iconName.isEmpty() || (metadata.name.source != ValueSource::AppStream &&
-                                             metadata.name.source != ValueSource::DesktopEntry));
+    if (!metadata.readable)
+        return false;
+    const bool noOwnData = metadata.name.source != ValueSource::AppStream &&
+                           metadata.name.source != ValueSource::DesktopEntry;
+    const bool wantsIcon =
+        !metadata.iconName.isEmpty() &&
+        (metadata.logoPng.isEmpty() || isCoarseIcon(pngHeaderSize(metadata.logoPng)));
+    return noOwnData || wantsIcon;
 }
 
 struct OpenPackages

@@ -827,6 +827,11 @@ bool isCancelled(const std::atomic<bool> *cancelled)
 
 } // namespace
 
+bool isCoarseIcon(const QSize &size)
+{
+    return size.isValid() && size.width() < 128 && size.height() < 128;
+}
+
 QSize pngHeaderSize(const QByteArray &png)
 {
     if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
@@ -898,10 +903,17 @@ void completeFromCompanions(PackageMetadata *metadata, const QList<int> &compani
         }
         break;
     }
-    if (metadata->logoPng.isEmpty() && !metadata->iconName.isEmpty()) {
-        metadata->logoPng = companionLogo(companionFds, metadata->iconName, cancelled);
-        if (!metadata->logoPng.isEmpty())
+    // An icon below the store's logo size is enlarged, blurred; a companion
+    // often holds the large one or the SVG of the same name.
+    const QSize own = pngHeaderSize(metadata->logoPng);
+    if (!metadata->iconName.isEmpty() && (metadata->logoPng.isEmpty() || isCoarseIcon(own))) {
+        const QByteArray finer = companionLogo(companionFds, metadata->iconName, cancelled);
+        const QSize found = pngHeaderSize(finer);
+        if (found.isValid() &&
+            (!own.isValid() || found.width() * found.height() > own.width() * own.height())) {
+            metadata->logoPng = finer;
             metadata->logoSource = ValueSource::Companion;
+        }
     }
 }
 

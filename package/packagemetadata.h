@@ -79,6 +79,9 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
 // invalid unless it is a PNG of at most 4096 pixels a side.
 QSize pngHeaderSize(const QByteArray &png);
 
+// An icon smaller than the store's 128×128 logo, which would be enlarged.
+bool isCoarseIcon(const QSize &size);
+
 // Writes the package's logo as a PNG file of its own under the user's cache
 // folder, named after the package, whole or not at all. The file's path, or
 // empty when there is no logo or it could not be written.
