@@ -8,8 +8,9 @@
 #include "bundle/desktopfolder.h"
 #include "bundle/submission.h"
 #include "bundle/textlines.h"
-#include "engine/checkfindings.h"
 #include "cli/cliprogress.h"
+#include "engine/checkfindings.h"
+#include "engine/packagefacts.h"
 #include "package/confinedreader.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
@@ -505,10 +506,7 @@ private:
 
     void readPackage()
     {
-        facts.path = options.package;
-        const QFileInfo info(options.package);
-        facts.exists = info.exists();
-        facts.regularFile = info.isFile();
+        facts = packageFacts(options.package, PackageIdentity(), PackageMetadata());
         if (!facts.regularFile)
             return;
         probe = probePackage(options.package, kToolTimeoutMs, control);
@@ -517,27 +515,12 @@ private:
         const PackageMetadata read = readPackageConfined(
             options.package, metadataLanguages(prefersEnglish(QLocale::system())), control,
             options.companions);
-        facts.corrupt = read.corrupt;
-        facts.readerProblem = read.readerProblem;
-        facts.readerDetail = read.readerDetail;
-        facts.guessedEntry = read.guessedEntry;
-        if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
-            facts.missingIcon = read.iconName;
-            static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
-            for (const QString &name : read.related) {
-                if (holder.match(name).hasMatch())
-                    facts.iconCompanions << name;
-            }
-        }
         // Whether the kernel confined the reader; null when no reader answered.
         if (read.readerProblem == ReaderProblem::None)
             report.confined = read.confined;
         if (!options.noPrefill)
             metadata = read;
-        facts.readable = probe.found || metadata.readable;
-        facts.ownName = probe.found ? probe.name : metadata.package;
-        facts.ownVersion = probe.found ? probe.version : metadata.version;
-        facts.appStreamRelease = read.newestRelease;
+        facts = packageFacts(options.package, probe, read);
     }
 
     // The window's way: what is given, then the earlier bundle of that
