@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 
 #include "app/deferredpolish.h"
+#include "app/findingslist.h"
 #include "app/form/formbuilder.h"
 #include "app/formprefill.h"
 #include "app/packagereading.h"
@@ -13,6 +14,7 @@
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
 #include "bundle/desktopfolder.h"
+#include "engine/packagefacts.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
@@ -28,7 +30,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -89,6 +93,16 @@ MainWindow::MainWindow(QWidget *parent)
     // Pasted files are screenshots just like dropped ones.
     connect(new ScreenshotPaste(this), &ScreenshotPaste::urlPasted, this,
             &MainWindow::addScreenshot);
+    // The check's findings follow every change of the form and its package.
+    findings = new FindingsList(
+        form->findings, [this] { return formValues(); },
+        [this] { return packageFacts(form->filename->text(), lastIdentity, lastMetadata); }, this);
+    for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version, form->author,
+                            form->website, form->contributor})
+        connect(edit, &QLineEdit::textChanged, findings, &FindingsList::schedule);
+    connect(form->info, &QTextEdit::textChanged, findings, &FindingsList::schedule);
+    connect(form->image, &QTextEdit::textChanged, findings, &FindingsList::schedule);
+    connect(findings, &FindingsList::fieldActivated, this, &MainWindow::focusField);
     // The result view's background is a large picture the first view never shows.
     new DeferredPolish(form->lable33);
     showFormView();
@@ -135,11 +149,13 @@ bool MainWindow::closeIfCalledOff()
 void MainWindow::setViewVisibility(bool formView)
 {
     const QList<QWidget *> formWidgets = {
-        form->label,      form->label_2,      form->label_3,      form->label_4,     form->label_5,
-        form->label_6,    form->label_7,      form->label_8,      form->label_9,     form->lable22,
-        form->name,       form->filename,     form->pkgname,      form->version,     form->author,
-        form->website,    form->contributor,  form->image,        form->info,        form->icon,
-        form->pushButton, form->pushButton_2, form->pushButton_3, form->pushButton_6};
+        form->label,       form->label_2,      form->label_3,      form->label_4,
+        form->label_5,     form->label_6,      form->label_7,      form->label_8,
+        form->label_9,     form->lable22,      form->name,         form->filename,
+        form->pkgname,     form->version,      form->author,       form->website,
+        form->contributor, form->image,        form->info,         form->icon,
+        form->pushButton,  form->pushButton_2, form->pushButton_3, form->pushButton_6,
+        form->findings};
     for (QWidget *widget : formWidgets)
         widget->setVisible(formView);
     form->lable33->setVisible(!formView);
@@ -175,6 +191,8 @@ void MainWindow::clearForm()
     lastIconPath.clear();
     logoChosen = false;
     corruptPackage.clear();
+    lastIdentity = PackageIdentity();
+    lastMetadata = PackageMetadata();
     packageReading->callOff();
     prefill->forget();
 }
@@ -194,15 +212,34 @@ void MainWindow::routeFileDropsToWindow()
 // The text edits hand Tab on instead of typing it, so no field traps the focus.
 void MainWindow::setKeyboardOrder()
 {
-    const QList<QWidget *> order = {
-        form->name,         form->filename,     form->pushButton_6, form->pkgname,
-        form->version,      form->author,       form->website,      form->contributor,
-        form->image,        form->info,         form->pushButton_3, form->pushButton,
-        form->pushButton_2, form->pushButton_5, form->textBrowser,  form->pushButton_4};
+    const QList<QWidget *> order = {form->name,         form->filename,     form->pushButton_6,
+                                    form->pkgname,      form->version,      form->author,
+                                    form->website,      form->contributor,  form->image,
+                                    form->info,         form->pushButton_3, form->pushButton,
+                                    form->pushButton_2, form->pushButton_5, form->textBrowser,
+                                    form->pushButton_4, form->findings};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     form->info->setTabChangesFocus(true);
     form->image->setTabChangesFocus(true);
+}
+
+// A finding's line leads to the widget where its field is given.
+void MainWindow::focusField(const QString &field)
+{
+    const QMap<QString, QWidget *> widgets = {{QStringLiteral("name"), form->name},
+                                              {QStringLiteral("pkgname"), form->pkgname},
+                                              {QStringLiteral("version"), form->version},
+                                              {QStringLiteral("author"), form->author},
+                                              {QStringLiteral("homepage"), form->website},
+                                              {QStringLiteral("contributor"), form->contributor},
+                                              {QStringLiteral("description"), form->info},
+                                              {QStringLiteral("logo"), form->pushButton_3},
+                                              {QStringLiteral("screenshots"), form->image},
+                                              {QStringLiteral("screenshot"), form->image},
+                                              {QStringLiteral("package"), form->pushButton_6}};
+    if (QWidget *widget = widgets.value(field))
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -323,6 +360,9 @@ void MainWindow::probeChosenPackage()
                               tr("读不出这个安装包的包名和版本呢，手动填一下吧～"), QMessageBox::Ok,
                               QMessageBox::NoButton);
     }
+    lastIdentity = identity;
+    lastMetadata = PackageMetadata();
+    findings->schedule();
     submission.pkgName = identity.name;
     submission.version = identity.version;
     form->pkgname->setText(submission.pkgName);
@@ -337,6 +377,8 @@ void MainWindow::probeChosenPackage()
 // itself; fields the packager made their own stay as they are.
 void MainWindow::fillFromPackage(const PackageMetadata &metadata)
 {
+    lastMetadata = metadata;
+    findings->schedule();
     corruptPackage = metadata.corrupt ? submission.debPath : QString();
     const EarlierBundle earlier = earlierBundle();
     QString packageLogo;
@@ -383,6 +425,7 @@ void MainWindow::showLogoPreview()
 {
     form->pushButton_3->setText(QString());
     form->icon->setPixmap(QIcon(iconPath).pixmap(QSize(135, 135), QIcon::Normal, QIcon::Off));
+    findings->schedule();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -589,3 +632,4 @@ void MainWindow::showNotRegularFileBox(const QString &path)
     QMessageBox::critical(this, tr("呐！"), notRegularFileText(path), QMessageBox::Ok,
                           QMessageBox::NoButton);
 }
+

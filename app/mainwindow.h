@@ -5,6 +5,8 @@
 #define PLINVEX_MAINWINDOW_H
 
 #include "bundle/submission.h"
+#include "package/packagemetadata.h"
+#include "tools/packageprobe.h"
 
 #include <QFileInfo>
 #include <QMainWindow>
@@ -15,6 +17,7 @@ struct EarlierBundle;
 struct PackageMetadata;
 
 class Cancellation;
+class FindingsList;
 class FormPrefill;
 class PackageReading;
 class ScreenshotList;
@@ -64,6 +67,7 @@ private:
     void setViewVisibility(bool formView);
     void routeFileDropsToWindow();
     void setKeyboardOrder();
+    void focusField(const QString &field);
 
     void informNothingChosen();
     void probeChosenPackage();
@@ -105,6 +109,10 @@ private:
     Cancellation *cancellation;
     bool working = false;
     int toolTimeout;
+    FindingsList *findings;
+    // What the chosen package said of itself, for the check.
+    PackageIdentity lastIdentity;
+    PackageMetadata lastMetadata;
 };
 
 #endif

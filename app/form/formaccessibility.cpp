@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -24,9 +25,11 @@ void applyFormAccessibility(FormWidgets &form)
     form.label_8->setBuddy(form.image);
     form.label_9->setBuddy(form.info);
 
-    // The preview and the output browser have no caption beside them.
+    // The preview, the output browser and the findings have no caption
+    // beside them.
     form.icon->setAccessibleName(QCoreApplication::translate("MainWindow", "Logo图标"));
     form.textBrowser->setAccessibleName(QCoreApplication::translate("MainWindow", "压缩输出"));
+    form.findings->setAccessibleName(QCoreApplication::translate("MainWindow", "检查结果"));
 
     // The logo button loses its text once a logo is shown; the description
     // still says what pressing it does. Buttons keep their texts as names.

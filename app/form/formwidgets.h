@@ -6,6 +6,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTextBrowser;
 class QTextEdit;
@@ -44,6 +45,7 @@ struct FormWidgets
     QLabel *label_3 = nullptr;
     QPushButton *pushButton_6 = nullptr;
     QTextEdit *image = nullptr;
+    QListWidget *findings = nullptr;
 };
 
 #endif

@@ -624,5 +624,21 @@ The archive couldn&apos;t take its name: %1</translation>
         <source>打包失败！</source>
         <translation>Packing failed!</translation>
     </message>
+    <message>
+        <source>检查结果</source>
+        <translation>Findings</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>看起来都没问题～</source>
+        <translation>Looks all fine~</translation>
+    </message>
 </context>
 </TS>
