@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDirIterator>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -35,11 +36,14 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextEdit>
+
+#include <limits>
 
 // The resources live in the library; a static library needs them pulled in by name.
 static void initPlinvexResources()
@@ -65,6 +69,18 @@ bool isFileDrag(const QEvent *event)
     default:
         return false;
     }
+}
+
+// The lines tar lists for a bundle folder: the folder itself and everything in it.
+qint64 listedMembers(const QString &folder)
+{
+    qint64 members = 1;
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    for (; entries.hasNext(); entries.next())
+        ++members;
+    return members;
 }
 
 } // namespace
@@ -162,6 +178,7 @@ void MainWindow::setViewVisibility(bool formView)
     form->pushButton_4->setVisible(!formView);
     form->pushButton_5->setVisible(!formView);
     form->textBrowser->hide();
+    form->progress->hide();
 }
 
 void MainWindow::showFormView()
@@ -538,9 +555,22 @@ void MainWindow::buildBundle()
     {
         WorkGuard guard(working);
         cancellation->reset();
-        outcome =
-            assembleBundle({submission, iconPath, desktopPath(), toolTimeout}, {cancellation, {}});
+        // The package's copy, then a copy and a scaling for the logo and each screenshot.
+        const qint64 packSteps = 1 + 2 * (1 + qint64(submission.screenshotList.size()));
+        qint64 packDone = 0;
+        const auto countTool = [this, &packDone, packSteps](const ToolResult &tool) {
+            if (tool.program == QLatin1String("mkdir")) // the staging folder, no file of the bundle
+                return;
+            packDone = qMin(packSteps, packDone + 1);
+            showProgress(tool.program == QLatin1String("convert") ? QStringLiteral("scale")
+                                                                  : QStringLiteral("copy"),
+                         packDone, packSteps);
+        };
+        showProgress(QStringLiteral("copy"), 0, packSteps);
+        outcome = assembleBundle({submission, iconPath, desktopPath(), toolTimeout},
+                                 {cancellation, {}, countTool});
     }
+    hideProgress();
     if (closeIfCalledOff() || outcome.status == BundleOutcome::Built)
         return;
     reportPackFailure(outcome);
@@ -564,13 +594,20 @@ void MainWindow::compressBundle()
     {
         WorkGuard guard(working);
         cancellation->reset();
-        outcome = compressBundleFolder(desktopPath(), submission.pkgName,
-                                       {cancellation,
-                                        [this](const QByteArray &output) {
-                                            appendProcessOutput(output);
-                                        }},
-                                       toolTimeout);
+        const qint64 members = listedMembers(bundleDirPath(desktopPath(), submission.pkgName));
+        qint64 listed = 0;
+        showProgress(QStringLiteral("compress"), 0, members);
+        outcome =
+            compressBundleFolder(desktopPath(), submission.pkgName,
+                                 {cancellation,
+                                  [this, &listed, members](const QByteArray &output) {
+                                      appendProcessOutput(output);
+                                      listed = qMin(members, listed + output.count('\n'));
+                                      showProgress(QStringLiteral("compress"), listed, members);
+                                  }},
+                                 toolTimeout);
     }
+    hideProgress();
     flushProcessOutput();
     if (closeIfCalledOff() || outcome.status == ArchiveOutcome::Written)
         return;
@@ -633,3 +670,35 @@ void MainWindow::showNotRegularFileBox(const QString &path)
                           QMessageBox::NoButton);
 }
 
+// ---------------------------------------------------------------- progress
+
+void MainWindow::showProgress(const QString &step, qint64 done, qint64 total)
+{
+    static const QMap<QString, const char *> words = {
+        {QStringLiteral("lock"), QT_TR_NOOP("等待锁")},
+        {QStringLiteral("copy"), QT_TR_NOOP("复制")},
+        {QStringLiteral("scale"), QT_TR_NOOP("缩放")},
+        {QStringLiteral("carry"), QT_TR_NOOP("搬运")},
+        {QStringLiteral("swap"), QT_TR_NOOP("换上新的")},
+        {QStringLiteral("compress"), QT_TR_NOOP("压缩")},
+        {QStringLiteral("read"), QT_TR_NOOP("读取")},
+        {QStringLiteral("check"), QT_TR_NOOP("检查")}};
+    const char *word = words.value(step);
+    const QString text = word ? tr(word) : step;
+    QProgressBar *bar = form->progress;
+    // Shown first, so that every value it takes is one the packager sees.
+    bar->show();
+    // A bar counts in int; byte counts of a large package are scaled down to fit.
+    int shift = 0;
+    while ((total >> shift) > std::numeric_limits<int>::max())
+        ++shift;
+    bar->setRange(0, int(total >> shift));
+    bar->setValue(total > 0 ? int(qBound<qint64>(0, done, total) >> shift) : 0);
+    bar->setFormat(total > 0 ? text + QStringLiteral(" %p%") : text);
+    bar->setAccessibleDescription(text);
+}
+
+void MainWindow::hideProgress()
+{
+    form->progress->hide();
+}

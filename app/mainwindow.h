@@ -46,6 +46,12 @@ public slots:
     // off and cleaned up first. For SIGTERM and SIGHUP.
     void endProgram();
 
+    // Shows how far the work has come: `step` is one of the step names of
+    // engine/job.h, worded in the UI language; total 0 shows only that work
+    // runs. Hidden again by hideProgress() once the work ends.
+    void showProgress(const QString &step, qint64 done, qint64 total);
+    void hideProgress();
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;

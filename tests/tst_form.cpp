@@ -109,6 +109,7 @@ const QList<Row> &designedWidgets()
         {"pushButton_6", "QPushButton", {460, 70, 91, 32}, &kButtonStyle, 175, kDefaultSize, false},
         {"image", "QTextEdit", {120, 370, 341, 61}, &kInputStyle, 88, kDefaultSize, true},
         {"findings", "QListWidget", {580, 220, 344, 401}, &kInputStyle, 88, kDefaultSize, false},
+        {"progress", "QProgressBar", {20, 360, 431, 31}, nullptr, 0, kDefaultSize, false},
     };
     return rows;
 }
@@ -391,7 +392,7 @@ void TestForm::stackingOrder()
                                      QStringLiteral("label_3"),      QStringLiteral("pushButton_6"),
                                      QStringLiteral("pushButton_4"), QStringLiteral("pushButton_5"),
                                      QStringLiteral("textBrowser"),  QStringLiteral("image"),
-                                     QStringLiteral("findings")};
+                                     QStringLiteral("findings"),     QStringLiteral("progress")};
     // A raised widget moves to the end of its parent's children.
     QStringList actual;
     for (QObject *child : window->centralWidget()->children()) {

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QTextBrowser;
 class QTextEdit;
@@ -46,6 +47,7 @@ struct FormWidgets
     QPushButton *pushButton_6 = nullptr;
     QTextEdit *image = nullptr;
     QListWidget *findings = nullptr;
+    QProgressBar *progress = nullptr;
 };
 
 #endif
