@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 
 #include "app/deferredpolish.h"
+#include "app/findingslist.h"
 #include "app/form/formbuilder.h"
 #include "app/formprefill.h"
 #include "app/screenshotlist.h"
@@ -11,6 +12,7 @@
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
 #include "bundle/desktopfolder.h"
+#include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
@@ -27,14 +29,19 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextEdit>
+
+#include <limits>
 
 // The resources live in the library; a static library needs them pulled in by name.
 static void initPlinvexResources()
@@ -85,6 +92,16 @@ MainWindow::MainWindow(QWidget *parent)
     // Pasted files are screenshots just like dropped ones.
     connect(new ScreenshotPaste(this), &ScreenshotPaste::urlPasted, this,
             &MainWindow::addScreenshot);
+    // The check's findings follow every change of the form and its package.
+    findings = new FindingsList(
+        form->findings, [this] { return formValues(); },
+        [this] { return packageFacts(form->filename->text(), lastIdentity, lastMetadata); }, this);
+    for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version, form->author,
+                            form->website, form->contributor})
+        connect(edit, &QLineEdit::textChanged, findings, &FindingsList::schedule);
+    connect(form->info, &QTextEdit::textChanged, findings, &FindingsList::schedule);
+    connect(form->image, &QTextEdit::textChanged, findings, &FindingsList::schedule);
+    connect(findings, &FindingsList::fieldActivated, this, &MainWindow::focusField);
     // The result view's background is a large picture the first view never shows.
     new DeferredPolish(form->lable33);
     showFormView();
@@ -126,9 +143,11 @@ void MainWindow::endProgram()
 void MainWindow::startWork(Job *job, const std::function<void()> &next)
 {
     work = job;
+    connect(job, &Job::progress, this, &MainWindow::showProgress);
     connect(job, &Job::finished, this, [this, job, next] {
         work = nullptr;
         job->deleteLater();
+        hideProgress();
         if (!leaveIfAsked())
             next();
     });
@@ -150,17 +169,20 @@ bool MainWindow::leaveIfAsked()
 void MainWindow::setViewVisibility(bool formView)
 {
     const QList<QWidget *> formWidgets = {
-        form->label,      form->label_2,      form->label_3,      form->label_4,     form->label_5,
-        form->label_6,    form->label_7,      form->label_8,      form->label_9,     form->lable22,
-        form->name,       form->filename,     form->pkgname,      form->version,     form->author,
-        form->website,    form->contributor,  form->image,        form->info,        form->icon,
-        form->pushButton, form->pushButton_2, form->pushButton_3, form->pushButton_6};
+        form->label,       form->label_2,      form->label_3,      form->label_4,
+        form->label_5,     form->label_6,      form->label_7,      form->label_8,
+        form->label_9,     form->lable22,      form->name,         form->filename,
+        form->pkgname,     form->version,      form->author,       form->website,
+        form->contributor, form->image,        form->info,         form->icon,
+        form->pushButton,  form->pushButton_2, form->pushButton_3, form->pushButton_6,
+        form->findings};
     for (QWidget *widget : formWidgets)
         widget->setVisible(formView);
     form->lable33->setVisible(!formView);
     form->pushButton_4->setVisible(!formView);
     form->pushButton_5->setVisible(!formView);
     form->textBrowser->hide();
+    form->progress->hide();
 }
 
 void MainWindow::showFormView()
@@ -190,6 +212,8 @@ void MainWindow::clearForm()
     lastIconPath.clear();
     logoChosen = false;
     corruptPackage.clear();
+    lastIdentity = PackageIdentity();
+    lastMetadata = PackageMetadata();
     stopPrefill();
     prefill->forget();
 }
@@ -209,15 +233,34 @@ void MainWindow::routeFileDropsToWindow()
 // The text edits hand Tab on instead of typing it, so no field traps the focus.
 void MainWindow::setKeyboardOrder()
 {
-    const QList<QWidget *> order = {
-        form->name,         form->filename,     form->pushButton_6, form->pkgname,
-        form->version,      form->author,       form->website,      form->contributor,
-        form->image,        form->info,         form->pushButton_3, form->pushButton,
-        form->pushButton_2, form->pushButton_5, form->textBrowser,  form->pushButton_4};
+    const QList<QWidget *> order = {form->name,         form->filename,     form->pushButton_6,
+                                    form->pkgname,      form->version,      form->author,
+                                    form->website,      form->contributor,  form->image,
+                                    form->info,         form->pushButton_3, form->pushButton,
+                                    form->pushButton_2, form->pushButton_5, form->textBrowser,
+                                    form->pushButton_4, form->findings};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     form->info->setTabChangesFocus(true);
     form->image->setTabChangesFocus(true);
+}
+
+// A finding's line leads to the widget where its field is given.
+void MainWindow::focusField(const QString &field)
+{
+    const QMap<QString, QWidget *> widgets = {{QStringLiteral("name"), form->name},
+                                              {QStringLiteral("pkgname"), form->pkgname},
+                                              {QStringLiteral("version"), form->version},
+                                              {QStringLiteral("author"), form->author},
+                                              {QStringLiteral("homepage"), form->website},
+                                              {QStringLiteral("contributor"), form->contributor},
+                                              {QStringLiteral("description"), form->info},
+                                              {QStringLiteral("logo"), form->pushButton_3},
+                                              {QStringLiteral("screenshots"), form->image},
+                                              {QStringLiteral("screenshot"), form->image},
+                                              {QStringLiteral("package"), form->pushButton_6}};
+    if (QWidget *widget = widgets.value(field))
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -331,6 +374,9 @@ void MainWindow::probeChosenPackage()
                               tr("读不出这个安装包的包名和版本呢，手动填一下吧～"), QMessageBox::Ok,
                               QMessageBox::NoButton);
     }
+    lastIdentity = identity;
+    lastMetadata = PackageMetadata();
+    findings->schedule();
     submission.pkgName = identity.name;
     submission.version = identity.version;
     form->pkgname->setText(submission.pkgName);
@@ -381,6 +427,8 @@ void MainWindow::stopPrefill()
 // itself; fields the packager made their own stay as they are.
 void MainWindow::fillFromPackage(const Prefill &found)
 {
+    lastMetadata = found.metadata;
+    findings->schedule();
     corruptPackage = found.metadata.corrupt ? submission.debPath : QString();
     prefill->apply(found.values);
     fillLogo(found.values.logo.value);
@@ -407,6 +455,7 @@ void MainWindow::showLogoPreview()
 {
     form->pushButton_3->setText(QString());
     form->icon->setPixmap(QIcon(iconPath).pixmap(QSize(135, 135), QIcon::Normal, QIcon::Off));
+    findings->schedule();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -609,4 +658,38 @@ void MainWindow::showNotRegularFileBox(const QString &path)
 {
     QMessageBox::critical(this, tr("呐！"), notRegularFileText(path), QMessageBox::Ok,
                           QMessageBox::NoButton);
+}
+
+// ---------------------------------------------------------------- progress
+
+void MainWindow::showProgress(const QString &step, qint64 done, qint64 total)
+{
+    static const QMap<QString, const char *> words = {
+        {QStringLiteral("lock"), QT_TR_NOOP("等待锁")},
+        {QStringLiteral("build"), QT_TR_NOOP("复制和缩放")},
+        {QStringLiteral("copy"), QT_TR_NOOP("复制")},
+        {QStringLiteral("scale"), QT_TR_NOOP("缩放")},
+        {QStringLiteral("carry"), QT_TR_NOOP("搬运")},
+        {QStringLiteral("swap"), QT_TR_NOOP("换上新的")},
+        {QStringLiteral("compress"), QT_TR_NOOP("压缩")},
+        {QStringLiteral("read"), QT_TR_NOOP("读取")},
+        {QStringLiteral("check"), QT_TR_NOOP("检查")}};
+    const char *word = words.value(step);
+    const QString text = word ? tr(word) : step;
+    QProgressBar *bar = form->progress;
+    // Shown first, so that every value it takes is one the packager sees.
+    bar->show();
+    // A bar counts in int; byte counts of a large package are scaled down to fit.
+    int shift = 0;
+    while ((total >> shift) > std::numeric_limits<int>::max())
+        ++shift;
+    bar->setRange(0, int(total >> shift));
+    bar->setValue(total > 0 ? int(qBound<qint64>(0, done, total) >> shift) : 0);
+    bar->setFormat(total > 0 ? text + QStringLiteral(" %p%") : text);
+    bar->setAccessibleDescription(text);
+}
+
+void MainWindow::hideProgress()
+{
+    form->progress->hide();
 }

@@ -5,6 +5,8 @@
 #define PLINVEX_MAINWINDOW_H
 
 #include "bundle/submission.h"
+#include "package/packagemetadata.h"
+#include "tools/packageprobe.h"
 
 #include <QFileInfo>
 #include <QMainWindow>
@@ -17,6 +19,7 @@ struct BundleOutcome;
 struct PackageIdentity;
 struct Prefill;
 
+class FindingsList;
 class FormPrefill;
 class Job;
 class PrefillJob;
@@ -46,6 +49,12 @@ public slots:
     // off and cleaned up first. For SIGTERM and SIGHUP.
     void endProgram();
 
+    // Shows how far the work has come: `step` is one of the step names of
+    // tools/job.h, worded in the UI language; total 0 shows only that work
+    // runs. Hidden again by hideProgress() once the work ends.
+    void showProgress(const QString &step, qint64 done, qint64 total);
+    void hideProgress();
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -67,6 +76,7 @@ private:
     void setViewVisibility(bool formView);
     void routeFileDropsToWindow();
     void setKeyboardOrder();
+    void focusField(const QString &field);
 
     void informNothingChosen();
     void probeChosenPackage();
@@ -113,6 +123,10 @@ private:
     bool closeWhenIdle = false; // asked to close or quit while work ran
     bool quitWhenIdle = false;
     int toolTimeout;
+    FindingsList *findings;
+    // What the chosen package said of itself, for the check.
+    PackageIdentity lastIdentity;
+    PackageMetadata lastMetadata;
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include "bundle/textlines.h"
 #include "cli/cliprogress.h"
 #include "engine/checkfindings.h"
+#include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"

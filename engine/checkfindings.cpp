@@ -14,11 +14,14 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRegularExpression>
 #include <QRunnable>
 #include <QSize>
@@ -343,21 +346,53 @@ struct ScreenshotFile
     QByteArray digest;
 };
 
+// What was measured of a screenshot file as it was then. The window checks
+// the same screenshots again after every change of the form; decoding them
+// anew each time would keep the list of findings a good while behind.
+struct MeasuredScreenshot
+{
+    qint64 size = -1;
+    QDateTime modified;
+    ScreenshotFile file;
+};
+
+// Enough for the screenshots of a few submissions in a row.
+constexpr int kMeasuredKept = 64;
+
+QMutex measuredMutex;
+QHash<QString, MeasuredScreenshot> measured; // guarded by measuredMutex
+
 // Every screenshot read and decoded once, on as many threads as there are
-// processors: decoding large PNGs is most of the check's time.
+// processors: decoding large PNGs is most of the check's time. A file
+// measured before and not changed since, by its size and time stamp, is
+// taken as it was measured.
 QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
 {
     QList<qint64> sizes;
+    QList<QDateTime> times;
     for (const QString &path : paths) {
         const QFileInfo info(path);
         sizes << (info.isFile() && imageFormatOf(path) != ImageFormat::Unknown ? info.size() : -1);
+        times << info.lastModified();
     }
     QVector<ScreenshotFile> files(paths.size());
+    QVector<bool> fresh(paths.size(), false);
     QThreadPool pool;
     for (int i = 0; i < paths.size(); ++i) {
         if (sizes.at(i) < 0)
             continue;
         const bool sizeShared = sizes.count(sizes.at(i)) > 1;
+        {
+            QMutexLocker lock(&measuredMutex);
+            const auto known = measured.constFind(paths.at(i));
+            // Measured without its digest when no other screenshot had its size.
+            if (known != measured.cend() && known->size == sizes.at(i) &&
+                known->modified == times.at(i) && (!sizeShared || !known->file.digest.isEmpty())) {
+                files[i] = known->file;
+                continue;
+            }
+        }
+        fresh[i] = true;
         ScreenshotFile *file = &files[i];
         const QString path = paths.at(i);
         pool.start(QRunnable::create([file, path, sizeShared] {
@@ -368,6 +403,14 @@ QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
         }));
     }
     pool.waitForDone();
+    QMutexLocker lock(&measuredMutex);
+    for (int i = 0; i < paths.size(); ++i) {
+        if (!fresh.at(i))
+            continue;
+        if (measured.size() >= kMeasuredKept)
+            measured.clear();
+        measured.insert(paths.at(i), {sizes.at(i), times.at(i), files.at(i)});
+    }
     return files.toList();
 }
 
@@ -852,35 +895,6 @@ QString severityName(Severity severity)
         break;
     }
     return QStringLiteral("info");
-}
-
-PackageFacts packageFacts(const QString &path, const PackageIdentity &identity,
-                          const PackageMetadata &read)
-{
-    PackageFacts facts;
-    facts.path = path;
-    const QFileInfo info(path);
-    facts.exists = info.exists();
-    facts.regularFile = info.isFile();
-    if (!facts.regularFile)
-        return facts;
-    facts.corrupt = read.corrupt;
-    facts.readerProblem = read.readerProblem;
-    facts.readerDetail = read.readerDetail;
-    facts.guessedEntry = read.guessedEntry;
-    if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
-        facts.missingIcon = read.iconName;
-        static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
-        for (const QString &name : read.related) {
-            if (holder.match(name).hasMatch())
-                facts.iconCompanions << name;
-        }
-    }
-    facts.readable = identity.found || read.readable;
-    facts.ownName = identity.found ? identity.name : read.package;
-    facts.ownVersion = identity.found ? identity.version : read.version;
-    facts.appStreamRelease = read.newestRelease;
-    return facts;
 }
 
 QList<Finding> checkSubmission(const SubmissionValues &values, const PackageFacts &package)

@@ -57,13 +57,6 @@ struct PackageFacts
     QString appStreamRelease; // the version of its newest AppStream <release>; empty for none
 };
 
-struct PackageIdentity;
-
-// The facts about the package at `path`: what the file is, what dpkg-deb
-// said of it, and what its confined reading found.
-PackageFacts packageFacts(const QString &path, const PackageIdentity &identity,
-                          const PackageMetadata &read);
-
 // Every problem of a submission at once, in the order of the fields.
 QList<Finding> checkSubmission(const SubmissionValues &values, const PackageFacts &package);
 

@@ -108,6 +108,8 @@ const QList<Row> &designedWidgets()
         {"label_3", "QLabel", {20, 120, 51, 31}, nullptr, 0, 12, false},
         {"pushButton_6", "QPushButton", {460, 70, 91, 32}, &kButtonStyle, 175, kDefaultSize, false},
         {"image", "QTextEdit", {120, 370, 341, 61}, &kInputStyle, 88, kDefaultSize, true},
+        {"findings", "QListWidget", {580, 220, 344, 401}, &kInputStyle, 88, kDefaultSize, false},
+        {"progress", "QProgressBar", {20, 360, 431, 31}, nullptr, 0, kDefaultSize, false},
     };
     return rows;
 }
@@ -389,7 +391,8 @@ void TestForm::stackingOrder()
                                      QStringLiteral("website"),      QStringLiteral("pkgname"),
                                      QStringLiteral("label_3"),      QStringLiteral("pushButton_6"),
                                      QStringLiteral("pushButton_4"), QStringLiteral("pushButton_5"),
-                                     QStringLiteral("textBrowser"),  QStringLiteral("image")};
+                                     QStringLiteral("textBrowser"),  QStringLiteral("image"),
+                                     QStringLiteral("findings"),     QStringLiteral("progress")};
     // A raised widget moves to the end of its parent's children.
     QStringList actual;
     for (QObject *child : window->centralWidget()->children()) {

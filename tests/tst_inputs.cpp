@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -104,6 +105,8 @@ private slots:
     void fileDroppedOnAFieldAddsAScreenshot();
     void textDraggedOntoAFieldStillEditsIt();
 
+    void findingsFollowTheForm();
+
 private:
     template <typename Widget> Widget *widget(const char *objectName) const
     {
@@ -113,6 +116,10 @@ private:
     QTextEdit *screenshotList() const { return widget<QTextEdit>("image"); }
     QLabel *preview() const { return widget<QLabel>("icon"); }
     QPushButton *logoButton() const { return widget<QPushButton>("pushButton_3"); }
+    QListWidget *findings() const { return widget<QListWidget>("findings"); }
+    // The tags of the listed findings, as a screen reader describes the lines.
+    QStringList findingTags() const;
+    QListWidgetItem *findingLine(const QString &tag) const;
 
     // Presses the open-file button and picks `path` (or cancels for an empty one).
     void choosePackage(const QString &path);
@@ -864,6 +871,82 @@ void TestInputs::textDraggedOntoAFieldStillEditsIt()
     QCOMPARE(name->text(), QStringLiteral("Dragged Name"));
     QCOMPARE(answerer->records().size(), 0);
     QCOMPARE(screenshotList()->toPlainText(), QString());
+}
+
+// ---------------------------------------------------------------- findings
+
+QStringList TestInputs::findingTags() const
+{
+    QStringList tags;
+    for (int row = 0; row < findings()->count(); ++row)
+        tags << findings()->item(row)->data(Qt::AccessibleDescriptionRole).toString();
+    return tags;
+}
+
+QListWidgetItem *TestInputs::findingLine(const QString &tag) const
+{
+    for (int row = 0; row < findings()->count(); ++row) {
+        QListWidgetItem *item = findings()->item(row);
+        if (item->toolTip() == tag)
+            return item;
+    }
+    return nullptr;
+}
+
+// The list beside the form says what the check finds in it as it stands,
+// and each line leads to the field it is about.
+void TestInputs::findingsFollowTheForm()
+{
+    QListWidget *list = findings();
+    QVERIFY(list);
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->accessibleName(), QStringLiteral("检查结果"));
+    // An empty form before any package is chosen is not yet a form with gaps.
+    QTRY_COMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("看起来都没问题～"));
+    QVERIFY(list->item(0)->toolTip().isEmpty());
+    QVERIFY(!(list->item(0)->flags() & Qt::ItemIsSelectable));
+
+    const QString logo = home->filePath(QStringLiteral("small logo.png"));
+    const QString shot = home->filePath(QStringLiteral("small shot.png"));
+    QVERIFY(makePng(logo, 48, 48));
+    QVERIFY(makePng(shot, 320, 200));
+    chooseLogo(logo);
+    std::unique_ptr<QMimeData> data(fileDragData({shot}));
+    QVERIFY(dragAndDrop(window.get(), data.get()).dropped);
+    typeInto(edit("website"), QStringLiteral("www.example"));
+
+    QTRY_VERIFY2(findingTags().contains(QStringLiteral("homepage-not-url")),
+                 qPrintable(findingTags().join(QLatin1Char(' '))));
+    const QStringList tags = findingTags();
+    QVERIFY2(tags.contains(QStringLiteral("logo-too-small")),
+             qPrintable(tags.join(QLatin1Char(' '))));
+    QVERIFY2(tags.contains(QStringLiteral("screenshot-too-small")),
+             qPrintable(tags.join(QLatin1Char(' '))));
+    QVERIFY(!tags.contains(QStringLiteral("required-empty")));
+    QListWidgetItem *homepage = findingLine(QStringLiteral("homepage-not-url"));
+    QVERIFY(homepage);
+    QCOMPARE(homepage->text(), QStringLiteral("⚠ 主页不是 http(s) 网址：www.example"));
+    QListWidgetItem *small = findingLine(QStringLiteral("logo-too-small"));
+    QVERIFY(small);
+    QVERIFY(small->text().contains(logo));
+
+    // Fixed, its line goes; the others stay.
+    typeInto(edit("website"), QStringLiteral("https://www.example.org"));
+    QTRY_VERIFY(!findingTags().contains(QStringLiteral("homepage-not-url")));
+    QVERIFY(findingTags().contains(QStringLiteral("logo-too-small")));
+    QVERIFY(findingTags().contains(QStringLiteral("screenshot-too-small")));
+
+    // A click on a line goes to the logo button; Enter on another to the screenshots.
+    QListWidgetItem *logoLine = findingLine(QStringLiteral("logo-too-small"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(logoLine).center());
+    QCOMPARE(window->focusWidget(), logoButton());
+    list->setFocus();
+    list->setCurrentItem(findingLine(QStringLiteral("screenshot-too-small")));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(window->focusWidget(), screenshotList());
+    QCOMPARE(answerer->records().size(), 1);
 }
 
 int main(int argc, char *argv[])

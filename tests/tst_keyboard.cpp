@@ -62,7 +62,8 @@ void TestKeyboard::tabFollowsTheForm()
                                QStringLiteral("website"),      QStringLiteral("contributor"),
                                QStringLiteral("image"),        QStringLiteral("info"),
                                QStringLiteral("pushButton_3"), QStringLiteral("pushButton"),
-                               QStringLiteral("pushButton_2"), QStringLiteral("name")};
+                               QStringLiteral("pushButton_2"), QStringLiteral("findings"),
+                               QStringLiteral("name")};
     formWidget<QLineEdit>(*window, "name")->setFocus();
     QStringList visited = {QApplication::focusWidget()->objectName()};
     for (int i = 1; i < order.size(); ++i) {
@@ -74,7 +75,7 @@ void TestKeyboard::tabFollowsTheForm()
     QVERIFY(formWidget<QTextEdit>(*window, "info")->toPlainText().isEmpty());
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("pushButton_2"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("findings"));
 }
 
 void TestKeyboard::paste_data()

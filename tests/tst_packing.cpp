@@ -26,12 +26,14 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -317,6 +319,7 @@ private slots:
     void packsBundle_data();
     void packsBundle();
     void packsUnderCLocale();
+    void progressShowsDuringThePack();
     void repackReplacesEarlierBundle();
     void reportsFailedStep_data();
     void reportsFailedStep();
@@ -677,6 +680,42 @@ void TestPacking::packsUnderCLocale()
     QVERIFY(json.contains("   \"Name\":\"\xe5\x9b\xbe\xe7\x89\x87\xe6\x9f\xa5\xe7\x9c\x8b"
                           "\xe5\x99\xa8\",\n"));
     QVERIFY(json.contains("   \"Contributor\":\"\xe6\x89\x93\xe5\x8c\x85\xe8\x80\x85\",\n"));
+}
+
+// The bar counts the package's copy and a copy and a scaling of every
+// picture, shows while they run, reaches its end and goes once all is done.
+void TestPacking::progressShowsDuringThePack()
+{
+    Scene scene;
+    QVERIFY(scene.ready());
+    MainWindow window;
+    window.show();
+    const QString problem = fillPackingForm(window, scene.inputs());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    auto *bar = formWidget<QProgressBar>(window, "progress");
+    QVERIFY(bar);
+    QVERIFY(!bar->isVisible());
+
+    QList<int> values;
+    bool hiddenWhileCounting = false;
+    connect(bar, &QProgressBar::valueChanged, bar, [&](int value) {
+        values << value;
+        hiddenWhileCounting = hiddenWhileCounting || !bar->isVisible();
+    });
+    const PressOutcome press = pressAnswering(window, "pushButton");
+    QVERIFY2(press.problem.isEmpty(), qPrintable(press.problem));
+    QVERIFY2(press.boxes.isEmpty(), qPrintable(boxSummary(press.boxes)));
+    QVERIFY(showsResultView(window));
+    QVERIFY(QFileInfo::exists(scene.bundle() + QStringLiteral("/app.json")));
+
+    // The staging folder and the package, then the logo and two screenshots:
+    // each copied and scaled.
+    QCOMPARE(bar->maximum(), 2 + 2 * 3);
+    QVERIFY(values.size() >= 2);
+    QCOMPARE(values.last(), bar->maximum());
+    QVERIFY(std::is_sorted(values.cbegin(), values.cend()));
+    QVERIFY(!hiddenWhileCounting);
+    QVERIFY(!bar->isVisible());
 }
 
 void TestPacking::repackReplacesEarlierBundle()

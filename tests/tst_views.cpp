@@ -45,7 +45,8 @@ const QList<Visibility> &visibilityTable()
         {"image", true, false},        {"info", true, false},         {"icon", true, false},
         {"pushButton", true, false},   {"pushButton_2", true, false}, {"pushButton_3", true, false},
         {"pushButton_4", false, true}, {"pushButton_5", false, true}, {"pushButton_6", true, false},
-        {"textBrowser", false, false}, {"centralwidget", true, true},
+        {"textBrowser", false, false}, {"centralwidget", true, true}, {"findings", true, false},
+        {"progress", false, false},
     };
     return rows;
 }

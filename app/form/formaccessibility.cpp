@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -24,9 +26,12 @@ void applyFormAccessibility(FormWidgets &form)
     form.label_8->setBuddy(form.image);
     form.label_9->setBuddy(form.info);
 
-    // The preview and the output browser have no caption beside them.
+    // The preview, the output browser, the findings and the progress bar
+    // have no caption beside them.
     form.icon->setAccessibleName(QCoreApplication::translate("MainWindow", "Logo图标"));
     form.textBrowser->setAccessibleName(QCoreApplication::translate("MainWindow", "压缩输出"));
+    form.findings->setAccessibleName(QCoreApplication::translate("MainWindow", "检查结果"));
+    form.progress->setAccessibleName(QCoreApplication::translate("MainWindow", "进度"));
 
     // The logo button loses its text once a logo is shown; the description
     // still says what pressing it does. Buttons keep their texts as names.

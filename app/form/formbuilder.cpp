@@ -9,8 +9,10 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMetaObject>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -117,6 +119,11 @@ void createWidgets(FormWidgets &f, QWidget *c)
     f.label_3 = place<QLabel>(c, "label_3", {20, 120, 51, 31}, {nullptr, &font12});
     f.pushButton_6 = place<QPushButton>(c, "pushButton_6", {460, 70, 91, 32}, button);
     f.image = place<QTextEdit>(c, "image", {120, 370, 341, 61}, readOnlyInput);
+    // Right of the inputs and below the logo, down to the buttons' bottom:
+    // the one free part of the form.
+    f.findings = place<QListWidget>(c, "findings", {580, 220, 344, 401}, input);
+    // Between the compression listing and the button below it.
+    f.progress = place<QProgressBar>(c, "progress", {20, 360, 431, 31});
 }
 
 // The first raised ends lowest: both backgrounds at the bottom, the logo
@@ -128,7 +135,7 @@ void stackWidgets(const FormWidgets &f)
         f.label_5,      f.author,       f.label_9,     f.info,     f.label_4,      f.version,
         f.pushButton,   f.pushButton_2, f.label_8,     f.icon,     f.pushButton_3, f.label_7,
         f.contributor,  f.label_6,      f.website,     f.pkgname,  f.label_3,      f.pushButton_6,
-        f.pushButton_4, f.pushButton_5, f.textBrowser, f.image};
+        f.pushButton_4, f.pushButton_5, f.textBrowser, f.image,    f.findings,     f.progress};
     for (QWidget *widget : bottomToTop)
         widget->raise();
 }

@@ -6,6 +6,8 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QTextBrowser;
 class QTextEdit;
@@ -44,6 +46,8 @@ struct FormWidgets
     QLabel *label_3 = nullptr;
     QPushButton *pushButton_6 = nullptr;
     QTextEdit *image = nullptr;
+    QListWidget *findings = nullptr;
+    QProgressBar *progress = nullptr;
 };
 
 #endif

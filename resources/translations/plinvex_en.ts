@@ -624,5 +624,57 @@ The archive couldn&apos;t take its name: %1</translation>
         <source>打包失败！</source>
         <translation>Packing failed!</translation>
     </message>
+    <message>
+        <source>检查结果</source>
+        <translation>Findings</translation>
+    </message>
+    <message>
+        <source>进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>看起来都没问题～</source>
+        <translation>Looks all fine~</translation>
+    </message>
+    <message>
+        <source>等待锁</source>
+        <translation>Waiting for the lock</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copying</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>Scaling</translation>
+    </message>
+    <message>
+        <source>搬运</source>
+        <translation>Carrying over</translation>
+    </message>
+    <message>
+        <source>换上新的</source>
+        <translation>Swapping in</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>Compressing</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Checking</translation>
+    </message>
 </context>
 </TS>

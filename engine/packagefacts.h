@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PLINVEX_PACKAGEFACTS_H
+#define PLINVEX_PACKAGEFACTS_H
+
+#include "engine/checkfindings.h"
+
+struct PackageIdentity;
+struct PackageMetadata;
+
+// What the check needs to know of the package at `path`: whether it is there
+// and a plain file, what dpkg-deb's probe and the confined reader made of it.
+// The window and the command line build them the same way, so both report
+// the same findings for the same package. Looks at the file itself only to
+// see whether it is there; a package that is not a plain file has nothing
+// more to tell.
+PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
+                          const PackageMetadata &read);
+
+#endif
