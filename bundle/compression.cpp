@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -139,6 +141,12 @@ qint64 entriesBeneath(const QString &folder)
 
 class CompressJob::Steps
 {
+    struct Survey
+    {
+        GzipChoice gzip;
+        qint64 entries = 0;
+    };
+
 public:
     Steps(CompressJob *job, QString desktopDir, QString pkgName, int timeoutMs)
         : job(job)
@@ -200,7 +208,32 @@ private:
                                       packageLockPath(desktopDir, pkgName)));
         removeLeftWork(desktopDir, WorkKind::Archive, pkgName);
         temporary = newWorkPath(desktopDir, WorkKind::Archive, pkgName);
-        total = entriesBeneath(bundleDir);
+        surveyBundle();
+    }
+
+    // Sampling the bundle's content for the gzip level reads and squeezes
+    // megabytes: it runs on a thread of its own, never in the way of the
+    // event loop. The thread owns what it finds and is never waited for.
+    void surveyBundle()
+    {
+        auto found = std::make_shared<Survey>();
+        QThread *survey = QThread::create([found, folder = bundleDir] {
+            found->gzip = chooseGzip(folder);
+            found->entries = entriesBeneath(folder);
+        });
+        QObject::connect(survey, &QThread::finished, survey, &QObject::deleteLater);
+        QObject::connect(survey, &QThread::finished, job, [this, found] {
+            if (ended)
+                return;
+            gzip = found->gzip;
+            total = found->entries;
+            startTar();
+        });
+        survey->start();
+    }
+
+    void startTar()
+    {
         tar = new ToolRun(tarCommand());
         QObject::connect(tar, &ToolRun::output, job, [this](const QByteArray &chunk) {
             listed += chunk.count('\n');
@@ -222,11 +255,11 @@ private:
         // --force-local: a colon in a name is part of the name, never a host
         // to connect to. tar splits the compressor's line into words itself, so
         // it holds only words chosen here, never a name.
-        command.arguments = QStringList{QStringLiteral("-cvf"), QFileInfo(temporary).fileName(),
-                                        QStringLiteral("--force-local"),
-                                        QStringLiteral("--use-compress-program=") +
-                                            chooseGzip(bundleDir).compressProgram(),
-                                        QStringLiteral("./") + pkgName + QLatin1Char('/')};
+        command.arguments =
+            QStringList{QStringLiteral("-cvf"), QFileInfo(temporary).fileName(),
+                        QStringLiteral("--force-local"),
+                        QStringLiteral("--use-compress-program=") + gzip.compressProgram(),
+                        QStringLiteral("./") + pkgName + QLatin1Char('/')};
         command.workingDirectory = desktopDir + QLatin1Char('/');
         command.timeoutMs = timeoutMs;
         command.progressPath = temporary;
@@ -275,6 +308,7 @@ private:
     QString temporary;
     std::unique_ptr<PackageLock> lock;
     ToolRun *tar = nullptr;
+    GzipChoice gzip;
     qint64 listed = 0;
     qint64 total = 0;
     bool ended = false;
