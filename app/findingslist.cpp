@@ -79,6 +79,10 @@ void FindingsList::schedule()
 
 void FindingsList::check()
 {
+    // Nobody reads a hidden list: during a pack the check would only take
+    // the processors from the tools. Showing the form schedules it again.
+    if (!view->isVisible())
+        return;
     if (running) {
         running->disconnect(this);
         running->kill();

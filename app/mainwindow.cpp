@@ -188,6 +188,7 @@ void MainWindow::setViewVisibility(bool formView)
 void MainWindow::showFormView()
 {
     setViewVisibility(true);
+    findings->schedule();
 }
 
 void MainWindow::showResultView()
