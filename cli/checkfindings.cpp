@@ -358,7 +358,7 @@ QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
             continue;
         const bool sizeShared = sizes.count(sizes.at(i)) > 1;
         ScreenshotFile *file = &files[i];
-        const QString path = paths.at(i);
+        const QString &path = paths.at(i);
         pool.start(QRunnable::create([file, path, sizeShared] {
             const QByteArray bytes = readWhole(path);
             if (sizeShared)

@@ -212,7 +212,7 @@ int parseOptions(const QStringList &arguments, Options &options)
     if (parser.isSet(QStringLiteral("help"))) {
         // Qt names the program only; the command belongs beside it.
         QString help = parser.helpText();
-        const QString program = arguments.first();
+        const QString &program = arguments.first();
         const int at = help.indexOf(program);
         if (at >= 0)
             help.insert(at + program.size(), QLatin1Char(' ') + options.command);

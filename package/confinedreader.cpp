@@ -225,7 +225,7 @@ PackageMetadata readPackageConfined(const QString &debPath, const QStringList &l
     OpenPackages packages;
     if (!packages.add(debPath))
         return {};
-    const PackageMetadata metadata = runReader(packages, languages, control);
+    PackageMetadata metadata = runReader(packages, languages, control);
     const bool calledOff = control.cancellation && control.cancellation->isCancelled();
     if (calledOff || !lacksCompanionData(metadata))
         return metadata;

@@ -501,7 +501,7 @@ bool isCjk(QChar c)
 QString asFirstSentence(const QString &line)
 {
     static const QString ends = QStringLiteral(".。!！?？:：…");
-    const QString trimmed = line.trimmed();
+    QString trimmed = line.trimmed();
     if (trimmed.isEmpty() || ends.contains(trimmed.back()))
         return trimmed;
     return trimmed + (isCjk(trimmed.back()) ? QStringLiteral("。") : QStringLiteral("."));
@@ -895,7 +895,7 @@ QByteArray companionLogo(const QList<int> &companionFds, const QString &icon,
         if (!scan.isDeb || isCancelled(cancelled))
             continue;
         PackageFiles files(fd, std::move(scan), cancelled);
-        const QByteArray png = chooseLogo(files, icon);
+        QByteArray png = chooseLogo(files, icon);
         if (!png.isEmpty())
             return png;
     }
