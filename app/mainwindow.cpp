@@ -25,6 +25,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -401,7 +402,7 @@ void MainWindow::addScreenshot(const QUrl &url)
 {
     if (working)
         return;
-    droppedFile = QFileInfo(url.toLocalFile());
+    const QFileInfo droppedFile(url.toLocalFile());
     if (droppedFile.suffix() != QLatin1String("png")) {
         QMessageBox::critical(this, tr("呐！"), tr("内个...只支持png文件呢～"), QMessageBox::Ok,
                               QMessageBox::NoButton);

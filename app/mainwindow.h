@@ -6,7 +6,6 @@
 
 #include "bundle/submission.h"
 
-#include <QFileInfo>
 #include <QMainWindow>
 #include <QString>
 
@@ -94,7 +93,6 @@ private:
     Submission submission;
     QString iconPath;
     QString lastIconPath;
-    QFileInfo droppedFile;
     ScreenshotList *screenshots;
     FormPrefill *prefill;
     PackageReading *packageReading;

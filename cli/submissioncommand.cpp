@@ -126,11 +126,6 @@ struct Options
     QStringList companions;
 };
 
-const QStringList kTextOptions = {
-    QStringLiteral("name"),        QStringLiteral("author"),  QStringLiteral("homepage"),
-    QStringLiteral("contributor"), QStringLiteral("pkgname"), QStringLiteral("version"),
-};
-
 void addOptions(QCommandLineParser &parser, bool pack)
 {
     const auto option = [&parser](const char *name, const char *description,

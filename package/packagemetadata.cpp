@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>

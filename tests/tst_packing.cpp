@@ -24,7 +24,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>

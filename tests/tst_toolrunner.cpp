@@ -7,7 +7,6 @@
 #include "tools/toolrunner.h"
 #include "wording/failuretexts.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -11,7 +11,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>

@@ -11,7 +11,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>
