@@ -5,6 +5,7 @@
 
 #include "bundle/bundleassembly.h"
 #include "bundle/imageformat.h"
+#include "bundle/pngcheck.h"
 #include "bundle/textlines.h"
 #include "cli/debversion.h"
 #include "package/valuechoice.h"
@@ -23,7 +24,6 @@
 #include <QSize>
 #include <QThreadPool>
 #include <QUrl>
-#include <QtEndian>
 
 namespace {
 
@@ -813,21 +813,8 @@ private:
     static bool isAnimatedPng(const QString &path)
     {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(8))
-            return false;
-        for (;;) {
-            const QByteArray header = file.read(8);
-            if (header.size() != 8)
-                return false;
-            const quint32 length = qFromBigEndian<quint32>(header.constData());
-            const QByteArray type = header.mid(4);
-            if (type == "acTL")
-                return true;
-            if (type == "IDAT" || type == "IEND")
-                return false;
-            if (!file.seek(file.pos() + qint64(length) + 4))
-                return false;
-        }
+        return file.open(QIODevice::ReadOnly) &&
+               firstPngChunkOf(file, {"acTL", "IDAT", "IEND"}) == "acTL";
     }
 
     const PackageFacts &package;

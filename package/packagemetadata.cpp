@@ -3,6 +3,7 @@
 
 #include "package/packagemetadata.h"
 
+#include "bundle/pngcheck.h"
 #include "package/debreader.h"
 
 #include <QBuffer>
@@ -577,7 +578,7 @@ enum class IconKind { None, Png, Xpm, Svg };
 
 IconKind iconKindOf(const QByteArray &bytes, bool inPixmaps)
 {
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+    if (hasPngSignature(bytes))
         return IconKind::Png;
     // XPM is the old pixmaps folder's format only.
     if (inPixmaps && bytes.startsWith("/* XPM */"))
@@ -863,14 +864,10 @@ ValueSource valueSourceNamed(const QString &name)
 
 QSize pngHeaderSize(const QByteArray &png)
 {
-    if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
+    quint32 width = 0;
+    quint32 height = 0;
+    if (!pngHeaderSides(png, width, height))
         return {};
-    const auto word = [&png](int at) {
-        const auto *b = reinterpret_cast<const uchar *>(png.constData()) + at;
-        return (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
-    };
-    const quint32 width = word(16);
-    const quint32 height = word(20);
     if (width == 0 || height == 0 || width > kMaxIconSide || height > kMaxIconSide)
         return {};
     return QSize(int(width), int(height));
