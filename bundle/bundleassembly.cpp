@@ -26,18 +26,11 @@
 
 namespace {
 
-struct ImageBox
+// The box as ImageMagick's geometry: <width>x<height>.
+QString geometryOf(const QSize &box)
 {
-    int width;
-    int height;
-    QString text() const
-    {
-        return QString::number(width) + QLatin1Char('x') + QString::number(height);
-    }
-};
-
-constexpr ImageBox kIconBox{128, 128};
-constexpr ImageBox kScreenshotBox{400, 300};
+    return QString::number(box.width()) + QLatin1Char('x') + QString::number(box.height());
+}
 
 const QString kIconName = bundleIconName();
 const QString kControlFileName = bundleControlFileName();
@@ -94,7 +87,7 @@ struct BundleImage
 {
     QString source;
     QString name;
-    ImageBox box;
+    QSize box;
     ImageFormat format = ImageFormat::Unknown;
 };
 
@@ -107,7 +100,7 @@ public:
         , bundleDir(bundleDirPath(request.desktopDir, request.submission.pkgName))
         , packageName(QFileInfo(request.submission.debPath).fileName())
     {
-        images << BundleImage{r.iconPath, kIconName, kIconBox};
+        images << BundleImage{r.iconPath, kIconName, kLogoBox};
         const QStringList &shots = r.submission.screenshotList;
         for (int i = 0; i < shots.size(); ++i)
             images << BundleImage{shots.at(i), screenshotFileName(i + 1), kScreenshotBox};
@@ -210,7 +203,7 @@ private:
                 command(QStringLiteral("convert"),
                         kImageLimits +
                             QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
-                                        QStringLiteral("-resize"), image.box.text(),
+                                        QStringLiteral("-resize"), geometryOf(image.box),
                                         // No time stamps: the same inputs give the same bytes.
                                         QStringLiteral("-define"),
                                         QStringLiteral("png:exclude-chunks=date,time"),
@@ -314,7 +307,7 @@ private:
             return failure(BundleOutcome::CopyIncomplete, r.submission.debPath);
         QStringList expected = {packageName, kControlFileName};
         for (const BundleImage &image : images) {
-            if (!isPngWithin(inStaging(image.name), image.box.width, image.box.height))
+            if (!isPngWithin(inStaging(image.name), image.box.width(), image.box.height()))
                 return failure(BundleOutcome::ImageInvalid, image.source);
             expected << image.name;
         }

@@ -5,6 +5,7 @@
 #define PLINVEX_BUNDLELAYOUT_H
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 // What a bundle folder holds and how its files are named, in one place: the
@@ -15,6 +16,11 @@
 
 // The logo, scaled.
 QString bundleIconName();
+
+// The boxes the pack scales the logo and each screenshot into; convert
+// enlarges a picture smaller in both sides.
+constexpr QSize kLogoBox(128, 128);
+constexpr QSize kScreenshotBox(400, 300);
 
 // The control file.
 QString bundleControlFileName();

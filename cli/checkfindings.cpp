@@ -4,6 +4,7 @@
 #include "cli/checkfindings.h"
 
 #include "bundle/bundleassembly.h"
+#include "bundle/bundlelayout.h"
 #include "bundle/imageformat.h"
 #include "bundle/pngcheck.h"
 #include "bundle/textlines.h"
@@ -51,9 +52,6 @@ QString readerProblemText(ReaderProblem problem, int detail)
     return {};
 }
 
-// The boxes the pack scales into; convert enlarges what is smaller in both sides.
-constexpr QSize kLogoBox(128, 128);
-constexpr QSize kScreenshotBox(400, 300);
 // Screenshots more than this far from the box's 4:3 in either direction
 // leave margins wider than the picture's own content.
 constexpr double kAspectTolerance = 1.5;
