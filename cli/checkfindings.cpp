@@ -500,8 +500,7 @@ public:
                     QLatin1Char(' ') + name);
             return;
         }
-        static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
-        if (!debian.match(name).hasMatch())
+        if (!isDebianPackageName(name))
             add("pkgname-not-debian", Severity::Warning, field,
                 QCoreApplication::translate("CommandLine",
                                             "这个包名不合 Debian 的写法（小写字母、数字和 + - "

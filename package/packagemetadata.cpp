@@ -1044,6 +1044,12 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     return metadata;
 }
 
+bool isDebianPackageName(const QString &name)
+{
+    static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
+    return debian.match(name).hasMatch();
+}
+
 QString cacheLogo(const QString &pkgName, const QByteArray &png)
 {
     if (png.isEmpty())
@@ -1053,9 +1059,8 @@ QString cacheLogo(const QString &pkgName, const QByteArray &png)
         return {};
     // Only a name in Debian's own syntax is used as it is; anything else
     // could hold a slash or climb out of the folder.
-    static const QRegularExpression debianName(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
     QString base = pkgName;
-    if (!debianName.match(pkgName).hasMatch())
+    if (!isDebianPackageName(pkgName))
         base = QStringLiteral("package-") +
                QString::fromLatin1(
                    QCryptographicHash::hash(pkgName.toUtf8(), QCryptographicHash::Sha256)

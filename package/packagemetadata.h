@@ -102,6 +102,10 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
 // invalid unless it is a PNG of at most 4096 pixels a side.
 QSize pngHeaderSize(const QByteArray &png);
 
+// Whether `name` is written as Debian writes package names: lower-case
+// letters, digits and + - ., at least two characters, a letter or digit first.
+bool isDebianPackageName(const QString &name);
+
 // Writes the package's logo as a PNG file of its own under the user's cache
 // folder, named after the package, whole or not at all. The file's path, or
 // empty when there is no logo or it could not be written.
