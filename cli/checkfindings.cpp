@@ -399,11 +399,6 @@ bool isPrerelease(const QString &upstream)
 // Where the window meets the same problem, its own words (context
 // "MainWindow") say it here too.
 
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
 class Checker
 {
 public:
@@ -818,6 +813,11 @@ private:
 };
 
 } // namespace
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
 
 const QStringList &knownFindingTags()
 {

@@ -51,11 +51,6 @@ void writeLine(FILE *stream, const QString &line)
     std::fflush(stream);
 }
 
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
 // Text from packages, bundles and the command line as the terminal may show
 // it: every control character (C0, DEL, C1) as \xNN of its code point, lower
 // case, so none can move the cursor or recolour the terminal, and a line
@@ -373,8 +368,7 @@ private:
         const auto line = [width](const char *field, const QString &value, ValueSource source) {
             QString text = QString::fromLatin1(field) + QLatin1Char(':');
             if (!value.isEmpty())
-                text += QLatin1Char(' ') +
-                        printable(QString(value).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+                text += QLatin1Char(' ') + printable(oneLine(value));
             const QString name = valueSourceName(source);
             if (!name.isEmpty())
                 text += QStringLiteral(" (") + name + QLatin1Char(')');
