@@ -820,11 +820,6 @@ QByteArray chooseLogo(PackageFiles &files, const QString &icon)
     return {};
 }
 
-bool isCancelled(const std::atomic<bool> *cancelled)
-{
-    return cancelled && cancelled->load();
-}
-
 } // namespace
 
 QString valueSourceName(ValueSource source)
