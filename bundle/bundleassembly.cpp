@@ -158,8 +158,7 @@ private:
             if (image.format == ImageFormat::Unknown)
                 return failure(BundleOutcome::ImageInvalid, image.source);
         }
-        const QFileInfo place(bundleDir);
-        if (place.isSymLink() || (place.exists() && !place.isDir()))
+        if (isBundlePlaceTaken(bundleDir))
             return failure(BundleOutcome::PlaceTaken, bundleDir);
         return {};
     }

@@ -34,6 +34,11 @@ QString screenshotFileName(int number);
 // names screenshotFileName makes: screen_01.png is the packager's own file.
 int screenshotNumber(const QString &fileName);
 
+// Whether something else stands where the bundle goes: a link (even to a
+// folder) or anything but a folder at `bundleDir`. A pack must not write
+// through it, nor an archive take the link alone for the bundle.
+bool isBundlePlaceTaken(const QString &bundleDir);
+
 // The program's app.json is a few hundred bytes; anything far larger is not
 // its own and is never read into memory.
 constexpr qint64 kControlFileCap = qint64(1) << 20;

@@ -4,6 +4,7 @@
 #include "bundle/compression.h"
 
 #include "bundle/bundleassembly.h"
+#include "bundle/bundlelayout.h"
 #include "bundle/packagelock.h"
 #include "bundle/workfiles.h"
 
@@ -128,8 +129,7 @@ ArchiveOutcome compressBundleFolder(const QString &desktopDir, const QString &pk
     }
     // tar would archive a link as the link alone, and report success.
     const QString bundleDir = bundleDirPath(desktopDir, pkgName);
-    const QFileInfo place(bundleDir);
-    if (place.isSymLink() || (place.exists() && !place.isDir())) {
+    if (isBundlePlaceTaken(bundleDir)) {
         outcome.status = ArchiveOutcome::PlaceTaken;
         outcome.path = bundleDir;
         return outcome;
