@@ -12,6 +12,7 @@
 #include "app/workguard.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
+#include "bundle/controlfile.h"
 #include "bundle/desktopfolder.h"
 #include "package/valuechoice.h"
 #include "tools/packageprobe.h"
@@ -458,9 +459,9 @@ bool MainWindow::requiredInputsFilled() const
 void MainWindow::fillOptionalFields()
 {
     if (form->author->text().isEmpty())
-        form->author->setText(QStringLiteral(" "));
+        form->author->setText(kOptionalFieldBlank);
     if (form->website->text().isEmpty())
-        form->website->setText(QStringLiteral(" "));
+        form->website->setText(kOptionalFieldBlank);
 }
 
 // The same submission the command line builds from the same values.
