@@ -92,8 +92,8 @@ struct Originals
         , shotOne(dir.filePath(QStringLiteral("shot one.png")))
         , shotTwo(dir.filePath(QStringLiteral("shot two.png")))
     {
-        made = makeDebianPackage(deb, QStringLiteral("hello"), QStringLiteral("1.0")) &&
-               makeDebianPackage(debTwo, QStringLiteral("hello"), QStringLiteral("2.0")) &&
+        made = !makeDeb(deb, QStringLiteral("hello"), QStringLiteral("1.0")).isEmpty() &&
+               !makeDeb(debTwo, QStringLiteral("hello"), QStringLiteral("2.0")).isEmpty() &&
                makePng(logo, 512, 256) && makePng(shotOne, 640, 360) && makePng(shotTwo, 300, 600);
     }
 

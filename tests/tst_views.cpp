@@ -91,7 +91,7 @@ void TestViews::init()
     package = home->filePath(QStringLiteral("debs/hello_1.0_all.deb"));
     logo = home->filePath(QStringLiteral("art/logo.png"));
     screenshot = home->filePath(QStringLiteral("art/shot 1.png"));
-    QVERIFY(makeDebianPackage(package, QStringLiteral("hello"), QStringLiteral("1.0")));
+    QVERIFY(!makeDeb(package, QStringLiteral("hello"), QStringLiteral("1.0")).isEmpty());
     QVERIFY(makePng(logo, 256, 256));
     QVERIFY(makePng(screenshot, 800, 600));
     window = std::make_unique<MainWindow>();

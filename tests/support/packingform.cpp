@@ -197,7 +197,9 @@ QString makeInputPackage(const TemporaryHome &home, const QString &fileName, con
                          const QString &version, qint64 payloadBytes)
 {
     const QString path = home.filePath(QStringLiteral("inputs/") + fileName);
-    return makeDebianPackage(path, name, version, payloadBytes) ? path : QString();
+    const QMap<QString, QByteArray> payload = {
+        {QStringLiteral("usr/share/%1/data.bin").arg(name), incompressibleBytes(payloadBytes)}};
+    return makeDeb(path, name, version, payload, QStringLiteral("none"));
 }
 
 QString makeInputImage(const TemporaryHome &home, const QString &fileName, const QSize &size)
