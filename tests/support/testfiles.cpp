@@ -32,6 +32,18 @@ TemporaryHome::~TemporaryHome()
     qputenv("HOME", previousHome);
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 bool writeTextFile(const QString &path, const QByteArray &contents)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

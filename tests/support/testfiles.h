@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A throw-away home folder that QDir::homePath() reports while it lives.
@@ -50,6 +51,13 @@ QByteArray pngBytes(int width, int height);
 
 // Writes a real PNG of the given size.
 bool makePng(const QString &path, int width, int height);
+
+// The whole file; empty when it cannot be read.
+QByteArray readAll(const QString &path);
+
+// Every name in the folder, hidden ones too, sorted by name; empty when
+// there is no such folder.
+QStringList entriesOf(const QString &folder);
 
 // Writes text to a file, creating its folder; true on success.
 bool writeTextFile(const QString &path, const QByteArray &contents);
