@@ -11,6 +11,7 @@
 #include "app/screenshotpaste.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
+#include "bundle/controlfile.h"
 #include "bundle/desktopfolder.h"
 #include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
@@ -26,6 +27,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -475,7 +477,7 @@ void MainWindow::addScreenshot(const QUrl &url)
 {
     if (work)
         return;
-    droppedFile = QFileInfo(url.toLocalFile());
+    const QFileInfo droppedFile(url.toLocalFile());
     if (droppedFile.suffix() != QLatin1String("png")) {
         QMessageBox::critical(this, tr("呐！"), tr("内个...只支持png文件呢～"), QMessageBox::Ok,
                               QMessageBox::NoButton);
@@ -531,9 +533,9 @@ bool MainWindow::requiredInputsFilled() const
 void MainWindow::fillOptionalFields()
 {
     if (form->author->text().isEmpty())
-        form->author->setText(QStringLiteral(" "));
+        form->author->setText(kOptionalFieldBlank);
     if (form->website->text().isEmpty())
-        form->website->setText(QStringLiteral(" "));
+        form->website->setText(kOptionalFieldBlank);
 }
 
 // The form as the one submission type both front ends fill: what stands in

@@ -8,7 +8,6 @@
 #include "package/packagemetadata.h"
 #include "tools/packageprobe.h"
 
-#include <QFileInfo>
 #include <QMainWindow>
 #include <QString>
 
@@ -112,7 +111,6 @@ private:
     Submission submission;
     QString iconPath;
     QString lastIconPath;
-    QFileInfo droppedFile;
     ScreenshotList *screenshots;
     FormPrefill *prefill;
     PrefillJob *prefillJob = nullptr;

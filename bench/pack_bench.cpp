@@ -103,8 +103,11 @@ int prepare(const QString &folder)
 {
     if (!QDir().mkpath(folder))
         return 1;
-    if (!makeDebianPackage(packagePath(folder), QStringLiteral("hello"), QStringLiteral("1.0"),
-                           kPackageBytes)) {
+    const QMap<QString, QByteArray> payload = {
+        {QStringLiteral("usr/share/hello/data.bin"), incompressibleBytes(kPackageBytes)}};
+    if (makeDeb(packagePath(folder), QStringLiteral("hello"), QStringLiteral("1.0"), payload,
+                QStringLiteral("none"))
+            .isEmpty()) {
         std::fprintf(stderr, "could not build the package\n");
         return 1;
     }

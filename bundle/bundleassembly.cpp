@@ -28,18 +28,11 @@
 
 namespace {
 
-struct ImageBox
+// The box as ImageMagick's geometry: <width>x<height>.
+QString geometryOf(const QSize &box)
 {
-    int width;
-    int height;
-    QString text() const
-    {
-        return QString::number(width) + QLatin1Char('x') + QString::number(height);
-    }
-};
-
-constexpr ImageBox kIconBox{128, 128};
-constexpr ImageBox kScreenshotBox{400, 300};
+    return QString::number(box.width()) + QLatin1Char('x') + QString::number(box.height());
+}
 
 const QString kIconName = bundleIconName();
 const QString kControlFileName = bundleControlFileName();
@@ -96,7 +89,7 @@ struct BundleImage
 {
     QString source;
     QString name;
-    ImageBox box;
+    QSize box;
     ImageFormat format = ImageFormat::Unknown;
 };
 
@@ -113,7 +106,7 @@ public:
         , bundleDir(bundleDirPath(r.desktopDir, r.submission.pkgName))
         , packageName(QFileInfo(r.submission.debPath).fileName())
     {
-        images << BundleImage{r.iconPath, kIconName, kIconBox};
+        images << BundleImage{r.iconPath, kIconName, kLogoBox};
         const QStringList &shots = r.submission.screenshotList;
         for (int i = 0; i < shots.size(); ++i)
             images << BundleImage{shots.at(i), screenshotFileName(i + 1), kScreenshotBox};
@@ -242,8 +235,7 @@ private:
             if (image.format == ImageFormat::Unknown)
                 return failure(BundleOutcome::ImageInvalid, image.source);
         }
-        const QFileInfo place(bundleDir);
-        if (place.isSymLink() || (place.exists() && !place.isDir()))
+        if (isBundlePlaceTaken(bundleDir))
             return failure(BundleOutcome::PlaceTaken, bundleDir);
         return {};
     }
@@ -273,7 +265,7 @@ private:
                 command(QStringLiteral("convert"),
                         kImageLimits +
                             QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
-                                        QStringLiteral("-resize"), image.box.text(),
+                                        QStringLiteral("-resize"), geometryOf(image.box),
                                         // No time stamps: the same inputs give the same bytes.
                                         QStringLiteral("-define"),
                                         QStringLiteral("png:exclude-chunks=date,time"),
@@ -381,7 +373,7 @@ private:
             return failure(BundleOutcome::CopyIncomplete, r.submission.debPath);
         QStringList expected = {packageName, kControlFileName};
         for (const BundleImage &image : images) {
-            if (!isPngWithin(inStaging(image.name), image.box.width, image.box.height))
+            if (!isPngWithin(inStaging(image.name), image.box.width(), image.box.height()))
                 return failure(BundleOutcome::ImageInvalid, image.source);
             expected << image.name;
         }

@@ -4,6 +4,7 @@
 #include "bundle/bundlelayout.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -54,6 +55,12 @@ int screenshotNumber(const QString &fileName)
             return 0;
     }
     return int(number);
+}
+
+bool isBundlePlaceTaken(const QString &bundleDir)
+{
+    const QFileInfo place(bundleDir);
+    return place.isSymLink() || (place.exists() && !place.isDir());
 }
 
 BundleFile::BundleFile(const QString &path, qint64 cap)

@@ -5,6 +5,7 @@
 #define PLINVEX_BUNDLELAYOUT_H
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 // What a bundle folder holds and how its files are named, in one place: the
@@ -15,6 +16,11 @@
 
 // The logo, scaled.
 QString bundleIconName();
+
+// The boxes the pack scales the logo and each screenshot into; convert
+// enlarges a picture smaller in both sides.
+constexpr QSize kLogoBox(128, 128);
+constexpr QSize kScreenshotBox(400, 300);
 
 // The control file.
 QString bundleControlFileName();
@@ -27,6 +33,11 @@ QString screenshotFileName(int number);
 // leading zeros (and within int, far beyond any pack's count), exactly the
 // names screenshotFileName makes: screen_01.png is the packager's own file.
 int screenshotNumber(const QString &fileName);
+
+// Whether something else stands where the bundle goes: a link (even to a
+// folder) or anything but a folder at `bundleDir`. A pack must not write
+// through it, nor an archive take the link alone for the bundle.
+bool isBundlePlaceTaken(const QString &bundleDir);
 
 // The program's app.json is a few hundred bytes; anything far larger is not
 // its own and is never read into memory.

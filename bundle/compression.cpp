@@ -4,6 +4,7 @@
 #include "bundle/compression.h"
 
 #include "bundle/bundleassembly.h"
+#include "bundle/bundlelayout.h"
 #include "bundle/packagelock.h"
 #include "bundle/workfiles.h"
 
@@ -171,8 +172,7 @@ public:
             return end(archiveFailure(ArchiveOutcome::DesktopGone, desktopDir));
         // tar would archive a link as the link alone, and report success.
         bundleDir = bundleDirPath(desktopDir, pkgName);
-        const QFileInfo place(bundleDir);
-        if (place.isSymLink() || (place.exists() && !place.isDir()))
+        if (isBundlePlaceTaken(bundleDir))
             return end(archiveFailure(ArchiveOutcome::PlaceTaken, bundleDir));
         // Not while a pack of the same package swaps the folder, nor beside a
         // second compression that would take this one's file for a leftover.

@@ -9,6 +9,11 @@
 
 struct Submission;
 
+// The store wants every key of app.json filled: an optional field left empty
+// (author, homepage) is written as this single blank, and the single blank
+// read back from an earlier bundle counts as not given.
+constexpr QLatin1String kOptionalFieldBlank(" ", 1);
+
 // The twelve lines of app.json for a submission, as UTF-8.
 QByteArray controlFileContents(const Submission &submission);
 

@@ -3,6 +3,8 @@
 
 #include "bundle/imageformat.h"
 
+#include "bundle/pngcheck.h"
+
 #include <QFile>
 
 ImageFormat imageFormatOf(const QString &path)
@@ -11,7 +13,7 @@ ImageFormat imageFormatOf(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return ImageFormat::Unknown;
     const QByteArray head = file.read(8);
-    if (head == QByteArray("\x89PNG\r\n\x1a\n", 8))
+    if (hasPngSignature(head))
         return ImageFormat::Png;
     // Start of image, then the marker of the next segment.
     if (head.size() >= 3 && head.startsWith("\xff\xd8\xff"))

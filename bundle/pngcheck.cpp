@@ -10,47 +10,52 @@ namespace {
 
 const QByteArray kSignature("\x89PNG\r\n\x1a\n", 8);
 
-struct ChunkHeader
-{
-    quint32 length = 0;
-    QByteArray type;
-};
-
-bool readChunkHeader(QFile &file, ChunkHeader &chunk)
-{
-    const QByteArray bytes = file.read(8);
-    if (bytes.size() != 8)
-        return false;
-    chunk.length = qFromBigEndian<quint32>(bytes.constData());
-    chunk.type = bytes.mid(4);
-    return true;
-}
+// Signature, IHDR chunk header and the two sides it starts with.
+constexpr int kHeadSize = 8 + 8 + 8;
 
 } // namespace
 
 bool isPngWithin(const QString &path, int width, int height)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.read(kSignature.size()) != kSignature)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    ChunkHeader chunk;
-    if (!readChunkHeader(file, chunk) || chunk.type != "IHDR" || chunk.length != 13)
+    const QByteArray head = file.read(kHeadSize);
+    quint32 w = 0;
+    quint32 h = 0;
+    if (!pngHeaderSides(head, w, h) || qFromBigEndian<quint32>(head.constData() + 8) != 13)
         return false;
-    const QByteArray size = file.read(8);
-    if (size.size() != 8)
-        return false;
-    const quint32 w = qFromBigEndian<quint32>(size.constData());
-    const quint32 h = qFromBigEndian<quint32>(size.constData() + 4);
     if (w == 0 || h == 0 || w > quint32(width) || h > quint32(height))
         return false;
     // An animation announces itself before the first image data.
-    qint64 next = 8 + 8 + 13 + 4;
-    while (file.seek(next) && readChunkHeader(file, chunk)) {
-        if (chunk.type == "acTL")
-            return false;
-        if (chunk.type == "IDAT")
-            return true;
-        next += 8 + qint64(chunk.length) + 4;
+    return firstPngChunkOf(file, {"acTL", "IDAT"}) == "IDAT";
+}
+
+bool hasPngSignature(const QByteArray &bytes)
+{
+    return bytes.startsWith(kSignature);
+}
+
+bool pngHeaderSides(const QByteArray &head, quint32 &width, quint32 &height)
+{
+    if (head.size() < kHeadSize || !hasPngSignature(head) || head.mid(12, 4) != "IHDR")
+        return false;
+    width = qFromBigEndian<quint32>(head.constData() + 16);
+    height = qFromBigEndian<quint32>(head.constData() + 20);
+    return true;
+}
+
+QByteArray firstPngChunkOf(QIODevice &file, const QList<QByteArray> &types)
+{
+    qint64 next = kSignature.size();
+    while (file.seek(next)) {
+        const QByteArray header = file.read(8);
+        if (header.size() != 8)
+            return {};
+        QByteArray type = header.mid(4);
+        if (types.contains(type))
+            return type;
+        next += 8 + qint64(qFromBigEndian<quint32>(header.constData())) + 4;
     }
-    return false;
+    return {};
 }

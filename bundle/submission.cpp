@@ -3,6 +3,7 @@
 
 #include "bundle/submission.h"
 
+#include "bundle/controlfile.h"
 #include "bundle/sizetext.h"
 #include "bundle/textlines.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 QString orBlank(const QString &text)
 {
-    return text.isEmpty() ? QStringLiteral(" ") : text;
+    return text.isEmpty() ? QString(kOptionalFieldBlank) : text;
 }
 
 } // namespace

@@ -54,11 +54,6 @@ void writeLine(FILE *stream, const QString &line)
     std::fflush(stream);
 }
 
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
 // Text from packages, bundles and the command line as the terminal may show
 // it: every control character (C0, DEL, C1) as \xNN of its code point, lower
 // case, so none can move the cursor or recolour the terminal, and a line
@@ -127,11 +122,6 @@ struct Options
     bool compress = false;
     QSet<QString> ignored; // tags named with --ignore
     QStringList companions;
-};
-
-const QStringList kTextOptions = {
-    QStringLiteral("name"),        QStringLiteral("author"),  QStringLiteral("homepage"),
-    QStringLiteral("contributor"), QStringLiteral("pkgname"), QStringLiteral("version"),
 };
 
 void addOptions(QCommandLineParser &parser, bool pack)
@@ -215,7 +205,7 @@ int parseOptions(const QStringList &arguments, Options &options)
     if (parser.isSet(QStringLiteral("help"))) {
         // Qt names the program only; the command belongs beside it.
         QString help = parser.helpText();
-        const QString program = arguments.first();
+        const QString &program = arguments.first();
         const int at = help.indexOf(program);
         if (at >= 0)
             help.insert(at + program.size(), QLatin1Char(' ') + options.command);
@@ -382,8 +372,7 @@ private:
         const auto line = [width](const char *field, const QString &value, ValueSource source) {
             QString text = QString::fromLatin1(field) + QLatin1Char(':');
             if (!value.isEmpty())
-                text += QLatin1Char(' ') +
-                        printable(QString(value).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+                text += QLatin1Char(' ') + printable(oneLine(value));
             const QString name = valueSourceName(source);
             if (!name.isEmpty())
                 text += QStringLiteral(" (") + name + QLatin1Char(')');

@@ -4,7 +4,9 @@
 #include "engine/checkfindings.h"
 
 #include "bundle/bundleassembly.h"
+#include "bundle/bundlelayout.h"
 #include "bundle/imageformat.h"
+#include "bundle/pngcheck.h"
 #include "bundle/textlines.h"
 #include "engine/debversion.h"
 #include "package/valuechoice.h"
@@ -27,7 +29,6 @@
 #include <QSize>
 #include <QThreadPool>
 #include <QUrl>
-#include <QtEndian>
 
 namespace {
 
@@ -55,9 +56,6 @@ QString readerProblemText(ReaderProblem problem, int detail)
     return {};
 }
 
-// The boxes the pack scales into; convert enlarges what is smaller in both sides.
-constexpr QSize kLogoBox(128, 128);
-constexpr QSize kScreenshotBox(400, 300);
 // Screenshots more than this far from the box's 4:3 in either direction
 // leave margins wider than the picture's own content.
 constexpr double kAspectTolerance = 1.5;
@@ -394,7 +392,7 @@ QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
         }
         fresh[i] = true;
         ScreenshotFile *file = &files[i];
-        const QString path = paths.at(i);
+        const QString &path = paths.at(i);
         pool.start(QRunnable::create([file, path, sizeShared] {
             const QByteArray bytes = readWhole(path);
             if (sizeShared)
@@ -444,11 +442,6 @@ bool isPrerelease(const QString &upstream)
 
 // Where the window meets the same problem, its own words (context
 // "MainWindow") say it here too.
-
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
 
 class Checker
 {
@@ -546,8 +539,7 @@ public:
                     QLatin1Char(' ') + name);
             return;
         }
-        static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
-        if (!debian.match(name).hasMatch())
+        if (!isDebianPackageName(name))
             add("pkgname-not-debian", Severity::Warning, field,
                 QCoreApplication::translate("CommandLine",
                                             "这个包名不合 Debian 的写法（小写字母、数字和 + - "
@@ -857,27 +849,19 @@ private:
     static bool isAnimatedPng(const QString &path)
     {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(8))
-            return false;
-        for (;;) {
-            const QByteArray header = file.read(8);
-            if (header.size() != 8)
-                return false;
-            const quint32 length = qFromBigEndian<quint32>(header.constData());
-            const QByteArray type = header.mid(4);
-            if (type == "acTL")
-                return true;
-            if (type == "IDAT" || type == "IEND")
-                return false;
-            if (!file.seek(file.pos() + qint64(length) + 4))
-                return false;
-        }
+        return file.open(QIODevice::ReadOnly) &&
+               firstPngChunkOf(file, {"acTL", "IDAT", "IEND"}) == "acTL";
     }
 
     const PackageFacts &package;
 };
 
 } // namespace
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
 
 const QStringList &knownFindingTags()
 {

@@ -14,6 +14,10 @@ struct SubmissionValues;
 
 enum class Severity { Error, Warning, Info };
 
+// The text with every line break made a blank, for a finding or verdict
+// that must stay on one line.
+QString oneLine(QString text);
+
 // "error", "warning" or "info", as scripts match them.
 QString severityName(Severity severity);
 

@@ -23,11 +23,6 @@ struct ArchiveFree
 };
 using ArchivePtr = std::unique_ptr<archive, ArchiveFree>;
 
-bool isCancelled(const std::atomic<bool> *cancelled)
-{
-    return cancelled && cancelled->load(std::memory_order_relaxed);
-}
-
 QString entryPath(archive_entry *entry)
 {
     if (const char *utf8 = archive_entry_pathname_utf8(entry))

@@ -30,6 +30,12 @@ constexpr int kLinkHops = 8;
 // every path operation short.
 constexpr int kPathCap = 4096;
 
+// Whether the reading has been called off; without a flag it never is.
+inline bool isCancelled(const std::atomic<bool> *cancelled)
+{
+    return cancelled && cancelled->load(std::memory_order_relaxed);
+}
+
 // What one pass over a package's members found. Paths are the package's own
 // names, normalised: no leading "./" or "/", no "." or ".." parts.
 struct DebScan

@@ -3,12 +3,12 @@
 
 #include "package/packagemetadata.h"
 
+#include "bundle/pngcheck.h"
 #include "package/debreader.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -578,7 +578,7 @@ enum class IconKind { None, Png, Xpm, Svg };
 
 IconKind iconKindOf(const QByteArray &bytes, bool inPixmaps)
 {
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+    if (hasPngSignature(bytes))
         return IconKind::Png;
     // XPM is the old pixmaps folder's format only.
     if (inPixmaps && bytes.startsWith("/* XPM */"))
@@ -820,11 +820,6 @@ QByteArray chooseLogo(PackageFiles &files, const QString &icon)
     return {};
 }
 
-bool isCancelled(const std::atomic<bool> *cancelled)
-{
-    return cancelled && cancelled->load();
-}
-
 } // namespace
 
 bool isCoarseIcon(const QSize &size)
@@ -834,14 +829,10 @@ bool isCoarseIcon(const QSize &size)
 
 QSize pngHeaderSize(const QByteArray &png)
 {
-    if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
+    quint32 width = 0;
+    quint32 height = 0;
+    if (!pngHeaderSides(png, width, height))
         return {};
-    const auto word = [&png](int at) {
-        const auto *b = reinterpret_cast<const uchar *>(png.constData()) + at;
-        return (quint32(b[0]) << 24) | (quint32(b[1]) << 16) | (quint32(b[2]) << 8) | b[3];
-    };
-    const quint32 width = word(16);
-    const quint32 height = word(20);
     if (width == 0 || height == 0 || width > kMaxIconSide || height > kMaxIconSide)
         return {};
     return QSize(int(width), int(height));
@@ -1025,6 +1016,12 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     return metadata;
 }
 
+bool isDebianPackageName(const QString &name)
+{
+    static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
+    return debian.match(name).hasMatch();
+}
+
 QString cacheLogo(const QString &pkgName, const QByteArray &png)
 {
     if (png.isEmpty())
@@ -1034,9 +1031,8 @@ QString cacheLogo(const QString &pkgName, const QByteArray &png)
         return {};
     // Only a name in Debian's own syntax is used as it is; anything else
     // could hold a slash or climb out of the folder.
-    static const QRegularExpression debianName(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
     QString base = pkgName;
-    if (!debianName.match(pkgName).hasMatch())
+    if (!isDebianPackageName(pkgName))
         base = QStringLiteral("package-") +
                QString::fromLatin1(
                    QCryptographicHash::hash(pkgName.toUtf8(), QCryptographicHash::Sha256)

@@ -81,6 +81,9 @@ QSize pngHeaderSize(const QByteArray &png);
 
 // An icon smaller than the store's 128×128 logo, which would be enlarged.
 bool isCoarseIcon(const QSize &size);
+// Whether `name` is written as Debian writes package names: lower-case
+// letters, digits and + - ., at least two characters, a letter or digit first.
+bool isDebianPackageName(const QString &name);
 
 // Writes the package's logo as a PNG file of its own under the user's cache
 // folder, named after the package, whole or not at all. The file's path, or

@@ -4,6 +4,7 @@
 #include "package/valuechoice.h"
 
 #include "bundle/bundlelayout.h"
+#include "bundle/controlfile.h"
 #include "tools/packageprobe.h"
 
 #include <QDir>
@@ -24,8 +25,7 @@ bool isBundleImage(const QString &path)
 QString bundleValue(const QJsonObject &object, const char *key)
 {
     const QString value = object.value(QLatin1String(key)).toString();
-    // The program writes the single blank for an optional field left empty.
-    return value == QLatin1String(" ") ? QString() : value;
+    return value == kOptionalFieldBlank ? QString() : value;
 }
 
 bool isGiven(const QString &value)

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
@@ -744,17 +743,13 @@ void TestCli::stoppedPackKeepsEarlierBundle()
 
     ToolShelf shelf;
     QVERIFY(shelf.isComplete());
-    // The pid file appears whole, by a rename, once the scaling has begun.
-    const QByteArray pidFile = QFile::encodeName(shelf.path() + QStringLiteral("/convert.pid"));
-    QVERIFY(shelf.fake(QStringLiteral("convert"), "echo $$ > '" + pidFile + ".new'\n/bin/mv '" +
-                                                      pidFile + ".new' '" + pidFile +
-                                                      "'\nexec /bin/sleep 600\n"));
+    QVERIFY(shelf.fakeHanging(QStringLiteral("convert")));
     QProcess program;
     program.setProcessEnvironment(commandLineEnvironment(shelf.path()));
     program.start(qEnvironmentVariable("PLINVEX_PROGRAM"),
                   arguments + QStringList{QStringLiteral("--description"),
                                           QStringLiteral("Shows pictures, again.")});
-    QTRY_VERIFY(QFile::exists(QFile::decodeName(pidFile)));
+    QTRY_VERIFY(shelf.hangingToolStarted(QStringLiteral("convert")));
     program.terminate();
     QVERIFY(program.waitForFinished(-1));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);

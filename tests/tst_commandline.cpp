@@ -91,7 +91,7 @@ void TestCommandLine::packageOnTheCommandLineIsChosenAndProbed()
     TemporaryHome home;
     const QString package = home.filePath(QStringLiteral("inputs/viewer_1.0.deb"));
     if (readable)
-        QVERIFY(makeDebianPackage(package, QStringLiteral("viewer"), QStringLiteral("1.0")));
+        QVERIFY(!makeDeb(package, QStringLiteral("viewer"), QStringLiteral("1.0")).isEmpty());
     else
         QVERIFY(writeTextFile(package, "not a package"));
     const QString previous = QDir::currentPath();

@@ -38,26 +38,6 @@ ArchiveOutcome compressBundleFolder(const QString &desktop, const QString &pkg)
 
 const QString kCompressFailed = QStringLiteral("压缩失败！\n");
 
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString boxSummary(const QList<ModalRecord> &boxes)
-{
-    QStringList lines;
-    for (const ModalRecord &box : boxes)
-        lines << box.title + QStringLiteral(": ") + box.text;
-    return lines.join(QLatin1String(" | "));
-}
-
 // The paths in an archive as the real tar lists them, sorted.
 QStringList archiveListing(const QString &archive)
 {

@@ -4,6 +4,7 @@
 #include "bundle/controlfile.h"
 #include "bundle/submission.h"
 #include "bundle/textlines.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,18 +43,6 @@ const QByteArray kSampleFile = "{\n"
                                "   \"Size\":\"1.50MB\",\n"
                                "   \"More\":\"A small image viewer. Opens PNG files.\"\n"
                                "}\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
 
 } // namespace
 

@@ -239,9 +239,11 @@ QMap<QString, QByteArray> applicationFiles(const QByteArray &name, const QByteAr
 void TestInputs::packageAndEarlierBundleFillTheForm()
 {
     const QString debs = home->filePath(QStringLiteral("debs"));
-    const QString alpha = makeDeb(debs, QStringLiteral("alpha"), QStringLiteral("1.0"),
+    const QString alpha = makeDeb(debPathIn(debs, QStringLiteral("alpha"), QStringLiteral("1.0")),
+                                  QStringLiteral("alpha"), QStringLiteral("1.0"),
                                   applicationFiles("Alpha", "https://alpha.example.org", true));
-    const QString beta = makeDeb(debs, QStringLiteral("beta"), QStringLiteral("1.0"),
+    const QString beta = makeDeb(debPathIn(debs, QStringLiteral("beta"), QStringLiteral("1.0")),
+                                 QStringLiteral("beta"), QStringLiteral("1.0"),
                                  applicationFiles("Beta", "https://beta.example.org", false));
     QVERIFY(!alpha.isEmpty() && !beta.isEmpty());
 
@@ -316,7 +318,7 @@ void TestInputs::choosingAPackageFillsItsFields()
     QFETCH(QString, name);
     QFETCH(QString, version);
     const QString path = home->filePath(relativePath);
-    QVERIFY(makeDebianPackage(path, name, version));
+    QVERIFY(!makeDeb(path, name, version).isEmpty());
 
     choosePackage(path);
 
@@ -341,7 +343,7 @@ void TestInputs::cancelledPackageChooserChangesNothing()
     QFETCH(bool, choseBefore);
     const QString path = home->filePath(QStringLiteral("debs/hello.deb"));
     if (choseBefore) {
-        QVERIFY(makeDebianPackage(path, QStringLiteral("hello"), QStringLiteral("2.10-2")));
+        QVERIFY(!makeDeb(path, QStringLiteral("hello"), QStringLiteral("2.10-2")).isEmpty());
         choosePackage(path);
     }
     const QString filename = edit("filename")->text();
@@ -365,8 +367,8 @@ void TestInputs::choosingAgainReplacesHandEdits()
 {
     const QString first = home->filePath(QStringLiteral("debs/first.deb"));
     const QString second = home->filePath(QStringLiteral("debs/second.deb"));
-    QVERIFY(makeDebianPackage(first, QStringLiteral("first"), QStringLiteral("1.0")));
-    QVERIFY(makeDebianPackage(second, QStringLiteral("second"), QStringLiteral("2.0-1")));
+    QVERIFY(!makeDeb(first, QStringLiteral("first"), QStringLiteral("1.0")).isEmpty());
+    QVERIFY(!makeDeb(second, QStringLiteral("second"), QStringLiteral("2.0-1")).isEmpty());
 
     choosePackage(first);
     typeInto(edit("pkgname"), QStringLiteral("typed-name"));
@@ -395,7 +397,7 @@ void TestInputs::unreadablePackage()
 {
     QFETCH(QString, fault);
     const QString good = home->filePath(QStringLiteral("debs/hello.deb"));
-    QVERIFY(makeDebianPackage(good, QStringLiteral("hello"), QStringLiteral("2.10-2")));
+    QVERIFY(!makeDeb(good, QStringLiteral("hello"), QStringLiteral("2.10-2")).isEmpty());
     choosePackage(good);
     QCOMPARE(edit("pkgname")->text(), QStringLiteral("hello"));
 
@@ -578,7 +580,7 @@ void TestInputs::cancelledLogoChooserKeepsTheLogo()
 
 void TestInputs::fillAllButTheLogo(const QString &package)
 {
-    QVERIFY(makeDebianPackage(package, QStringLiteral("hello"), QStringLiteral("1.0")));
+    QVERIFY(!makeDeb(package, QStringLiteral("hello"), QStringLiteral("1.0")).isEmpty());
     choosePackage(package);
     typeInto(edit("name"), QStringLiteral("Hello"));
     typeInto(edit("contributor"), QStringLiteral("Packager"));

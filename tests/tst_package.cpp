@@ -322,10 +322,12 @@ void TestPackage::readsMetadata()
             companion.insert(path.mid(10), files.take(path));
     }
     if (!companion.isEmpty())
-        QVERIFY(!makeDeb(debDir, QStringLiteral("viewer-data"), QStringLiteral("2.0"), companion)
+        QVERIFY(!makeDeb(debPathIn(debDir, QStringLiteral("viewer-data"), QStringLiteral("2.0")),
+                         QStringLiteral("viewer-data"), QStringLiteral("2.0"), companion)
                      .isEmpty());
     QString deb =
-        makeDeb(debDir, QStringLiteral("viewer"), QStringLiteral("2.0"), files, compression, links);
+        makeDeb(debPathIn(debDir, QStringLiteral("viewer"), QStringLiteral("2.0")),
+                QStringLiteral("viewer"), QStringLiteral("2.0"), files, compression, links);
     QVERIFY(!deb.isEmpty());
     const QMap<QString, QString> before = folderSnapshot(home.path());
 
@@ -572,7 +574,8 @@ void TestPackage::resistsHostilePackages()
         target.replace(QLatin1String("OUTSIDE"), outsidePng);
 
     const QString debDir = home.filePath(QStringLiteral("Downloads"));
-    const QString deb = makeDeb(debDir, QStringLiteral("viewer"), QStringLiteral("2.0"), files,
+    const QString deb = makeDeb(debPathIn(debDir, QStringLiteral("viewer"), QStringLiteral("2.0")),
+                                QStringLiteral("viewer"), QStringLiteral("2.0"), files,
                                 QStringLiteral("zstd"), links);
     QVERIFY(!deb.isEmpty());
     if (damage == QLatin1String("truncate")) {
@@ -598,7 +601,8 @@ void TestPackage::resistsHostilePackages()
 void TestPackage::callingOffEndsTheReader()
 {
     const TemporaryHome home;
-    const QString deb = makeDeb(home.filePath(QStringLiteral("Downloads")),
+    const QString deb = makeDeb(debPathIn(home.filePath(QStringLiteral("Downloads")),
+                                          QStringLiteral("viewer"), QStringLiteral("2.0")),
                                 QStringLiteral("viewer"), QStringLiteral("2.0"), desktopOnly());
     QVERIFY(!deb.isEmpty());
     const QString reader = home.filePath(QStringLiteral("bin/plinvex-reader"));

@@ -55,18 +55,6 @@ const QString kNoImage = QStringLiteral("这张图片没能变成一张合格的
 const QString kNoLock = QStringLiteral("锁文件打不开：");
 const QRegularExpression kToolByPath(QStringLiteral("/(mkdir|cp|convert|rm)[: ]"));
 
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray digestOf(const QString &path)
 {
     return QCryptographicHash::hash(readAll(path), QCryptographicHash::Sha1);
@@ -75,14 +63,6 @@ QByteArray digestOf(const QString &path)
 QSize imageSize(const QString &path)
 {
     return QImageReader(path).size();
-}
-
-QString boxSummary(const QList<ModalRecord> &boxes)
-{
-    QStringList lines;
-    for (const ModalRecord &box : boxes)
-        lines << box.title + QStringLiteral(": ") + box.text;
-    return lines.join(QLatin1String(" | "));
 }
 
 // Packages and pictures take a while to make, so each is made once and
@@ -97,8 +77,8 @@ struct Originals
         , shotOne(dir.filePath(QStringLiteral("shot one.png")))
         , shotTwo(dir.filePath(QStringLiteral("shot two.png")))
     {
-        made = makeDebianPackage(deb, QStringLiteral("hello"), QStringLiteral("1.0")) &&
-               makeDebianPackage(debTwo, QStringLiteral("hello"), QStringLiteral("2.0")) &&
+        made = !makeDeb(deb, QStringLiteral("hello"), QStringLiteral("1.0")).isEmpty() &&
+               !makeDeb(debTwo, QStringLiteral("hello"), QStringLiteral("2.0")).isEmpty() &&
                makePng(logo, 512, 256) && makePng(shotOne, 640, 360) && makePng(shotTwo, 300, 600);
     }
 

@@ -8,7 +8,6 @@
 #include "tools/toolrunner.h"
 #include "wording/failuretexts.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 

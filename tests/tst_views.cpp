@@ -12,7 +12,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -94,7 +93,7 @@ void TestViews::init()
     package = home->filePath(QStringLiteral("debs/hello_1.0_all.deb"));
     logo = home->filePath(QStringLiteral("art/logo.png"));
     screenshot = home->filePath(QStringLiteral("art/shot 1.png"));
-    QVERIFY(makeDebianPackage(package, QStringLiteral("hello"), QStringLiteral("1.0")));
+    QVERIFY(!makeDeb(package, QStringLiteral("hello"), QStringLiteral("1.0")).isEmpty());
     QVERIFY(makePng(logo, 256, 256));
     QVERIFY(makePng(screenshot, 800, 600));
     window = std::make_unique<MainWindow>();

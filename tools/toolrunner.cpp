@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>

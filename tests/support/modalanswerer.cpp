@@ -34,6 +34,14 @@ ModalRecord describe(QWidget *modal)
 
 } // namespace
 
+QString boxSummary(const QList<ModalRecord> &boxes)
+{
+    QStringList lines;
+    for (const ModalRecord &box : boxes)
+        lines << box.title + QStringLiteral(": ") + box.text;
+    return lines.join(QLatin1String(" | "));
+}
+
 ModalAnswerer::ModalAnswerer()
 {
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);

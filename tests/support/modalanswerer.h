@@ -30,6 +30,9 @@ struct ModalRecord
     int fileMode = -1;               // file dialogs only: the QFileDialog::FileMode
 };
 
+// The boxes' titles and texts on one line, for a failure message.
+QString boxSummary(const QList<ModalRecord> &boxes);
+
 // Answers the modal dialogs and message boxes a test provokes, in order, by
 // finding the active modal widget the way a user meets it.
 class ModalAnswerer : public QObject

@@ -7,6 +7,7 @@
 
 #include "engine/prefilljob.h"
 
+#include "support/dragdrop.h"
 #include "support/testfiles.h"
 
 #include <QApplication>
@@ -20,7 +21,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -120,7 +122,8 @@ QString fillPackingForm(MainWindow &window, const PackingInputs &in)
     }
     for (const QString &screenshot : in.screenshots) {
         const int before = formWidget<QTextEdit>(window, "image")->toPlainText().size();
-        dropFile(window, screenshot);
+        const std::unique_ptr<QMimeData> data(fileDragData({screenshot}));
+        dragAndDrop(&window, data.get(), QPoint(window.width() / 2, window.height() / 2));
         if (formWidget<QTextEdit>(window, "image")->toPlainText().size() <= before)
             return QStringLiteral("the drop of %1 was not listed").arg(screenshot);
     }
@@ -202,24 +205,15 @@ QString makeInputPackage(const TemporaryHome &home, const QString &fileName, con
                          const QString &version, qint64 payloadBytes)
 {
     const QString path = home.filePath(QStringLiteral("inputs/") + fileName);
-    return makeDebianPackage(path, name, version, payloadBytes) ? path : QString();
+    const QMap<QString, QByteArray> payload = {
+        {QStringLiteral("usr/share/%1/data.bin").arg(name), incompressibleBytes(payloadBytes)}};
+    return makeDeb(path, name, version, payload, QStringLiteral("none"));
 }
 
 QString makeInputImage(const TemporaryHome &home, const QString &fileName, const QSize &size)
 {
     const QString path = home.filePath(QStringLiteral("inputs/") + fileName);
     return makePng(path, size.width(), size.height()) ? path : QString();
-}
-
-void dropFile(MainWindow &window, const QString &path)
-{
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    const QPoint spot(window.width() / 2, window.height() / 2);
-    QDragEnterEvent enter(spot, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
-    QDropEvent drop(spot, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &drop);
 }
 
 void typeText(QWidget *field, const QString &text)

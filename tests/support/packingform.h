@@ -84,9 +84,6 @@ QString makeInputPackage(const TemporaryHome &home, const QString &fileName, con
                          const QString &version, qint64 payloadBytes = 0);
 QString makeInputImage(const TemporaryHome &home, const QString &fileName, const QSize &size);
 
-// Drops one local file on the window, entering first as a real drag does.
-void dropFile(MainWindow &window, const QString &path);
-
 // Types text into a field as an input method commits it; line feeds in a
 // text edit are typed as the Return key.
 void typeText(QWidget *field, const QString &text);

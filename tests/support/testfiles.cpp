@@ -32,6 +32,18 @@ TemporaryHome::~TemporaryHome()
     qputenv("HOME", previousHome);
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 bool writeTextFile(const QString &path, const QByteArray &contents)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -46,33 +58,22 @@ bool writeScript(const QString &path, const QByteArray &body)
                                            QFileDevice::ExeGroup | QFileDevice::ExeOther);
 }
 
-bool makeDebianPackage(const QString &debPath, const QString &name, const QString &version,
-                       qint64 payloadBytes)
+QByteArray incompressibleBytes(qint64 size)
 {
-    QTemporaryDir tree;
-    const QString control = QStringLiteral("Package: %1\nVersion: %2\nArchitecture: all\n"
-                                           "Maintainer: Test <test@example.org>\n"
-                                           "Description: test package\n")
-                                .arg(name, version);
-    if (!writeTextFile(tree.filePath(QStringLiteral("DEBIAN/control")), control.toUtf8()))
-        return false;
-    QByteArray payload(int(payloadBytes), Qt::Uninitialized);
-    for (int i = 0; i + 4 <= payload.size(); i += 4) {
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    for (int i = 0; i + 4 <= bytes.size(); i += 4) {
         const quint32 word = QRandomGenerator::global()->generate();
-        memcpy(payload.data() + i, &word, 4);
+        memcpy(bytes.data() + i, &word, 4);
     }
-    if (!writeTextFile(tree.filePath(QStringLiteral("usr/share/%1/data.bin").arg(name)), payload))
-        return false;
-    QDir().mkpath(QFileInfo(debPath).absolutePath());
-    QProcess build;
-    build.start(QStringLiteral("dpkg-deb"),
-                {QStringLiteral("-Znone"), QStringLiteral("--root-owner-group"),
-                 QStringLiteral("--build"), tree.path(), debPath});
-    return build.waitForFinished(120000) && build.exitStatus() == QProcess::NormalExit &&
-           build.exitCode() == 0;
+    return bytes;
 }
 
-QString makeDeb(const QString &dir, const QString &pkg, const QString &version,
+QString debPathIn(const QString &dir, const QString &pkg, const QString &version)
+{
+    return QStringLiteral("%1/%2_%3_all.deb").arg(dir, pkg, version);
+}
+
+QString makeDeb(const QString &debPath, const QString &pkg, const QString &version,
                 const QMap<QString, QByteArray> &files, const QString &compression,
                 const QMap<QString, QString> &links)
 {
@@ -93,8 +94,7 @@ QString makeDeb(const QString &dir, const QString &pkg, const QString &version,
         if (!QFile::link(it.value(), link))
             return {};
     }
-    const QString debPath = QStringLiteral("%1/%2_%3_all.deb").arg(dir, pkg, version);
-    QDir().mkpath(dir);
+    QDir().mkpath(QFileInfo(debPath).absolutePath());
     QProcess build;
     build.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     build.start(QStringLiteral("dpkg-deb"),

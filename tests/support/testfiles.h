@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A throw-away home folder that QDir::homePath() reports while it lives.
@@ -28,26 +29,35 @@ private:
     QByteArray previousHome;
 };
 
-// Builds a real Debian package with dpkg-deb --build. `payloadBytes` of
-// incompressible data make the package about that large.
-bool makeDebianPackage(const QString &debPath, const QString &name, const QString &version,
-                       qint64 payloadBytes = 0);
-
-// Builds <dir>/<pkg>_<version>_all.deb with dpkg-deb --build (-Z`compression`)
-// from `files` (path inside the package -> contents; a "DEBIAN/control" of
-// its own replaces the plain one made from pkg and version) and `links` (path
-// inside the package -> symbolic link target, kept as written). The package's
-// path, or empty when it could not be built.
-QString makeDeb(const QString &dir, const QString &pkg, const QString &version,
-                const QMap<QString, QByteArray> &files,
+// Builds a real Debian package at `debPath` with dpkg-deb --build
+// (-Z`compression`) from `files` (path inside the package -> contents; a
+// "DEBIAN/control" of its own replaces the plain one made from pkg and
+// version) and `links` (path inside the package -> symbolic link target, kept
+// as written). `debPath`, or empty when it could not be built.
+QString makeDeb(const QString &debPath, const QString &pkg, const QString &version,
+                const QMap<QString, QByteArray> &files = {},
                 const QString &compression = QStringLiteral("xz"),
                 const QMap<QString, QString> &links = {});
+
+// <dir>/<pkg>_<version>_all.deb, the name Debian's tools give a package.
+QString debPathIn(const QString &dir, const QString &pkg, const QString &version);
+
+// Random bytes: no compression makes them smaller, so a package holding them
+// is about as large as they are.
+QByteArray incompressibleBytes(qint64 size);
 
 // A real PNG of the given size, as bytes.
 QByteArray pngBytes(int width, int height);
 
 // Writes a real PNG of the given size.
 bool makePng(const QString &path, int width, int height);
+
+// The whole file; empty when it cannot be read.
+QByteArray readAll(const QString &path);
+
+// Every name in the folder, hidden ones too, sorted by name; empty when
+// there is no such folder.
+QStringList entriesOf(const QString &folder);
 
 // Writes text to a file, creating its folder; true on success.
 bool writeTextFile(const QString &path, const QByteArray &contents);
