@@ -486,18 +486,14 @@ PackJob::PackJob(BundleRequest request, QObject *parent)
 
 PackJob::~PackJob() = default;
 
-void PackJob::start()
+void PackJob::begin()
 {
-    if (isRunning())
-        return;
-    setRunning(true);
     steps->start();
 }
 
-void PackJob::kill()
+void PackJob::callOff()
 {
-    if (isRunning())
-        steps->kill();
+    steps->kill();
 }
 
 const BundleOutcome &PackJob::result() const

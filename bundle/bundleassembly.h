@@ -70,9 +70,11 @@ public:
     // A job still running is killed and its staging folder removed.
     ~PackJob() override;
 
-    void start() override;
-    void kill() override;
     const BundleOutcome &result() const;
+
+protected:
+    void begin() override;
+    void callOff() override;
 
 private:
     class Steps;

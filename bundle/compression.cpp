@@ -324,18 +324,14 @@ CompressJob::CompressJob(const QString &desktopDir, const QString &pkgName, int 
 
 CompressJob::~CompressJob() = default;
 
-void CompressJob::start()
+void CompressJob::begin()
 {
-    if (isRunning())
-        return;
-    setRunning(true);
     steps->start();
 }
 
-void CompressJob::kill()
+void CompressJob::callOff()
 {
-    if (isRunning())
-        steps->kill();
+    steps->kill();
 }
 
 const ArchiveOutcome &CompressJob::result() const

@@ -68,12 +68,14 @@ public:
     // A job still running is killed and its temporary file removed.
     ~CompressJob() override;
 
-    void start() override;
-    void kill() override;
     const ArchiveOutcome &result() const;
 
 signals:
     void listing(const QByteArray &chunk);
+
+protected:
+    void begin() override;
+    void callOff() override;
 
 private:
     class Steps;

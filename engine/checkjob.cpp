@@ -56,11 +56,8 @@ CheckJob::~CheckJob()
     }
 }
 
-void CheckJob::start()
+void CheckJob::begin()
 {
-    if (isRunning() || current)
-        return;
-    setRunning(true);
     auto run = std::make_shared<Run>();
     run->values = values;
     run->facts = facts;
@@ -78,10 +75,8 @@ void CheckJob::start()
     }));
 }
 
-void CheckJob::kill()
+void CheckJob::callOff()
 {
-    if (!isRunning())
-        return;
     killed = true;
     result.clear();
     {

@@ -26,12 +26,13 @@ public:
     CheckJob(const SubmissionValues &values, const PackageFacts &facts, QObject *parent = nullptr);
     ~CheckJob() override;
 
-    void start() override;
-    void kill() override;
-
     // The findings once finished; empty for a killed job.
     const QList<Finding> &findings() const { return result; }
     bool wasKilled() const { return killed; }
+
+protected:
+    void begin() override;
+    void callOff() override;
 
 private:
     struct Run;

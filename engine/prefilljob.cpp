@@ -22,11 +22,8 @@ void PrefillJob::setIdentity(const PackageIdentity &identity)
     probed = true;
 }
 
-void PrefillJob::start()
+void PrefillJob::begin()
 {
-    if (isRunning())
-        return;
-    setRunning(true);
     const QString package = request.given.package.value;
     // The probe is quick and bounded; its answer names the package.
     if (!probed && QFileInfo(package).isFile())
@@ -34,10 +31,8 @@ void PrefillJob::start()
     read();
 }
 
-void PrefillJob::kill()
+void PrefillJob::callOff()
 {
-    if (!isRunning())
-        return;
     if (reading && reading->isRunning())
         reading->kill(); // its end ends the prefill, with nothing read
     else

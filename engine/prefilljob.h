@@ -54,9 +54,11 @@ public:
     // The window probes at once, for its boxes, and hands the answer over.
     void setIdentity(const PackageIdentity &identity);
 
-    void start() override;
-    void kill() override;
     const Prefill &result() const { return prefill; }
+
+protected:
+    void begin() override;
+    void callOff() override;
 
 private:
     void read();

@@ -317,18 +317,14 @@ PackageReadJob::PackageReadJob(const QString &debPath, const QStringList &langua
 
 PackageReadJob::~PackageReadJob() = default;
 
-void PackageReadJob::start()
+void PackageReadJob::begin()
 {
-    if (isRunning())
-        return;
-    setRunning(true);
     steps->start();
 }
 
-void PackageReadJob::kill()
+void PackageReadJob::callOff()
 {
-    if (isRunning())
-        steps->kill();
+    steps->kill();
 }
 
 const PackageMetadata &PackageReadJob::result() const

@@ -40,9 +40,11 @@ public:
                    const QStringList &companions = {}, QObject *parent = nullptr);
     ~PackageReadJob() override;
 
-    void start() override;
-    void kill() override;
     const PackageMetadata &result() const;
+
+protected:
+    void begin() override;
+    void callOff() override;
 
 private:
     class Steps;

@@ -605,7 +605,7 @@ QImage decodeRaster(const QByteArray &bytes, const char *format)
     return reader.read();
 }
 
-bool isLocalReference(const QStringRef &value)
+bool isLocalReference(QStringView value)
 {
     return value.trimmed().startsWith(QLatin1Char('#'));
 }
@@ -613,10 +613,10 @@ bool isLocalReference(const QStringRef &value)
 // An embedded picture is drawn only when it is a PNG of icon size, handed
 // inline: Qt SVG would decode whatever the data holds, and load any other
 // reference from this computer's files.
-bool isSafeEmbeddedImage(const QStringRef &href)
+bool isSafeEmbeddedImage(QStringView href)
 {
     static const QString prefix = QStringLiteral("data:image/png;base64,");
-    const QStringRef trimmed = href.trimmed();
+    const QStringView trimmed = href.trimmed();
     if (!trimmed.startsWith(prefix) || trimmed.size() - prefix.size() > kEmbeddedImageCap)
         return false;
     const QByteArray png = QByteArray::fromBase64(trimmed.mid(prefix.size()).toLatin1(),
@@ -648,12 +648,12 @@ bool isSafeSvgElement(const QXmlStreamReader &reader)
 
 // Whether a style text or attribute points out of the document: a url()
 // to anything but one of its own elements, or a style sheet import.
-bool leadsOutside(const QStringRef &text)
+bool leadsOutside(QStringView text)
 {
     static const QRegularExpression outside(
         QStringLiteral("url\\(\\s*['\"]?\\s*[^#'\"\\s]|@import"),
         QRegularExpression::CaseInsensitiveOption);
-    return outside.match(text).hasMatch();
+    return outside.match(text.toString()).hasMatch();
 }
 
 QXmlStreamAttributes safeSvgAttributes(const QXmlStreamAttributes &attributes)

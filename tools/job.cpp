@@ -5,6 +5,20 @@
 
 #include <QMetaObject>
 
+void Job::start()
+{
+    if (running)
+        return;
+    running = true;
+    begin();
+}
+
+void Job::kill()
+{
+    if (running)
+        callOff();
+}
+
 void Job::finish()
 {
     QMetaObject::invokeMethod(

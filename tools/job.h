@@ -20,8 +20,11 @@ class Job : public QObject
 public:
     using QObject::QObject;
 
-    virtual void start() = 0;
-    virtual void kill() = 0;
+    // Starts the job; one that runs already is left to run.
+    void start();
+    // Calls the job off; it still ends with finished(). Nothing when it
+    // does not run.
+    void kill();
     bool isRunning() const { return running; }
 
 signals:
@@ -32,6 +35,9 @@ signals:
     void finished(Job *job);
 
 protected:
+    // The job's first step, and what stops the step that runs.
+    virtual void begin() = 0;
+    virtual void callOff() = 0;
     void setRunning(bool value) { running = value; }
     // Ends the job: delivered from the event loop, so a job that ends at
     // once still ends after start() has returned.
