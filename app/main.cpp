@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
                      [&window](int) { window.endProgram(); });
     window.show();
     const QString package = commandLine.packagePath();
-    // Once the window is up, so the probe's box has a window to stand over.
+    // Once the window is up, so a box about the package has a window to stand over.
     if (!package.isEmpty())
         QTimer::singleShot(0, &window, [&window, package] { window.openPackage(package); });
     return app.exec();

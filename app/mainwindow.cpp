@@ -16,7 +16,6 @@
 #include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
 #include "package/valuechoice.h"
-#include "tools/packageprobe.h"
 #include "tools/toolrunner.h"
 #include "wording/failuretexts.h"
 #include "wording/uilanguage.h"
@@ -97,7 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
     // The check's findings follow every change of the form and its package.
     findings = new FindingsList(
         form->findings, [this] { return formValues(); },
-        [this] { return packageFacts(form->filename->text(), lastIdentity, lastMetadata); }, this);
+        [this] { return packageFacts(form->filename->text(), lastMetadata, lastEarlier); }, this);
     for (QLineEdit *edit : {form->name, form->filename, form->pkgname, form->version, form->author,
                             form->website, form->contributor})
         connect(edit, &QLineEdit::textChanged, findings, &FindingsList::schedule);
@@ -215,8 +214,8 @@ void MainWindow::clearForm()
     lastIconPath.clear();
     logoChosen = false;
     corruptPackage.clear();
-    lastIdentity = PackageIdentity();
     lastMetadata = PackageMetadata();
+    lastEarlier = EarlierBundle();
     stopPrefill();
     prefill->forget();
 }
@@ -354,7 +353,7 @@ void MainWindow::openPackage(const QString &path)
         return;
     submission.debPath = path;
     form->filename->setText(submission.debPath);
-    probeChosenPackage();
+    readChosenPackage();
 }
 
 // ---------------------------------------------------------------- inputs
@@ -365,33 +364,30 @@ void MainWindow::informNothingChosen()
                              QMessageBox::NoButton);
 }
 
-void MainWindow::probeChosenPackage()
+// The name and version the last package gave go at once; the package's own
+// come with its reading, which runs in the confined reader while the
+// packager goes on.
+void MainWindow::readChosenPackage()
 {
-    // The probe is quick and bounded; its answer is needed at once.
-    const PackageIdentity identity = probePackage(submission.debPath, toolTimeout);
-    if (identity.notRegularFile) {
-        showNotRegularFileBox(submission.debPath);
-    } else if (!identity.found) {
-        // The path stays so the packager can type name and version by hand.
-        QMessageBox::critical(this, tr("呐！"),
-                              tr("读不出这个安装包的包名和版本呢，手动填一下吧～"), QMessageBox::Ok,
-                              QMessageBox::NoButton);
-    }
-    lastIdentity = identity;
+    stopPrefill();
     lastMetadata = PackageMetadata();
+    lastEarlier = EarlierBundle();
     findings->schedule();
-    submission.pkgName = identity.name;
-    submission.version = identity.version;
-    form->pkgname->setText(submission.pkgName);
-    form->version->setText(submission.version);
-    // A pipe or a device would be read for ever.
-    if (!identity.notRegularFile)
-        startPrefill(identity);
+    submission.pkgName.clear();
+    submission.version.clear();
+    form->pkgname->clear();
+    form->version->clear();
+    // A pipe or a device would be read for ever: it is not read at all.
+    if (isNotRegularFile(submission.debPath)) {
+        showNotRegularFileBox(submission.debPath);
+        return;
+    }
+    startPrefill();
 }
 
 // Reads the package in the background, so the packager can type meanwhile;
 // only the latest reading fills the form, and one called off never does.
-void MainWindow::startPrefill(const PackageIdentity &identity)
+void MainWindow::startPrefill()
 {
     stopPrefill();
     PrefillRequest request;
@@ -405,9 +401,7 @@ void MainWindow::startPrefill(const PackageIdentity &identity)
         request.given.logo = given(iconPath);
     request.desktopDir = desktopPath();
     request.languages = metadataLanguages(prefersEnglish(QLocale::system()));
-    request.probeTimeoutMs = toolTimeout;
     prefillJob = new PrefillJob(request, this);
-    prefillJob->setIdentity(identity);
     PrefillJob *job = prefillJob;
     connect(job, &Job::finished, this, [this, job] {
         job->deleteLater();
@@ -431,12 +425,28 @@ void MainWindow::stopPrefill()
 void MainWindow::fillFromPackage(const Prefill &found)
 {
     lastMetadata = found.metadata;
+    lastEarlier = found.earlier;
     findings->schedule();
     corruptPackage = found.metadata.corrupt ? submission.debPath : QString();
+    // What the packager typed while the package was read stays theirs.
+    if (form->pkgname->text().isEmpty()) {
+        submission.pkgName = found.metadata.package;
+        form->pkgname->setText(submission.pkgName);
+    }
+    if (form->version->text().isEmpty()) {
+        submission.version = found.metadata.version;
+        form->version->setText(submission.version);
+    }
     prefill->apply(found.values);
     fillLogo(found.values.logo.value);
     if (screenshots->isEmpty())
         screenshots->setPaths(found.values.screenshots);
+    if (found.metadata.package.isEmpty()) {
+        // The path stays so the packager can type name and version by hand.
+        QMessageBox::critical(this, tr("呐！"),
+                              tr("读不出这个安装包的包名和版本呢，手动填一下吧～"), QMessageBox::Ok,
+                              QMessageBox::NoButton);
+    }
 }
 
 // A logo the packager chose stays; one the program put in follows the package.

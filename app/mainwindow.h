@@ -6,7 +6,7 @@
 
 #include "bundle/submission.h"
 #include "package/packagemetadata.h"
-#include "tools/packageprobe.h"
+#include "package/valuechoice.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -15,7 +15,6 @@
 
 struct ArchiveOutcome;
 struct BundleOutcome;
-struct PackageIdentity;
 struct Prefill;
 
 class FindingsList;
@@ -78,9 +77,9 @@ private:
     void focusField(const QString &field);
 
     void informNothingChosen();
-    void probeChosenPackage();
+    void readChosenPackage();
     void showLogoPreview();
-    void startPrefill(const PackageIdentity &identity);
+    void startPrefill();
     void stopPrefill();
     void fillFromPackage(const Prefill &found);
     void fillLogo(const QString &path);
@@ -123,8 +122,8 @@ private:
     int toolTimeout;
     FindingsList *findings;
     // What the chosen package said of itself, for the check.
-    PackageIdentity lastIdentity;
     PackageMetadata lastMetadata;
+    EarlierBundle lastEarlier;
 };
 
 #endif

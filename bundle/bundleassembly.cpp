@@ -15,8 +15,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QThread>
 
 #include <functional>
@@ -65,17 +63,6 @@ QString coderOf(ImageFormat format)
         break;
     }
     return QString();
-}
-
-// The package file the earlier bundle's app.json names, if it names one.
-QString earlierPackageName(const QString &bundleDir)
-{
-    BundleFile file(bundleDir + QLatin1Char('/') + kControlFileName, kControlFileCap);
-    const QString name = QJsonDocument::fromJson(file.readAll())
-                             .object()
-                             .value(QLatin1String("Filename"))
-                             .toString();
-    return name.endsWith(QLatin1String(".deb")) ? name : QString();
 }
 
 bool isRealDirectory(const QString &path)
@@ -285,14 +272,13 @@ private:
         step = QStringLiteral("carry");
         if (!isRealDirectory(bundleDir))
             return swap();
-        const QString earlierPackage = earlierPackageName(bundleDir);
         QList<QList<ToolCommand>> chains;
         const QFileInfoList entries = QDir(bundleDir).entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
         for (const QFileInfo &entry : entries) {
             // A link is not the packager's file but a pointer to one of their
             // local paths, which the public archive must not show.
-            if (isPackOutput(entry, earlierPackage) || entry.isSymLink())
+            if (isPackOutput(entry) || entry.isSymLink())
                 continue;
             ToolCommand carry =
                 command(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral("--"),
@@ -355,13 +341,14 @@ private:
     }
 
     // The files a pack makes; everything else in an earlier bundle is the
-    // packager's own and moves on into the new one. Of the packages, only
-    // the one packed and the one the earlier pack put there are replaced.
-    bool isPackOutput(const QFileInfo &entry, const QString &earlierPackage) const
+    // packager's own and moves on into the new one. A bundle holds one
+    // package, the one packed: no package file of the earlier bundle moves
+    // on, whatever its name and whatever its app.json says (or could not say).
+    bool isPackOutput(const QFileInfo &entry) const
     {
         const QString name = entry.fileName();
         const bool package =
-            name == packageName || (!earlierPackage.isEmpty() && name == earlierPackage);
+            name == packageName || name.endsWith(QLatin1String(".deb"), Qt::CaseInsensitive);
         return name == kIconName || name == kControlFileName || screenshotNumber(name) > 0 ||
                (package && !(entry.isDir() && !entry.isSymLink()));
     }

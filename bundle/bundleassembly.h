@@ -56,7 +56,8 @@ bool isPlainFolderName(const QString &pkgName);
 // One pack: builds the bundle in a staging folder beside it and puts it in
 // place only when every step worked and the outputs are checked: the bundle
 // folder is either the new one, whole, or the earlier one as it was. Files
-// of the earlier folder that a pack does not make are carried over. One pack
+// of the earlier folder that a pack does not make are carried over, but for
+// any package (.deb) file: a bundle holds the one packed. One pack
 // or compression of a package at a time: a second waits for the first, and
 // without the lock nothing is done at all. Its steps are "lock", "build"
 // (the package copied, each image copied and scaled), "carry" and "swap";

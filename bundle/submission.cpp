@@ -33,8 +33,6 @@ QString valueSourceName(ValueSource source)
         return QStringLiteral("desktop-entry");
     case ValueSource::Control:
         return QStringLiteral("control");
-    case ValueSource::Probe:
-        return QStringLiteral("probe");
     case ValueSource::Companion:
         return QStringLiteral("companion-package");
     }
@@ -45,8 +43,7 @@ ValueSource valueSourceNamed(const QString &name)
 {
     for (const ValueSource source :
          {ValueSource::Given, ValueSource::EarlierBundle, ValueSource::AppStream,
-          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Probe,
-          ValueSource::Companion}) {
+          ValueSource::DesktopEntry, ValueSource::Control, ValueSource::Companion}) {
         if (valueSourceName(source) == name)
             return source;
     }

@@ -9,7 +9,7 @@
 #include <QStringList>
 
 // Where a value of the submission came from; the command line names them
-// "given", "earlier-bundle", "appstream", "desktop-entry", "control", "probe",
+// "given", "earlier-bundle", "appstream", "desktop-entry", "control",
 // "companion-package".
 enum class ValueSource {
     None,
@@ -18,7 +18,6 @@ enum class ValueSource {
     AppStream,
     DesktopEntry,
     Control,
-    Probe,
     Companion, // a package the chosen one depends on, read because it lacked the value
 };
 

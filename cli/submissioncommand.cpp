@@ -14,7 +14,6 @@
 #include "engine/prefilljob.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
-#include "tools/packageprobe.h"
 #include "tools/terminationsignals.h"
 #include "wording/failuretexts.h"
 #include "wording/uilanguage.h"
@@ -458,9 +457,9 @@ public:
     {
         const QFileInfo info(options.package);
         if (!info.isFile()) {
-            facts = packageFacts(options.package, PackageIdentity(), PackageMetadata());
-            report.values = chooseValues(options.given, EarlierBundle(), PackageMetadata(),
-                                         PackageIdentity(), QString());
+            facts = packageFacts(options.package, PackageMetadata(), EarlierBundle());
+            report.values =
+                chooseValues(options.given, EarlierBundle(), PackageMetadata(), QString());
             return check();
         }
         PrefillRequest request;
@@ -494,7 +493,7 @@ private:
     {
         if (stoppedBy != 0)
             return finishStopped(QString());
-        facts = packageFacts(options.package, prefill.identity, prefill.metadata);
+        facts = packageFacts(options.package, prefill.metadata, prefill.earlier);
         // Whether the kernel confined the reader; null when no reader answered.
         if (prefill.metadata.readerProblem == ReaderProblem::None &&
             (prefill.metadata.readable || prefill.metadata.corrupt))

@@ -10,7 +10,6 @@
 #include "bundle/textlines.h"
 #include "engine/debversion.h"
 #include "package/valuechoice.h"
-#include "tools/packageprobe.h"
 #include "wording/failuretexts.h"
 
 #include <QBuffer>
@@ -90,6 +89,7 @@ const QStringList kKnownTags = {
     QStringLiteral("package-corrupt"),
     QStringLiteral("package-metadata-unreadable"),
     QStringLiteral("desktop-entry-guessed"),
+    QStringLiteral("earlier-bundle-unread"),
     QStringLiteral("filename-escaped"),
     QStringLiteral("pkgname-unreadable"),
     QStringLiteral("pkgname-not-folder-name"),
@@ -496,6 +496,11 @@ public:
                 QCoreApplication::translate("CommandLine",
                                             "没能读出安装包自己的信息（%1），什么也没从里面填")
                     .arg(readerProblemText(package.readerProblem, package.readerDetail)));
+        if (!package.oversizeEarlierControl.isEmpty())
+            add("earlier-bundle-unread", Severity::Warning, field,
+                QCoreApplication::translate(
+                    "CommandLine", "桌面上早先那份的 app.json 太大了，没有读，什么也没从里面填：%1")
+                    .arg(package.oversizeEarlierControl));
         // A file name fetched from the web may keep its URL escapes ("%3a"
         // for the epoch's colon); the store's Filename would show them.
         static const QRegularExpression escape(QStringLiteral("%[0-9A-Fa-f]{2}"));

@@ -4,18 +4,19 @@
 #include "engine/packagefacts.h"
 
 #include "package/packagemetadata.h"
-#include "tools/packageprobe.h"
+#include "package/valuechoice.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
-PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
-                          const PackageMetadata &read)
+PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
+                          const EarlierBundle &earlier)
 {
     PackageFacts facts;
     facts.path = path;
     const QFileInfo info(path);
     facts.exists = info.exists();
+    facts.oversizeEarlierControl = earlier.oversizeControlFile;
     facts.regularFile = info.isFile();
     if (!facts.regularFile)
         return facts;
@@ -33,9 +34,9 @@ PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
                 facts.iconCompanions << name;
         }
     }
-    facts.readable = probe.found || read.readable;
-    facts.ownName = probe.found ? probe.name : read.package;
-    facts.ownVersion = probe.found ? probe.version : read.version;
+    facts.readable = read.readable;
+    facts.ownName = read.package;
+    facts.ownVersion = read.version;
     facts.appStreamRelease = read.newestRelease;
     return facts;
 }

@@ -6,16 +6,16 @@
 
 #include "engine/checkfindings.h"
 
-struct PackageIdentity;
+struct EarlierBundle;
 struct PackageMetadata;
 
 // What the check needs to know of the package at `path`: whether it is there
-// and a plain file, what dpkg-deb's probe and the confined reader made of it.
+// and a plain file, and what the confined reader made of it.
 // The window and the command line build them the same way, so both report
 // the same findings for the same package. Looks at the file itself only to
 // see whether it is there; a package that is not a plain file has nothing
 // more to tell.
-PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
-                          const PackageMetadata &read);
+PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
+                          const EarlierBundle &earlier);
 
 #endif

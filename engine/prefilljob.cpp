@@ -5,6 +5,7 @@
 
 #include "bundle/bundleassembly.h"
 #include "package/confinedreader.h"
+#include "package/logocache.h"
 
 #include <QFileInfo>
 
@@ -16,18 +17,8 @@ PrefillJob::PrefillJob(PrefillRequest request, QObject *parent)
 
 PrefillJob::~PrefillJob() = default;
 
-void PrefillJob::setIdentity(const PackageIdentity &identity)
-{
-    prefill.identity = identity;
-    probed = true;
-}
-
 void PrefillJob::begin()
 {
-    const QString package = request.given.package.value;
-    // The probe is quick and bounded; its answer names the package.
-    if (!probed && QFileInfo(package).isFile())
-        prefill.identity = probePackage(package, request.probeTimeoutMs);
     read();
 }
 
@@ -56,10 +47,16 @@ void PrefillJob::read()
 void PrefillJob::choose(const PackageMetadata &metadata)
 {
     prefill.metadata = metadata;
-    const PackageMetadata used = request.fromPackageAndBundle ? metadata : PackageMetadata();
+    PackageMetadata used = metadata;
+    if (!request.fromPackageAndBundle) {
+        // The package's own name and version count all the same.
+        used = PackageMetadata();
+        used.readable = metadata.readable;
+        used.package = metadata.package;
+        used.version = metadata.version;
+    }
     const SubmissionValues &given = request.given;
-    const QString pkgName =
-        chooseValues(given, EarlierBundle(), used, prefill.identity, QString()).pkgName.value;
+    const QString pkgName = chooseValues(given, EarlierBundle(), used, QString()).pkgName.value;
     QString cachedLogo;
     // Only a name of one folder may lead to an earlier bundle; an empty one
     // or ".." would take the desktop or its parent for one.
@@ -69,6 +66,6 @@ void PrefillJob::choose(const PackageMetadata &metadata)
         if (given.logo.value.isEmpty() && prefill.earlier.logo.isEmpty())
             cachedLogo = cacheLogo(pkgName, used.logoPng);
     }
-    prefill.values = chooseValues(given, prefill.earlier, used, prefill.identity, cachedLogo);
+    prefill.values = chooseValues(given, prefill.earlier, used, cachedLogo);
     finish();
 }

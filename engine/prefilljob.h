@@ -8,7 +8,6 @@
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
 #include "tools/job.h"
-#include "tools/packageprobe.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,15 +21,13 @@ struct PrefillRequest
     QString desktopDir;     // where an earlier bundle of the package would stand
     QStringList languages;  // for the package's localised texts, most wanted first
     QStringList companions; // more packages to look in for what it lacks
-    // Off: only what was given and the probe count (the package is still
-    // read, so a broken one is told).
+    // Off: only what was given and the package's own name and version count
+    // (the package is still read, so a broken one is told).
     bool fromPackageAndBundle = true;
-    int probeTimeoutMs = kToolTimeoutMs;
 };
 
 struct Prefill
 {
-    PackageIdentity identity; // what dpkg-deb says of the package
     PackageMetadata metadata; // what the package says of itself
     EarlierBundle earlier;
     SubmissionValues values; // every value from the first that has one
@@ -38,9 +35,9 @@ struct Prefill
 
 class PackageReadJob;
 
-// Fills a submission the same way for both front ends: the probe, the
-// confined reading, the earlier bundle of that package name on the desktop,
-// then the choice of values (given, earlier bundle, package, probe). The
+// Fills a submission the same way for both front ends: the confined
+// reading, the earlier bundle of that package name on the desktop, then the
+// choice of values (given, earlier bundle, package). The
 // package's logo is kept in the cache folder when nothing given or earlier
 // comes first. Its step is "read".
 class PrefillJob : public Job
@@ -50,9 +47,6 @@ class PrefillJob : public Job
 public:
     explicit PrefillJob(PrefillRequest request, QObject *parent = nullptr);
     ~PrefillJob() override;
-
-    // The window probes at once, for its boxes, and hands the answer over.
-    void setIdentity(const PackageIdentity &identity);
 
     const Prefill &result() const { return prefill; }
 
@@ -65,7 +59,6 @@ private:
     void choose(const PackageMetadata &metadata);
 
     const PrefillRequest request;
-    bool probed = false;
     PackageReadJob *reading = nullptr;
     Prefill prefill;
 };

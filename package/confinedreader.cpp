@@ -3,19 +3,24 @@
 
 #include "package/confinedreader.h"
 
+#include "package/debiansyntax.h"
 #include "package/debreader.h"
 #include "package/readerconfinement.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QThread>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,9 +35,10 @@ constexpr qint64 kAnswerCap = 8 * kTextCap + kIconCap * 4 / 3 + 4096;
 constexpr int kWallMarginMs = 10000;
 
 // Opens without waiting on a pipe and refuses anything but a regular file.
-int openRegularFile(const QString &path, qint64 *size)
+int openRegularFile(const QString &path, qint64 *size, int flags = 0)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | flags);
     if (fd < 0)
         return -1;
     struct stat info = {};
@@ -43,12 +49,6 @@ int openRegularFile(const QString &path, qint64 *size)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     *size = qint64(info.st_size);
     return fd;
-}
-
-QJsonObject sourcedObject(const SourcedText &text)
-{
-    return {{QStringLiteral("value"), text.value},
-            {QStringLiteral("source"), valueSourceName(text.source)}};
 }
 
 bool readText(const QJsonObject &object, const char *key, QString *text)
@@ -141,23 +141,73 @@ QString readerProgram()
 
 namespace {
 
-// The companions worth handing over: those given, then those beside the
-// package that it names.
-QStringList companionCandidates(const QString &debPath, const QStringList &related,
-                                const QStringList &given)
+// The packages handed over as companions, opened off the GUI thread: a
+// folder may hold any number of files. The descriptors not taken by the
+// reading are closed with the last owner, whoever that is.
+struct OpenCompanions
 {
-    QStringList found = given;
-    const QFileInfo package(debPath);
-    const QDir folder = package.absoluteDir();
-    const QStringList names = folder.entryList({QStringLiteral("*.deb")}, QDir::Files, QDir::Name);
-    const QSet<QString> wanted(related.cbegin(), related.cend());
-    for (const QString &name : names) {
-        const QString path = folder.filePath(name);
-        if (wanted.contains(name.section(QLatin1Char('_'), 0, 0)) && !found.contains(path) &&
-            path != package.absoluteFilePath())
-            found.append(path);
+    QList<int> fds;
+    QList<qint64> sizes;
+
+    OpenCompanions() = default;
+    OpenCompanions(const OpenCompanions &) = delete;
+    OpenCompanions &operator=(const OpenCompanions &) = delete;
+    ~OpenCompanions()
+    {
+        for (const int fd : qAsConst(fds))
+            ::close(fd);
     }
-    return found.mid(0, kMostCompanions);
+
+    void add(int fd, qint64 size)
+    {
+        fds.append(fd);
+        sizes.append(size);
+    }
+};
+
+// The companions worth handing over: those given, then the .deb files beside
+// the package whose names begin with "<name>_" for a name it relates to, in
+// name order, at most kMostCompanions in all. One pass over the folder, each
+// name looked up in a hash; a sibling is taken only as a regular file of its
+// own, never through a link, which could lead anywhere the packager may read.
+void openCompanions(const QString &debPath, const QStringList &related, const QStringList &given,
+                    OpenCompanions *open)
+{
+    QSet<QString> taken;
+    for (const QString &path : given) {
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        if (open->fds.size() >= kMostCompanions || taken.contains(absolute))
+            continue;
+        qint64 size = 0;
+        const int fd = openRegularFile(path, &size);
+        if (fd >= 0) {
+            open->add(fd, size);
+            taken.insert(absolute);
+        }
+    }
+    const QFileInfo package(debPath);
+    taken.insert(package.absoluteFilePath());
+    const QSet<QString> wanted(related.cbegin(), related.cend());
+    const QString folder = package.absolutePath();
+    QStringList matching;
+    QDirIterator siblings(folder, QDir::Files | QDir::System | QDir::Hidden | QDir::NoSymLinks);
+    while (open->fds.size() < kMostCompanions && siblings.hasNext()) {
+        siblings.next();
+        const QString name = siblings.fileName();
+        const int underscore = name.indexOf(QLatin1Char('_'));
+        if (underscore > 0 && name.endsWith(QLatin1String(".deb")) &&
+            wanted.contains(name.left(underscore)) && !taken.contains(siblings.filePath()))
+            matching.append(name);
+    }
+    const int count = qMin(int(matching.size()), kMostCompanions - int(open->fds.size()));
+    std::partial_sort(matching.begin(), matching.begin() + count, matching.end());
+    for (int i = 0; i < count; ++i) {
+        qint64 size = 0;
+        const int fd =
+            openRegularFile(folder + QLatin1Char('/') + matching.at(i), &size, O_NOFOLLOW);
+        if (fd >= 0)
+            open->add(fd, size);
+    }
 }
 
 // Whether companions may hold what the package lacks: the icon its entry
@@ -197,6 +247,15 @@ struct OpenPackages
         fds.append(fd);
         bytes += size;
         return true;
+    }
+
+    void take(OpenCompanions *companions)
+    {
+        fds += companions->fds;
+        for (const qint64 size : qAsConst(companions->sizes))
+            bytes += size;
+        companions->fds.clear();
+        companions->sizes.clear();
     }
 };
 
@@ -277,8 +336,23 @@ private:
     {
         if (!lacksCompanionData(own))
             return end(own);
-        for (const QString &companion : companionCandidates(debPath, own.related, companions))
-            packages.add(companion);
+        auto found = std::make_shared<OpenCompanions>();
+        QThread *finder =
+            QThread::create([found, debPath = debPath, related = own.related, given = companions] {
+                openCompanions(debPath, related, given, found.get());
+            });
+        QObject::connect(finder, &QThread::finished, finder, &QObject::deleteLater);
+        QObject::connect(finder, &QThread::finished, job, [this, found, own] {
+            if (killed)
+                return end({});
+            packages.take(found.get());
+            withCompanions(own);
+        });
+        finder->start();
+    }
+
+    void withCompanions(const PackageMetadata &own)
+    {
         if (packages.fds.size() == 1)
             return end(own);
         // A companion that breaks the reader takes nothing from the package's own answer.
@@ -332,29 +406,6 @@ const PackageMetadata &PackageReadJob::result() const
     return steps->result();
 }
 
-QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
-{
-    const QJsonObject answer{
-        {QStringLiteral("confined"), metadata.confined},
-        {QStringLiteral("readable"), metadata.readable},
-        {QStringLiteral("corrupt"), metadata.corrupt},
-        {QStringLiteral("package"), metadata.package},
-        {QStringLiteral("version"), metadata.version},
-        {QStringLiteral("architecture"), metadata.architecture},
-        {QStringLiteral("newestRelease"), metadata.newestRelease},
-        {QStringLiteral("guessedEntry"), metadata.guessedEntry},
-        {QStringLiteral("iconName"), metadata.iconName},
-        {QStringLiteral("related"), QJsonArray::fromStringList(metadata.related)},
-        {QStringLiteral("name"), sourcedObject(metadata.name)},
-        {QStringLiteral("author"), sourcedObject(metadata.author)},
-        {QStringLiteral("homepage"), sourcedObject(metadata.homepage)},
-        {QStringLiteral("description"), sourcedObject(metadata.description)},
-        {QStringLiteral("logo"),
-         sourcedObject({QString::fromLatin1(metadata.logoPng.toBase64()), metadata.logoSource})},
-    };
-    return QJsonDocument(answer).toJson(QJsonDocument::Compact);
-}
-
 bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
 {
     if (answer.size() > kAnswerCap)
@@ -381,6 +432,12 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readSourced(object, "description", &read.description) ||
         !readSourced(object, "logo", &logo))
         return false;
+    // Only a name and version dpkg-deb would read are the package's own.
+    if (debianPackageName(read.package) != read.package || !isDebianVersion(read.version) ||
+        read.version != read.version.trimmed()) {
+        read.package.clear();
+        read.version.clear();
+    }
     if (!logo.value.isEmpty()) {
         const QByteArray png =
             QByteArray::fromBase64(logo.value.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);

@@ -5,6 +5,7 @@
 #define PLINVEX_CONFINEDREADER_H
 
 #include "package/packagemetadata.h"
+#include "package/readeranswer.h"
 #include "tools/job.h"
 #include "tools/toolrunner.h"
 
@@ -13,8 +14,6 @@
 #include <QStringList>
 
 #include <memory>
-
-constexpr int kMostCompanions = 8;
 
 // The program that reads packages, installed beside this one's library
 // folder (or, in a build tree, beside the program): empty when missing.
@@ -51,8 +50,7 @@ private:
     std::unique_ptr<Steps> steps;
 };
 
-// The answer the reader prints, and this program's checked reading of it.
-QByteArray encodeReaderAnswer(const PackageMetadata &metadata);
+// This program's checked reading of the answer the reader printed.
 bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata);
 
 #endif

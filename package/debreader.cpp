@@ -129,12 +129,11 @@ ArchivePtr openInnerTar(MemberStream *stream, Filter filter)
 
 // Reads the current entry's data: up to `cap` bytes kept in `kept` (when
 // given), the rest read and dropped. False when the archive is cut short,
-// corrupt, past its inflation bound or called off.
-bool consumeEntry(archive *inner, qint64 inflateLimit, QByteArray *kept, qint64 cap, bool *overCap,
-                  const std::atomic<bool> *cancelled)
+// corrupt or past its inflation bound.
+bool consumeEntry(archive *inner, qint64 inflateLimit, QByteArray *kept, qint64 cap, bool *overCap)
 {
     for (;;) {
-        if (isCancelled(cancelled) || archive_filter_bytes(inner, 0) > inflateLimit)
+        if (archive_filter_bytes(inner, 0) > inflateLimit)
             return false;
         const void *block = nullptr;
         size_t size = 0;
@@ -155,8 +154,7 @@ bool consumeEntry(archive *inner, qint64 inflateLimit, QByteArray *kept, qint64 
     }
 }
 
-bool readControl(MemberStream *stream, Filter filter, qint64 inflateLimit, DebScan *scan,
-                 const std::atomic<bool> *cancelled)
+bool readControl(MemberStream *stream, Filter filter, qint64 inflateLimit, DebScan *scan)
 {
     ArchivePtr inner = openInnerTar(stream, filter);
     if (!inner)
@@ -169,8 +167,7 @@ bool readControl(MemberStream *stream, Filter filter, qint64 inflateLimit, DebSc
                                normalisedPackagePath(entryPath(entry)) == QLatin1String("control");
         QByteArray contents;
         bool overCap = false;
-        if (!consumeEntry(inner.get(), limit, isControl ? &contents : nullptr, kTextCap, &overCap,
-                          cancelled))
+        if (!consumeEntry(inner.get(), limit, isControl ? &contents : nullptr, kTextCap, &overCap))
             return false;
         if (isControl) {
             if (overCap)
@@ -184,7 +181,7 @@ bool readControl(MemberStream *stream, Filter filter, qint64 inflateLimit, DebSc
 
 // True when the data tar was read to its proper end.
 bool readData(MemberStream *stream, Filter filter, qint64 inflateLimit, const HoldRequest &hold,
-              DebScan *scan, const std::atomic<bool> *cancelled)
+              DebScan *scan)
 {
     ArchivePtr inner = openInnerTar(stream, filter);
     if (!inner)
@@ -222,7 +219,7 @@ bool readData(MemberStream *stream, Filter filter, qint64 inflateLimit, const Ho
         const bool fits = cap > 0 && !tooLarge && (size < 0 || held + size <= kHeldCap);
         QByteArray contents;
         bool overCap = false;
-        if (!consumeEntry(inner.get(), limit, fits ? &contents : nullptr, cap, &overCap, cancelled))
+        if (!consumeEntry(inner.get(), limit, fits ? &contents : nullptr, cap, &overCap))
             return false;
         if (cap <= 0)
             continue;
@@ -316,7 +313,7 @@ QString resolvePackagePath(const QHash<QString, QString> &links, const QString &
     return done;
 }
 
-DebScan scanDeb(int fd, const HoldRequest &hold, const std::atomic<bool> *cancelled)
+DebScan scanDeb(int fd, const HoldRequest &hold)
 {
     DebScan scan;
     struct stat info = {};
@@ -336,8 +333,7 @@ DebScan scanDeb(int fd, const HoldRequest &hold, const std::atomic<bool> *cancel
     enum { Start, AfterBinary, AfterControl, AfterData } state = Start;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
-    while (!isCancelled(cancelled) &&
-           (status = archive_read_next_header(outer.get(), &entry)) == ARCHIVE_OK) {
+    while ((status = archive_read_next_header(outer.get(), &entry)) == ARCHIVE_OK) {
         const QString name = memberName(entry);
         MemberStream stream{outer.get()};
         Filter filter = Filter::None;
@@ -356,18 +352,16 @@ DebScan scanDeb(int fd, const HoldRequest &hold, const std::atomic<bool> *cancel
                 break;
         } else if (state == AfterBinary) {
             if (!controlMemberFilter(name, &filter) ||
-                !readControl(&stream, filter, inflateLimit, &scan, cancelled))
+                !readControl(&stream, filter, inflateLimit, &scan))
                 break;
             state = AfterControl;
         } else {
             if (!dataMemberFilter(name, &filter) ||
-                !readData(&stream, filter, inflateLimit, hold, &scan, cancelled))
+                !readData(&stream, filter, inflateLimit, hold, &scan))
                 break;
             state = AfterData;
         }
     }
-    if (isCancelled(cancelled))
-        return {};
     scan.isDeb = state == AfterData && status == ARCHIVE_EOF;
     scan.corrupt = state != Start && !scan.isDeb;
     return scan;

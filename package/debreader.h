@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <functional>
 
 // Limits on what one reading of a package holds and does. Texts and icons
@@ -29,12 +28,6 @@ constexpr int kLinkHops = 8;
 // Longer names are no file a package really ships; refusing them keeps
 // every path operation short.
 constexpr int kPathCap = 4096;
-
-// Whether the reading has been called off; without a flag it never is.
-inline bool isCancelled(const std::atomic<bool> *cancelled)
-{
-    return cancelled && cancelled->load(std::memory_order_relaxed);
-}
 
 // What one pass over a package's members found. Paths are the package's own
 // names, normalised: no leading "./" or "/", no "." or ".." parts.
@@ -60,9 +53,9 @@ using HoldRequest = std::function<qint64(const QString &path)>;
 // start), streaming: the outer ar container and the inner tars are read
 // member by member, nothing goes to disk and no member is held whole. A file
 // that is no Debian package, is cut short or corrupt, or inflates beyond its
-// bound is not one (isDeb false), whatever was found before the fault. Stops
-// early once `cancelled` is set. The descriptor stays open.
-DebScan scanDeb(int fd, const HoldRequest &hold, const std::atomic<bool> *cancelled);
+// bound is not one (isDeb false), whatever was found before the fault. The
+// descriptor stays open.
+DebScan scanDeb(int fd, const HoldRequest &hold);
 
 // `path` normalised as the package names its files ("./usr/x" and "/usr/x"
 // give "usr/x"); empty when it climbs out of the package or names nothing.

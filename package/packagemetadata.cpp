@@ -4,21 +4,17 @@
 #include "package/packagemetadata.h"
 
 #include "bundle/pngcheck.h"
+#include "package/debiansyntax.h"
 #include "package/debreader.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
-#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -88,10 +84,9 @@ qint64 firstPassCap(const QString &path)
 class PackageFiles
 {
 public:
-    PackageFiles(int debFd, DebScan scan, const std::atomic<bool> *cancelled)
+    PackageFiles(int debFd, DebScan scan)
         : debFd(debFd)
         , scan(std::move(scan))
-        , cancelled(cancelled)
     {
     }
 
@@ -109,8 +104,8 @@ public:
         }
         if (missing.isEmpty())
             return;
-        const DebScan more = scanDeb(
-            debFd, [&missing](const QString &path) { return missing.value(path); }, cancelled);
+        const DebScan more =
+            scanDeb(debFd, [&missing](const QString &path) { return missing.value(path); });
         for (auto it = missing.constBegin(); it != missing.constEnd(); ++it)
             fetched.insert(it.key(), more.held.value(it.key()));
     }
@@ -127,7 +122,6 @@ public:
 private:
     int debFd;
     DebScan scan;
-    const std::atomic<bool> *cancelled;
     QHash<QString, QByteArray> fetched;
 };
 
@@ -847,15 +841,14 @@ QStringList metadataLanguages(bool english)
 namespace {
 
 // The logo for `icon` from the first companion package that has it.
-QByteArray companionLogo(const QList<int> &companionFds, const QString &icon,
-                         const std::atomic<bool> *cancelled)
+QByteArray companionLogo(const QList<int> &companionFds, const QString &icon)
 {
     for (const int fd : companionFds) {
-        DebScan scan = scanDeb(
-            fd, [](const QString &path) { return isIconPath(path) ? kIconCap : 0; }, cancelled);
-        if (!scan.isDeb || isCancelled(cancelled))
+        DebScan scan =
+            scanDeb(fd, [](const QString &path) { return isIconPath(path) ? kIconCap : 0; });
+        if (!scan.isDeb)
             continue;
-        PackageFiles files(fd, std::move(scan), cancelled);
+        PackageFiles files(fd, std::move(scan));
         QByteArray png = chooseLogo(files, icon);
         if (!png.isEmpty())
             return png;
@@ -867,17 +860,16 @@ QByteArray companionLogo(const QList<int> &companionFds, const QString &icon,
 // the first companion that has desktop or AppStream data when the package
 // has none, and the logo its entry names when the package lacks the icon.
 void completeFromCompanions(PackageMetadata *metadata, const QList<int> &companionFds,
-                            const QStringList &languages, bool ownData,
-                            const std::atomic<bool> *cancelled)
+                            const QStringList &languages, bool ownData)
 {
     const auto take = [](SourcedText *field, const SourcedText &found) {
         if (field->value.isEmpty() && !found.value.isEmpty())
             *field = {found.value, ValueSource::Companion};
     };
     for (const int fd : companionFds) {
-        if (ownData || isCancelled(cancelled))
+        if (ownData)
             break;
-        const PackageMetadata companion = readPackageMetadata(fd, {}, languages, cancelled);
+        const PackageMetadata companion = readPackageMetadata(fd, {}, languages);
         if (companion.name.source != ValueSource::AppStream &&
             companion.name.source != ValueSource::DesktopEntry)
             continue;
@@ -898,7 +890,7 @@ void completeFromCompanions(PackageMetadata *metadata, const QList<int> &compani
     // often holds the large one or the SVG of the same name.
     const QSize own = pngHeaderSize(metadata->logoPng);
     if (!metadata->iconName.isEmpty() && (metadata->logoPng.isEmpty() || isCoarseIcon(own))) {
-        const QByteArray finer = companionLogo(companionFds, metadata->iconName, cancelled);
+        const QByteArray finer = companionLogo(companionFds, metadata->iconName);
         const QSize found = pngHeaderSize(finer);
         if (found.isValid() &&
             (!own.isValid() || found.width() * found.height() > own.width() * own.height())) {
@@ -911,12 +903,9 @@ void completeFromCompanions(PackageMetadata *metadata, const QList<int> &compani
 } // namespace
 
 PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
-                                    const QStringList &languages,
-                                    const std::atomic<bool> *cancelled)
+                                    const QStringList &languages)
 {
-    DebScan scan = scanDeb(debFd, firstPassCap, cancelled);
-    if (isCancelled(cancelled))
-        return {};
+    DebScan scan = scanDeb(debFd, firstPassCap);
     if (!scan.isDeb) {
         PackageMetadata broken;
         broken.corrupt = scan.corrupt;
@@ -925,7 +914,7 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     const ControlFields control = parseControl(scan.control);
     if (control.package.isEmpty())
         return {};
-    PackageFiles files(debFd, std::move(scan), cancelled);
+    PackageFiles files(debFd, std::move(scan));
 
     // Sets, not lists: a package may name many thousands of files.
     QSet<QString> desktopNames;
@@ -945,8 +934,6 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     std::sort(desktopPaths.begin(), desktopPaths.end());
     std::sort(appStreamPaths.begin(), appStreamPaths.end());
     files.prefetch(texts);
-    if (isCancelled(cancelled))
-        return {};
 
     // With several AppStream files, the application's own counts, not an
     // add-on's or a font's that the package also ships.
@@ -977,8 +964,13 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
 
     PackageMetadata metadata;
     metadata.readable = true;
-    metadata.package = control.package;
-    metadata.version = control.version;
+    // The package's own name and version as dpkg-deb reads them, both or
+    // neither: what it refuses is no name a bundle or a check may go by.
+    metadata.package = debianPackageName(control.package);
+    if (!metadata.package.isEmpty() && isDebianVersion(control.version))
+        metadata.version = control.version.trimmed();
+    else
+        metadata.package.clear();
     metadata.architecture = control.architecture;
     metadata.newestRelease = appStream.newestRelease.version;
     if (entry && guessed)
@@ -1010,9 +1002,7 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
             metadata.logoSource = ValueSource::DesktopEntry;
     }
     metadata.related = control.related;
-    completeFromCompanions(&metadata, companionFds, languages, entry || haveAppStream, cancelled);
-    if (isCancelled(cancelled))
-        return {};
+    completeFromCompanions(&metadata, companionFds, languages, entry || haveAppStream);
     return metadata;
 }
 
@@ -1020,32 +1010,4 @@ bool isDebianPackageName(const QString &name)
 {
     static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
     return debian.match(name).hasMatch();
-}
-
-QString cacheLogo(const QString &pkgName, const QByteArray &png)
-{
-    if (png.isEmpty())
-        return {};
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return {};
-    // Only a name in Debian's own syntax is used as it is; anything else
-    // could hold a slash or climb out of the folder.
-    QString base = pkgName;
-    if (!isDebianPackageName(pkgName))
-        base = QStringLiteral("package-") +
-               QString::fromLatin1(
-                   QCryptographicHash::hash(pkgName.toUtf8(), QCryptographicHash::Sha256)
-                       .toHex()
-                       .left(16));
-    const QString path = folder + QLatin1Char('/') + base + QStringLiteral(".png");
-    // QSaveFile would write through a link standing there.
-    if (QFileInfo(path).isSymLink() && !QFile::remove(path))
-        return {};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size()) {
-        file.cancelWriting();
-        return {};
-    }
-    return file.commit() ? path : QString();
 }

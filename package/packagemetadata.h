@@ -12,8 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-
 // Why the confined reader gave no answer.
 enum class ReaderProblem {
     None,
@@ -33,9 +31,11 @@ struct PackageMetadata
     // Began as a Debian package but could not be read to its end: packing it
     // would publish a broken package.
     bool corrupt = false;
-    QString package; // the control fields as written
+    // The package's own name and version as dpkg-deb reads them from the
+    // control file (debiansyntax.h): both empty when either breaks its rules.
+    QString package;
     QString version;
-    QString architecture;
+    QString architecture;  // as written
     QString newestRelease; // the version of the newest <release> of the AppStream component, empty
                            // when none
     // Each already chosen within the package: AppStream, then the main
@@ -66,14 +66,12 @@ QStringList metadataLanguages(bool english);
 // Reads the package open at `debFd` without extracting anything to disk.
 // Any file that is not a readable Debian package gives metadata that is not
 // readable and holds nothing. This parses what strangers wrote: the program
-// runs it only in its confined reader (see confinedreader.h). Returns early
-// with nothing once `cancelled` is set.
+// runs it only in its confined reader (see confinedreader.h).
 // What the package lacks (any desktop or AppStream data, or the icon its
 // entry names) is looked for, by the same rules, in the companion packages
 // open at `companionFds`, in order.
 PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
-                                    const QStringList &languages,
-                                    const std::atomic<bool> *cancelled = nullptr);
+                                    const QStringList &languages);
 
 // The side lengths a PNG's header claims, read before anything is decoded;
 // invalid unless it is a PNG of at most 4096 pixels a side.
@@ -84,10 +82,5 @@ bool isCoarseIcon(const QSize &size);
 // Whether `name` is written as Debian writes package names: lower-case
 // letters, digits and + - ., at least two characters, a letter or digit first.
 bool isDebianPackageName(const QString &name);
-
-// Writes the package's logo as a PNG file of its own under the user's cache
-// folder, named after the package, whole or not at all. The file's path, or
-// empty when there is no logo or it could not be written.
-QString cacheLogo(const QString &pkgName, const QByteArray &png);
 
 #endif

@@ -4,7 +4,7 @@
 // The confined reader: reads the package handed to it as its standard input
 // and prints what it says about itself. It runs as a child of plinvex only.
 
-#include "package/confinedreader.h"
+#include "package/readeranswer.h"
 #include "package/readerconfinement.h"
 
 #include <QStringList>

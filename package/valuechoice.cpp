@@ -5,7 +5,6 @@
 
 #include "bundle/bundlelayout.h"
 #include "bundle/controlfile.h"
-#include "tools/packageprobe.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,9 +51,14 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
     if (dirInfo.isSymLink() || !dirInfo.isDir())
         return bundle;
     const QDir dir(bundleDir);
-    BundleFile file(dir.filePath(bundleControlFileName()), kControlFileCap);
-    if (!file.isOpen())
+    const QString controlPath = dir.filePath(bundleControlFileName());
+    BundleFile file(controlPath, kControlFileCap);
+    if (!file.isOpen()) {
+        const QFileInfo control(controlPath);
+        if (!control.isSymLink() && control.isFile() && control.size() > kControlFileCap)
+            bundle.oversizeControlFile = control.filePath();
         return bundle;
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
@@ -89,17 +93,13 @@ EarlierBundle readEarlierBundle(const QString &bundleDir)
 }
 
 SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle &earlier,
-                              const PackageMetadata &metadata, const PackageIdentity &probe,
-                              const QString &cachedLogo)
+                              const PackageMetadata &metadata, const QString &cachedLogo)
 {
     const auto givenValue = [](const SourcedText &field) {
         return SourcedText{field.value, ValueSource::Given};
     };
     const auto fromEarlier = [&earlier](const QString &value) {
         return SourcedText{earlier.found ? value : QString(), ValueSource::EarlierBundle};
-    };
-    const auto fromProbe = [&probe](const QString &value) {
-        return SourcedText{probe.found ? value : QString(), ValueSource::Probe};
     };
     const auto fromControl = [&metadata](const QString &value) {
         return SourcedText{metadata.readable ? value : QString(), ValueSource::Control};
@@ -110,10 +110,8 @@ SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle
 
     SubmissionValues values;
     values.package = given.package;
-    values.pkgName = firstGiven(
-        {givenValue(given.pkgName), fromProbe(probe.name), fromControl(metadata.package)});
-    values.version = firstGiven(
-        {givenValue(given.version), fromProbe(probe.version), fromControl(metadata.version)});
+    values.pkgName = firstGiven({givenValue(given.pkgName), fromControl(metadata.package)});
+    values.version = firstGiven({givenValue(given.version), fromControl(metadata.version)});
     values.name = firstGiven(
         {givenValue(given.name), fromEarlier(earlier.name), fromMetadata(metadata.name)});
     values.author = firstGiven(

@@ -9,8 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-struct PackageIdentity;
-
 // What an earlier bundle of the package on the desktop holds: its app.json
 // values (an optional field holding the single blank of an empty one counts
 // as not given), its icon.png and its screen_<n>.png in number order. Each
@@ -26,15 +24,17 @@ struct EarlierBundle
     QString description;
     QString logo;
     QStringList screenshots;
+    // app.json when it stands there as a file over its cap, so it was not read.
+    QString oversizeControlFile;
 };
 
 EarlierBundle readEarlierBundle(const QString &bundleDir);
 
 // Every value from the first that has one: given, the earlier bundle, the
-// package's metadata (with `cachedLogo` as its logo), the probe. The
-// contributor never comes from the package.
+// package's metadata (with `cachedLogo` as its logo). The package name and
+// version come from the package's control file only, as dpkg-deb reads them;
+// the contributor never comes from the package.
 SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle &earlier,
-                              const PackageMetadata &metadata, const PackageIdentity &probe,
-                              const QString &cachedLogo);
+                              const PackageMetadata &metadata, const QString &cachedLogo);
 
 #endif

@@ -3,6 +3,7 @@
 
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "support/jobrun.h"
 #include "support/modalanswerer.h"
 #include "support/packingform.h"
 #include "support/testfiles.h"
@@ -108,6 +109,7 @@ void TestCommandLine::packageOnTheCommandLineIsChosenAndProbed()
     if (!readable)
         answerer.pressOk();
     window.openPackage(commandLine.packagePath());
+    QVERIFY(waitForPackageReading(window));
 
     QCOMPARE(formWidget<QLineEdit>(window, "filename")->text(), package);
     QCOMPARE(formWidget<QLineEdit>(window, "pkgname")->text(),

@@ -113,7 +113,7 @@ void TestKilled::killedMidWorkLosesNothing()
     QVERIFY(shelf.isComplete());
     const bool packing = work == QLatin1String("pack");
     const QString tool = packing ? QStringLiteral("convert") : QStringLiteral("tar");
-    // dpkg-deb runs tar too, to read the package: that tar stays the real one.
+    // Only the compression's own tar stands in; any other run of tar is the real one.
     const QByteArray realTar = QFile::encodeName(QStandardPaths::findExecutable(tool));
     QVERIFY(packing ? shelf.fakeHanging(tool)
                     : shelf.fakeHanging(tool, "[ \"$1\" = -cvf ] || exec '" + realTar +

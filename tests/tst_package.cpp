@@ -1,19 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "engine/prefilljob.h"
 #include "package/confinedreader.h"
+#include "package/logocache.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
 #include "support/jobrun.h"
 #include "support/testfiles.h"
-#include "tools/packageprobe.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using FileMap = QMap<QString, QByteArray>;
 using LinkMap = QMap<QString, QString>;
@@ -422,23 +425,20 @@ void TestPackage::choosesValues()
     metadata.name = {QStringLiteral("Meta Name"), ValueSource::AppStream};
     metadata.author = {QStringLiteral("Meta Author"), ValueSource::AppStream};
     metadata.logoSource = ValueSource::DesktopEntry;
-    PackageIdentity probe;
-    probe.found = true;
-    probe.name = QStringLiteral("viewer");
-    probe.version = QStringLiteral("2.0");
+    metadata.version = QStringLiteral("2.0");
     SubmissionValues given;
     given.name.value = givenName;
 
-    const SubmissionValues values =
-        chooseValues(given, readEarlierBundle(bundleDir.path()), metadata, probe,
-                     QStringLiteral("/cache/viewer.png"));
+    const SubmissionValues values = chooseValues(given, readEarlierBundle(bundleDir.path()),
+                                                 metadata, QStringLiteral("/cache/viewer.png"));
     const auto shown = [](const SourcedText &text) {
         return QFileInfo(text.value).fileName() + QLatin1Char('@') + valueSourceName(text.source);
     };
     QCOMPARE((QStringList{shown(values.name), shown(values.author), shown(values.contributor),
                           shown(values.logo)}),
              expected);
-    QCOMPARE(values.pkgName.source, ValueSource::Probe);
+    QCOMPARE(values.pkgName.source, ValueSource::Control);
+    QCOMPARE(values.version.value, QStringLiteral("2.0"));
     QStringList shotNames;
     for (const QString &path : values.screenshots)
         shotNames.append(QFileInfo(path).fileName());
@@ -453,7 +453,10 @@ void TestPackage::resistsHostilePackages_data()
 {
     QTest::addColumn<FileMap>("files");
     QTest::addColumn<LinkMap>("links");
-    QTest::addColumn<QString>("damage"); // "", "truncate", "no-package" or "lying-size"
+    // "", "truncate", "no-package", "lying-size"; "pipe-control" or "sparse-control" for a
+    // control member that is a pipe or a sparse 4 GiB file; "companion-link" for a sibling
+    // companion that is a link to a private package; "many-siblings" for 20000 siblings.
+    QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("logoSide"); // 0: none
     QTest::addColumn<bool>("corrupt");
@@ -546,6 +549,21 @@ void TestPackage::resistsHostilePackages_data()
         << fullApplication() << LinkMap() << QStringLiteral("lying-size") << QString() << 0 << true;
     QTest::newRow("no package at all")
         << FileMap() << LinkMap() << QStringLiteral("no-package") << QString() << 0 << false;
+    QTest::newRow("control member that is a pipe")
+        << FileMap() << LinkMap() << QStringLiteral("pipe-control") << QString() << 0 << true;
+    QTest::newRow("control member that is a sparse 4 GiB file")
+        << FileMap() << LinkMap() << QStringLiteral("sparse-control") << QString() << 0 << false;
+
+    // Only the control file: the reader looks for what it lacks in a companion.
+    const FileMap dependent{{QStringLiteral("DEBIAN/control"),
+                             "Package: viewer\nVersion: 2.0\nArchitecture: all\n"
+                             "Maintainer: Test <test@example.org>\nDepends: viewer-data\n"
+                             "Description: control text\n"}};
+    QTest::newRow("companion beside it that is a link to a private package")
+        << dependent << LinkMap() << QStringLiteral("companion-link") << QString() << 0 << false;
+    QTest::newRow("20000 siblings named as its companion")
+        << dependent << LinkMap() << QStringLiteral("many-siblings") << QStringLiteral("看图") << 64
+        << false;
 }
 
 void TestPackage::resistsHostilePackages()
@@ -578,6 +596,32 @@ void TestPackage::resistsHostilePackages()
                                 QStringLiteral("viewer"), QStringLiteral("2.0"), files,
                                 QStringLiteral("zstd"), links);
     QVERIFY(!deb.isEmpty());
+    // The companion holds a desktop entry and its icon; where the package
+    // must not take it, it lies in a private folder a link beside points at.
+    const QString companion = damage == QLatin1String("companion-link")
+                                  ? home.filePath(QStringLiteral("private/viewer-data_2.0_all.deb"))
+                                  : debDir + QStringLiteral("/viewer-data_0.deb");
+    if (damage == QLatin1String("companion-link") || damage == QLatin1String("many-siblings"))
+        QVERIFY(
+            !makeDeb(companion, QStringLiteral("viewer-data"), QStringLiteral("2.0"), desktopOnly())
+                 .isEmpty());
+    if (damage == QLatin1String("companion-link")) {
+        QVERIFY(QFile::link(companion, debDir + QStringLiteral("/viewer-data_2.0_all.deb")));
+    } else if (damage == QLatin1String("many-siblings")) {
+        for (int i = 1; i <= 20000; ++i)
+            QVERIFY(QFile(debDir + QStringLiteral("/viewer-data_%1.deb").arg(i))
+                        .open(QIODevice::WriteOnly));
+    } else if (damage.endsWith(QLatin1String("-control"))) {
+        const QString controlDir = home.filePath(QStringLiteral("control"));
+        QVERIFY(QDir().mkpath(controlDir));
+        QFile control(controlDir + QStringLiteral("/control"));
+        if (damage == QLatin1String("pipe-control"))
+            QCOMPARE(::mkfifo(QFile::encodeName(control.fileName()).constData(), 0644), 0);
+        else
+            QVERIFY(control.open(QIODevice::WriteOnly) && control.resize(qint64(4) << 30));
+        control.close();
+        QVERIFY(!makeDebByHand(deb, controlDir).isEmpty());
+    }
     if (damage == QLatin1String("truncate")) {
         QFile file(deb);
         QVERIFY(file.resize(file.size() * 3 / 4));
@@ -588,7 +632,33 @@ void TestPackage::resistsHostilePackages()
         QVERIFY(makePng(deb, 64, 64));
     }
 
-    const PackageMetadata metadata = readPackage(deb, metadataLanguages(false));
+    // Read as both front ends read it: no byte of it outside the confined
+    // reader, so no dpkg-deb (a stand-in notes any run) and nothing left
+    // in the temporary folder.
+    const QString tools = home.filePath(QStringLiteral("tools"));
+    const QString ran = home.filePath(QStringLiteral("dpkg-deb.ran"));
+    QVERIFY(writeScript(tools + QStringLiteral("/dpkg-deb"),
+                        "touch '" + QFile::encodeName(ran) + "'\n"));
+    const QString temporary = home.filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(temporary));
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("PATH", QFile::encodeName(tools) + ':' + path);
+    qputenv("TMPDIR", QFile::encodeName(temporary));
+    const auto restoreEnvironment = qScopeGuard([&path, &tmpdir] {
+        qputenv("PATH", path);
+        qputenv("TMPDIR", tmpdir);
+    });
+    PrefillRequest request;
+    request.given.package = {deb, ValueSource::Given};
+    request.desktopDir = home.desktop();
+    request.languages = metadataLanguages(false);
+    PrefillJob prefill(request);
+    QVERIFY(runToEnd(prefill));
+    const PackageMetadata metadata = prefill.result().metadata;
+    QVERIFY(!QFile::exists(ran));
+    QCOMPARE(entriesOf(temporary), QStringList());
+
     QCOMPARE(metadata.readerProblem, ReaderProblem::None);
     QCOMPARE(metadata.corrupt, corrupt);
     QTEST(metadata.name.value, "name");

@@ -3,7 +3,6 @@
 
 #include "support/jobrun.h"
 #include "support/testfiles.h"
-#include "tools/packageprobe.h"
 #include "tools/terminationsignals.h"
 #include "tools/toolrunner.h"
 #include "wording/failuretexts.h"
@@ -37,9 +36,6 @@ private slots:
     void toolReadingInputDoesNotWait();
     void outputIsCollected();
 
-    void probeParts_data();
-    void probeParts();
-    void probePartsSplitsAtUnicodeWhiteSpace();
     void textUpToNul_data();
     void textUpToNul();
 
@@ -313,72 +309,6 @@ void TestToolRunner::outputIsCollected()
     QVERIFY2(result.succeeded(), qPrintable(toolFailureText(result)));
     QCOMPARE(result.standardOutput, QByteArray(300000, 'x'));
     QCOMPARE(result.standardError, QByteArray("oops\n"));
-}
-
-void TestToolRunner::probeParts_data()
-{
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QStringList>("parts");
-    const QString empty;
-    QTest::newRow("tool output") << QStringLiteral("hello\t2.10-2\n")
-                                 << QStringList{QStringLiteral("hello"), QStringLiteral("2.10-2"),
-                                                empty};
-    QTest::newRow("no final line feed")
-        << QStringLiteral("hello\t2.10-2")
-        << QStringList{QStringLiteral("hello"), QStringLiteral("2.10-2")};
-    QTest::newRow("line feeds between")
-        << QStringLiteral("a\n\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("no-break space")
-        << QStringLiteral("a\u00a0b") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("ideographic space") << QStringLiteral("包\u3000版本")
-                                       << QStringList{QStringLiteral("包"), QStringLiteral("版本")};
-    QTest::newRow("leading white space")
-        << QStringLiteral(" \thello\t1.0\n")
-        << QStringList{empty, QStringLiteral("hello"), QStringLiteral("1.0"), empty};
-    QTest::newRow("several runs") << QStringLiteral("a  \t\n b\r\n\vc\f d")
-                                  << QStringList{QStringLiteral("a"), QStringLiteral("b"),
-                                                 QStringLiteral("c"), QStringLiteral("d")};
-    QTest::newRow("more than two words")
-        << QStringLiteral("hello 1.0 extra\n")
-        << QStringList{QStringLiteral("hello"), QStringLiteral("1.0"), QStringLiteral("extra"),
-                       empty};
-    QTest::newRow("empty") << QString() << QStringList{empty};
-    QTest::newRow("only a line feed") << QStringLiteral("\n") << QStringList{empty, empty};
-    QTest::newRow("one word") << QStringLiteral("hello") << QStringList{QStringLiteral("hello")};
-    QTest::newRow("other characters kept")
-        << QStringLiteral("a-b+c~1:2.0") << QStringList{QStringLiteral("a-b+c~1:2.0")};
-}
-
-void TestToolRunner::probeParts()
-{
-    QFETCH(QString, output);
-    QFETCH(QStringList, parts);
-    QCOMPARE(::probeParts(output), parts);
-}
-
-// The probe promises to split at white space, no-break and ideographic spaces
-// included: the characters with Unicode's White_Space property, written out
-// here from PropList.txt so the reference depends on neither Qt's character
-// tables nor a regular expression engine. U+180E lost the property in
-// Unicode 6.3 and must not split.
-static bool hasWhiteSpaceProperty(uint code)
-{
-    return (code >= 0x09 && code <= 0x0d) || code == 0x20 || code == 0x85 || code == 0xa0 ||
-           code == 0x1680 || (code >= 0x2000 && code <= 0x200a) || code == 0x2028 ||
-           code == 0x2029 || code == 0x202f || code == 0x205f || code == 0x3000;
-}
-
-void TestToolRunner::probePartsSplitsAtUnicodeWhiteSpace()
-{
-    for (uint code = 0; code <= 0xffff; ++code) {
-        const QChar ch{ushort(code)};
-        if (ch.isSurrogate())
-            continue;
-        const QString text = QStringLiteral("a") + ch + QStringLiteral("b");
-        const bool separates = ::probeParts(text).size() == 2;
-        if (separates != hasWhiteSpaceProperty(code))
-            QFAIL(qPrintable(QStringLiteral("U+%1 handled wrongly").arg(code, 4, 16)));
-    }
 }
 
 void TestToolRunner::textUpToNul_data()

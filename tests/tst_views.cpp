@@ -131,6 +131,7 @@ void TestViews::fillAndPack()
     const int before = answerer->records().size();
     answerer->chooseFile(package);
     press("pushButton_6");
+    QVERIFY(waitForPackageReading(*window));
     QCOMPARE(widget<QLineEdit>("pkgname")->text(), QStringLiteral("hello"));
     answerer->chooseFile(logo);
     press("pushButton_3");
@@ -243,6 +244,7 @@ void TestViews::anotherOneClearsTheForm()
     // so a submission without one of its own is refused as incomplete.
     answerer->chooseFile(package);
     press("pushButton_6");
+    QVERIFY(waitForPackageReading(*window));
     std::unique_ptr<QMimeData> data(fileDragData({screenshot}));
     QVERIFY(dragAndDrop(window.get(), data.get()).dropped);
     for (const char *name : {"name", "contributor"})

@@ -18,6 +18,10 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>This must not be empty; give it with %1~</translation>
     </message>
     <message>
+        <source>桌面上早先那份的 app.json 太大了，没有读，什么也没从里面填：%1</source>
+        <translation>The earlier bundle&apos;s app.json on the desktop is too large; it was not read and nothing was filled from it: %1</translation>
+    </message>
+    <message>
         <source>这不是一个读得懂的 Debian 安装包：%1</source>
         <translation>This is not a readable Debian package: %1</translation>
     </message>

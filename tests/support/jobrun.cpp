@@ -6,9 +6,11 @@
 #include "app/mainwindow.h"
 #include "bundle/bundleassembly.h"
 #include "bundle/compression.h"
+#include "engine/prefilljob.h"
 #include "tools/job.h"
 
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -60,6 +62,12 @@ ToolResult runTool(const QString &program, const QStringList &arguments, int tim
     command.arguments = arguments;
     command.timeoutMs = timeoutMs;
     return runTool(command);
+}
+
+bool waitForPackageReading(MainWindow &window)
+{
+    // The window lets the reading's job go once it has used its answer.
+    return QTest::qWaitFor([&window] { return !window.findChild<PrefillJob *>(); }, 60000);
 }
 
 bool waitForWindowWork(MainWindow &window)

@@ -32,4 +32,8 @@ ToolResult runTool(const QString &program, const QStringList &arguments, int tim
 // ended and the window has said what it has to say.
 bool waitForWindowWork(MainWindow &window);
 
+// Returns once the reading of the package chosen in the window has ended:
+// the form is filled and any box about the package answered.
+bool waitForPackageReading(MainWindow &window);
+
 #endif

@@ -107,6 +107,47 @@ QString makeDeb(const QString &debPath, const QString &pkg, const QString &versi
 
 namespace {
 
+QByteArray tarOf(const QStringList &arguments)
+{
+    QProcess tar;
+    tar.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tar.start(QStringLiteral("tar"), arguments);
+    tar.closeWriteChannel();
+    const bool done =
+        tar.waitForFinished(-1) && tar.exitStatus() == QProcess::NormalExit && tar.exitCode() == 0;
+    return done ? tar.readAllStandardOutput() : QByteArray();
+}
+
+QByteArray arMember(const QByteArray &name, const QByteArray &contents)
+{
+    const QByteArray header = name.leftJustified(16, ' ') + QByteArray("0").leftJustified(12, ' ') +
+                              QByteArray("0").leftJustified(6, ' ') +
+                              QByteArray("0").leftJustified(6, ' ') +
+                              QByteArray("100644").leftJustified(8, ' ') +
+                              QByteArray::number(contents.size()).leftJustified(10, ' ') + "`\n";
+    return header + contents + (contents.size() % 2 ? "\n" : "");
+}
+
+} // namespace
+
+QString makeDebByHand(const QString &debPath, const QString &controlDir)
+{
+    const QByteArray control =
+        tarOf({QStringLiteral("--sparse"), QStringLiteral("--format=gnu"), QStringLiteral("-czf"),
+               QStringLiteral("-"), QStringLiteral("-C"), controlDir, QStringLiteral(".")});
+    const QByteArray data = tarOf({QStringLiteral("-czf"), QStringLiteral("-"),
+                                   QStringLiteral("-T"), QStringLiteral("/dev/null")});
+    if (control.isEmpty() || data.isEmpty())
+        return {};
+    QDir().mkpath(QFileInfo(debPath).absolutePath());
+    QFile deb(debPath);
+    const QByteArray bytes = "!<arch>\n" + arMember("debian-binary", "2.0\n") +
+                             arMember("control.tar.gz", control) + arMember("data.tar.gz", data);
+    return deb.open(QIODevice::WriteOnly) && deb.write(bytes) == bytes.size() ? debPath : QString();
+}
+
+namespace {
+
 QImage sampleImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

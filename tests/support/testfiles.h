@@ -39,6 +39,12 @@ QString makeDeb(const QString &debPath, const QString &pkg, const QString &versi
                 const QString &compression = QStringLiteral("xz"),
                 const QMap<QString, QString> &links = {});
 
+// Builds a package at `debPath` by hand where dpkg-deb --build would refuse
+// its control member: debian-binary, then control.tar.gz made by tar of the
+// folder `controlDir` as it stands (a pipe or a sparse file in it goes in as
+// such), then an empty data.tar.gz. `debPath`, or empty when it failed.
+QString makeDebByHand(const QString &debPath, const QString &controlDir);
+
 // <dir>/<pkg>_<version>_all.deb, the name Debian's tools give a package.
 QString debPathIn(const QString &dir, const QString &pkg, const QString &version);
 
