@@ -51,7 +51,6 @@ void PrefillJob::choose(const PackageMetadata &metadata)
     if (!request.fromPackageAndBundle) {
         // The package's own name and version count all the same.
         used = PackageMetadata();
-        used.readable = metadata.readable;
         used.package = metadata.package;
         used.version = metadata.version;
     }

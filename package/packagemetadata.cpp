@@ -900,18 +900,31 @@ void completeFromCompanions(PackageMetadata *metadata, const QList<int> &compani
     }
 }
 
+// The package's own name and version as dpkg-deb reads them, both or
+// neither: what it refuses is no name a bundle or a check may go by.
+void takeOwnIdentity(PackageMetadata *metadata, const ControlFields &control)
+{
+    metadata->package = debianPackageName(control.package);
+    if (!metadata->package.isEmpty() && isDebianVersion(control.version))
+        metadata->version = control.version.trimmed();
+    else
+        metadata->package.clear();
+}
+
 } // namespace
 
 PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
                                     const QStringList &languages)
 {
     DebScan scan = scanDeb(debFd, firstPassCap);
+    const ControlFields control = parseControl(scan.control);
     if (!scan.isDeb) {
         PackageMetadata broken;
         broken.corrupt = scan.corrupt;
+        // dpkg-deb names a package by its control member alone, whatever follows.
+        takeOwnIdentity(&broken, control);
         return broken;
     }
-    const ControlFields control = parseControl(scan.control);
     if (control.package.isEmpty())
         return {};
     PackageFiles files(debFd, std::move(scan));
@@ -964,13 +977,7 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
 
     PackageMetadata metadata;
     metadata.readable = true;
-    // The package's own name and version as dpkg-deb reads them, both or
-    // neither: what it refuses is no name a bundle or a check may go by.
-    metadata.package = debianPackageName(control.package);
-    if (!metadata.package.isEmpty() && isDebianVersion(control.version))
-        metadata.version = control.version.trimmed();
-    else
-        metadata.package.clear();
+    takeOwnIdentity(&metadata, control);
     metadata.architecture = control.architecture;
     metadata.newestRelease = appStream.newestRelease.version;
     if (entry && guessed)

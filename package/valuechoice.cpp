@@ -101,8 +101,10 @@ SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle
     const auto fromEarlier = [&earlier](const QString &value) {
         return SourcedText{earlier.found ? value : QString(), ValueSource::EarlierBundle};
     };
-    const auto fromControl = [&metadata](const QString &value) {
-        return SourcedText{metadata.readable ? value : QString(), ValueSource::Control};
+    // The reader gives the name and version only as dpkg-deb reads them, and
+    // so from a package cut short after its control member too.
+    const auto fromControl = [](const QString &value) {
+        return SourcedText{value, ValueSource::Control};
     };
     const auto fromMetadata = [&metadata](const SourcedText &field) {
         return metadata.readable ? field : SourcedText{};

@@ -722,7 +722,7 @@ void TestPacking::repackReplacesEarlierBundle()
     QVERIFY(makePng(bundle + QStringLiteral("/screen_01.png"), 64, 48));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/screen_.png"), "not numbered"));
     QVERIFY(writeTextFile(bundle + QStringLiteral("/hello.deb.txt"), "not a package"));
-    // Another package the packager keeps there: only the one app.json names goes.
+    // Another package kept there does not go on: a bundle holds one package.
     QVERIFY(writeTextFile(bundle + QStringLiteral("/other_1.0_all.deb"), "another package"));
     QVERIFY(QFile::setPermissions(bundle + QStringLiteral("/extra"),
                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -751,9 +751,8 @@ void TestPacking::repackReplacesEarlierBundle()
              (QStringList{QStringLiteral("app.json"), QStringLiteral("extra"),
                           QStringLiteral("hello.deb.txt"), QStringLiteral("hello_2.0_all.deb"),
                           QStringLiteral("icon.png"), QStringLiteral("late.txt"),
-                          QStringLiteral("notes.txt"), QStringLiteral("other_1.0_all.deb"),
-                          QStringLiteral("screen_.png"), QStringLiteral("screen_01.png"),
-                          QStringLiteral("screen_1.png")}));
+                          QStringLiteral("notes.txt"), QStringLiteral("screen_.png"),
+                          QStringLiteral("screen_01.png"), QStringLiteral("screen_1.png")}));
     // The earlier bundle, read-only folder and all, is gone once replaced.
     QCOMPARE(entriesOf(scene.home.desktop()), QStringList{QStringLiteral("hello")});
     QCOMPARE(imageSize(bundle + QStringLiteral("/screen_1.png")), QSize(150, 300));
@@ -1065,6 +1064,9 @@ void TestPacking::replacesLinksInEarlierBundle_data()
     QTest::newRow("app.json links to /dev/zero") << QStringLiteral("zero");
     // They would show the packager's own paths in the public archive.
     QTest::newRow("links among the packager's files") << QStringLiteral("own links");
+    // An app.json too large to read names no package: the earlier package
+    // still must not go on into the public archive beside the new one.
+    QTest::newRow("app.json over its cap beside an earlier package") << QStringLiteral("oversize");
 }
 
 // An earlier bundle folder is input like any other: it may hold links where
@@ -1106,6 +1108,13 @@ void TestPacking::replacesLinksInEarlierBundle()
             QVERIFY(writeTextFile(target, QByteArray("precious ") + name));
             QVERIFY(QFile::link(target, bundle + QLatin1Char('/') + QString::fromLatin1(name)));
         }
+    } else if (held == QLatin1String("oversize")) {
+        QVERIFY(writeTextFile(outside + QStringLiteral("/notes.txt"), "untouched"));
+        QVERIFY(writeTextFile(controlFile, "{\"Filename\":\"hello_0.9_all.deb\",\"More\":\"" +
+                                               QByteArray(1 << 20, 'x') + "\"}"));
+        QVERIFY(writeTextFile(bundle + QStringLiteral("/hello_0.9_all.deb"), "old package"));
+        QVERIFY(!readEarlierBundle(bundle).found);
+        QCOMPARE(readEarlierBundle(bundle).oversizeControlFile, controlFile);
     } else {
         QVERIFY(writeTextFile(outside + QStringLiteral("/notes.txt"), "untouched"));
         QVERIFY(makePng(bundle + QStringLiteral("/icon.png"), 64, 64));

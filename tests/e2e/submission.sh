@@ -176,8 +176,8 @@ answer_file_dialog() {
 # busy cursor; the script sees it by the tools it has running.
 tools_idle() { [ -z "$(cat /proc/"$app_pid"/task/*/children 2>/dev/null | tr -d ' ')" ]; }
 
-# The program's dpkg-deb runs through a stand-in that notes each end of it.
-dpkg_deb_runs_ended() { [ "$(grep -c . "$work/dpkg-deb.log" 2>/dev/null)" -ge "$1" ]; }
+# The program's package reader runs through a stand-in that notes each end of it.
+reader_runs_ended() { [ "$(grep -c . "$work/reader.log" 2>/dev/null)" -ge "$1" ]; }
 
 ds_said() { grep -q -x -- "$1" "$work/dragsource.log"; }
 ds_said_prefix() { grep -q -- "^$1" "$work/dragsource.log"; }
@@ -331,22 +331,22 @@ convert -size 1000x500 gradient:yellow-purple "$files/shot two.png"
 
 bind_typed_characters "$app_name$contributor$info_line1$info_line2"
 
-# A dpkg-deb first on the program's path that runs the real one and notes
-# each end, so the script can wait for the package probe instead of a time.
-real_dpkg_deb=$(command -v dpkg-deb)
+# A reader in place of the program's that runs the real one and notes each
+# end, so the script can wait for the package's reading instead of a time.
+real_reader=${PLINVEX_READER:?PLINVEX_READER names the reader of this build}
 mkdir -p "$work/bin"
-cat >"$work/bin/dpkg-deb" <<EOF
+cat >"$work/bin/plinvex-reader" <<EOF
 #!/bin/sh
-'$real_dpkg_deb' "\$@"
+'$real_reader' "\$@"
 status=\$?
-echo "\$status" >>'$work/dpkg-deb.log'
+echo "\$status" >>'$work/reader.log'
 exit \$status
 EOF
-chmod +x "$work/bin/dpkg-deb"
+chmod +x "$work/bin/plinvex-reader"
 
 # ------------------------------------------------------------------ the road
 
-PATH="$work/bin:$PATH" "$plinvex_bin" >"$work/plinvex.log" 2>&1 &
+PLINVEX_READER="$work/bin/plinvex-reader" "$plinvex_bin" >"$work/plinvex.log" 2>&1 &
 app_pid=$!
 win=$(window_named Plinvex) || true
 [ -n "$win" ] || fail "the Plinvex window did not appear"
@@ -364,8 +364,8 @@ wait_until 20 "drag source ready" ds_said ready
 say "open file: choosing the package"
 click_form $((460 + 45)) $((70 + 16))
 answer_file_dialog 选择安装包 "$files/$deb_name"
-wait_until 20 "the end of the package probe" dpkg_deb_runs_ended 1
-wait_until 20 "the probe's tools gone" tools_idle
+wait_until 20 "the end of the package's reading" reader_runs_ended 1
+wait_until 20 "the reader gone" tools_idle
 
 say "logo area: choosing the logo"
 click_form $((670 + 90)) $((20 + 90))

@@ -36,7 +36,7 @@ QString describe(const QList<ModalRecord> &records)
 }
 
 // Chooses `path` in the file dialog that pressing `button` opens. Any further
-// box (a probe that could not read the package, say) is answered and reported.
+// box (a refused logo, say) is answered and reported.
 QString chooseThrough(MainWindow &window, const char *button, const QString &path)
 {
     ModalAnswerer answerer;
@@ -80,8 +80,13 @@ namespace {
 QString eraseWhatThePackageFilled(MainWindow &window)
 {
     // The reading ends with its job gone: the window lets it go once it filled the form.
+    // A box about the package comes then; it is answered and reported.
+    ModalAnswerer answerer;
+    answerer.pressOk();
     if (!QTest::qWaitFor([&window] { return !window.findChild<PrefillJob *>(); }, 120000))
         return QStringLiteral("the package was not read");
+    if (!answerer.records().isEmpty())
+        return QStringLiteral("reading the package raised: ") + describe(answerer.records());
     for (const char *name : {"name", "author", "website", "contributor"})
         eraseText(formWidget<QLineEdit>(window, name));
     auto *info = formWidget<QTextEdit>(window, "info");
