@@ -190,7 +190,8 @@ void openCompanions(const QString &debPath, const QStringList &related, const QS
     const QSet<QString> wanted(related.cbegin(), related.cend());
     const QString folder = package.absolutePath();
     QStringList matching;
-    QDirIterator siblings(folder, QDir::Files | QDir::System | QDir::Hidden | QDir::NoSymLinks);
+    // Files only: a device beside the package is not even opened.
+    QDirIterator siblings(folder, QDir::Files | QDir::NoSymLinks);
     while (open->fds.size() < kMostCompanions && siblings.hasNext()) {
         siblings.next();
         const QString name = siblings.fileName();

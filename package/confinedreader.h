@@ -29,7 +29,8 @@ QString readerProgram();
 // When the package lacks what its companions may hold, the reader runs once
 // more with them handed over too: `companions` as given, then the .deb files
 // beside the package whose file names begin with "<name>_" for a package it
-// depends on or recommends, at most kMostCompanions in all.
+// depends on or recommends (regular files only, never through a link, found
+// off the GUI thread), at most kMostCompanions in all.
 class PackageReadJob : public Job
 {
     Q_OBJECT

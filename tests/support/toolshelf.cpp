@@ -11,9 +11,10 @@
 
 QStringList ToolShelf::packingTools()
 {
-    return {QStringLiteral("mkdir"),   QStringLiteral("cp"),  QStringLiteral("convert"),
-            QStringLiteral("rm"),      QStringLiteral("tar"), QStringLiteral("gzip"),
-            QStringLiteral("dpkg-deb")};
+    // No dpkg-deb: nothing the program does runs it, the package is read
+    // only by its confined reader.
+    return {QStringLiteral("mkdir"), QStringLiteral("cp"),  QStringLiteral("convert"),
+            QStringLiteral("rm"),    QStringLiteral("tar"), QStringLiteral("gzip")};
 }
 
 ToolShelf::ToolShelf(const QStringList &realTools)
