@@ -56,7 +56,9 @@ void writeLine(FILE *stream, const QString &line)
 
 // Text from packages, bundles and the command line as the terminal may show
 // it: every control character (C0, DEL, C1) as \xNN of its code point, lower
-// case, so none can move the cursor or recolour the terminal, and a line
+// case, so none can move the cursor or recolour the terminal; the other
+// hidden characters (bidirectional controls, separators, zero-width ones) as
+// \uNNNN, so none can turn the line around or hide a letter; and a line
 // feed as \n, so one finding or verdict stays one line and nothing is lost.
 QString printable(const QString &text)
 {
@@ -68,10 +70,29 @@ QString printable(const QString &text)
             shown += QLatin1String("\\n");
         else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
             shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (isHiddenCharacter(u))
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
         else
             shown += c;
     }
     return shown;
+}
+
+// The JSON report with every hidden character written as a \uNNNN escape:
+// the same document to a parser, and nothing raw for a terminal it is
+// printed on. Outside strings JSON is ASCII, so only strings are touched.
+QByteArray escapedJson(const QByteArray &json)
+{
+    const QString text = QString::fromUtf8(json);
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x7f && isHiddenCharacter(c.unicode()))
+            escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    return escaped.toUtf8();
 }
 
 // How wide the lines of the text report may be: COLUMNS when set, else the
@@ -429,7 +450,7 @@ private:
                                                              : QJsonValue()},
                             {QStringLiteral("message"), failure.message}});
         }
-        writeOut(QJsonDocument(document).toJson(QJsonDocument::Indented));
+        writeOut(escapedJson(QJsonDocument(document).toJson(QJsonDocument::Indented)));
     }
 
     const Options &options;
