@@ -468,18 +468,20 @@ public:
             QString::fromLatin1(tag), severity, field, message, measured, limit, false};
     }
 
-    // True after reporting the value's first hidden character.
+    // True after reporting the value's first hidden character. The value is
+    // quoted when it is one line; reports print it escaped.
     bool hiddenCharacter(const QString &value, const QString &field, bool severalLines = false)
     {
         const char32_t c = firstHiddenCharacter(value, severalLines);
         if (c == 0)
             return false;
-        add("hidden-character", Severity::Error, field,
-            QCoreApplication::translate(
-                "CommandLine",
-                "这里有一个看不见的字符 %1，它会让商店和终端显示出别的样子，删掉它吧")
-                .arg(codePointName(c)),
-            codePointName(c));
+        QString message = QCoreApplication::translate(
+                              "CommandLine",
+                              "这里有一个看不见的字符 %1，它会让商店和终端显示出别的样子，删掉它吧")
+                              .arg(codePointName(c));
+        if (!severalLines)
+            message += QStringLiteral("：") + value;
+        add("hidden-character", Severity::Error, field, message, codePointName(c));
         return true;
     }
 
