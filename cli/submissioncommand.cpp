@@ -287,7 +287,11 @@ int parseOptions(const QStringList &arguments, Options &options)
             return usageError(
                 options.command,
                 QCoreApplication::translate("CommandLine", "读不了简介文件：%1").arg(path));
-        g.description = given(QString::fromUtf8(file.readAll()));
+        QString text = QString::fromUtf8(file.readAll());
+        // A byte order mark some editors put first marks the encoding, not text.
+        if (text.startsWith(QChar(0xfeff)))
+            text.remove(0, 1);
+        g.description = given(text);
     } else {
         g.description = given(parser.value(QStringLiteral("description")));
     }
