@@ -54,30 +54,6 @@ void writeLine(FILE *stream, const QString &line)
     std::fflush(stream);
 }
 
-// Text from packages, bundles and the command line as the terminal may show
-// it: every control character (C0, DEL, C1) as \xNN of its code point, lower
-// case, so none can move the cursor or recolour the terminal; the other
-// hidden characters (bidirectional controls, separators, zero-width ones) as
-// \uNNNN, so none can turn the line around or hide a letter; and a line
-// feed as \n, so one finding or verdict stays one line and nothing is lost.
-QString printable(const QString &text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u == '\n')
-            shown += QLatin1String("\\n");
-        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
-            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else if (isHiddenCharacter(u))
-            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 // The JSON report with every hidden character written as a \uNNNN escape:
 // the same document to a parser, and nothing raw for a terminal it is
 // printed on. Outside strings JSON is ASCII, so only strings are touched.

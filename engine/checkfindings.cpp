@@ -480,7 +480,7 @@ public:
                               "这里有一个看不见的字符 %1，它会让商店和终端显示出别的样子，删掉它吧")
                               .arg(codePointName(c));
         if (!severalLines)
-            message += QStringLiteral("：") + value;
+            message += QStringLiteral("：") + printable(value);
         add("hidden-character", Severity::Error, field, message, codePointName(c));
         return true;
     }
@@ -946,6 +946,24 @@ bool isHiddenCharacter(char32_t c)
     return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x061c || (c >= 0x200b && c <= 0x200f) ||
            (c >= 0x2028 && c <= 0x202e) || (c >= 0x2060 && c <= 0x2069 && c != 0x2065) ||
            c == 0xfeff;
+}
+
+QString printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\n')
+            shown += QLatin1String("\\n");
+        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (isHiddenCharacter(u))
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 char32_t firstHiddenCharacter(const QString &text, bool severalLines)

@@ -30,6 +30,15 @@ bool isHiddenCharacter(char32_t c);
 // several lines may hold line feeds, carriage returns and tabs.
 char32_t firstHiddenCharacter(const QString &text, bool severalLines = false);
 
+// Text from packages, bundles and the command line as a terminal, or the
+// window's list of findings, may show it: every control character (C0, DEL,
+// C1) as \xNN of its code point, lower case, so none can move the cursor or
+// recolour the terminal; the other hidden characters (bidirectional
+// controls, separators, zero-width ones) as \uNNNN, so none can turn the
+// line around or hide a letter; and a line feed as \n, so one finding or
+// verdict stays one line and nothing is lost.
+QString printable(const QString &text);
+
 // The character's code point as "U+202E".
 QString codePointName(char32_t c);
 
