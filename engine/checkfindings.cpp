@@ -968,8 +968,14 @@ QString printable(const QString &text)
 
 char32_t firstHiddenCharacter(const QString &text, bool severalLines)
 {
-    for (const uint c : text.toUcs4()) {
-        if (severalLines && (c == '\n' || c == '\r' || c == '\t'))
+    const QVector<uint> characters = text.toUcs4();
+    for (int i = 0; i < characters.size(); ++i) {
+        const uint c = characters.at(i);
+        // A carriage return counts as part of a line break only before a
+        // line feed; alone it would stay in the joined description.
+        const bool lineBreak =
+            c == '\n' || (c == '\r' && i + 1 < characters.size() && characters.at(i + 1) == '\n');
+        if (severalLines && (lineBreak || c == '\t'))
             continue;
         if (isHiddenCharacter(c))
             return c;

@@ -27,7 +27,7 @@ QString oneLine(QString text);
 bool isHiddenCharacter(char32_t c);
 
 // The first hidden character of a value; 0 when it has none. A text of
-// several lines may hold line feeds, carriage returns and tabs.
+// several lines may hold line feeds (a carriage return before each) and tabs.
 char32_t firstHiddenCharacter(const QString &text, bool severalLines = false);
 
 // Text from packages, bundles and the command line as a terminal, or the
