@@ -533,8 +533,9 @@ bool MainWindow::packRequestAccepted()
 }
 
 // What goes into app.json and names the bundle folder, as the command
-// line's check has it: no hidden characters, a Debian package name, a web
-// homepage.
+// line's check has it: no hidden characters, a web homepage. A package name
+// outside Debian's rules still packs, as it always did (the check only warns
+// of it): the folder test above keeps it one folder on the desktop.
 bool MainWindow::valuesTrustworthy()
 {
     const QList<QPair<QString, QString>> fields = {
@@ -554,13 +555,6 @@ bool MainWindow::valuesTrustworthy()
     const char32_t hidden = firstHiddenCharacter(form->info->toPlainText(), true);
     if (hidden != 0)
         return refuseHiddenCharacter(tr("介绍信息"), hidden);
-    if (!isDebianPackageName(form->pkgname->text())) {
-        QMessageBox::critical(
-            this, tr("呐！"),
-            tr("包名只能用小写字母、数字和+-.，至少两个字符，还要以字母或数字开头哦～"),
-            QMessageBox::Ok, QMessageBox::NoButton);
-        return false;
-    }
     if (hasForeignScheme(form->website->text())) {
         QMessageBox::critical(this, tr("呐！"), tr("主页只能是http或https开头的网址哦～"),
                               QMessageBox::Ok, QMessageBox::NoButton);

@@ -568,11 +568,8 @@ public:
                     QLatin1Char(' ') + name);
             return;
         }
-        // The name becomes the bundle folder's, and the store's key: one that
-        // starts with "-" or ".", or holds "*", is taken as an option, hidden
-        // or expanded by whatever handles the folder next.
         if (!isDebianPackageName(name))
-            add("pkgname-not-debian", Severity::Error, field,
+            add("pkgname-not-debian", Severity::Warning, field,
                 QCoreApplication::translate("CommandLine",
                                             "这个包名不合 Debian 的写法（小写字母、数字和 + - "
                                             ".，至少两个字符，以字母或数字开头）：%1")

@@ -144,10 +144,13 @@ void TestCompression::compressesBundle_data()
 {
     QTest::addColumn<QString>("pkg");
 
-    // The window packs no other names than Debian's; tar sees nothing in
-    // them it could take for an option, a pattern or a host.
     QTest::newRow("plain name") << QStringLiteral("hello");
-    QTest::newRow("name with plus signs and dots") << QStringLiteral("g++.x-1");
+    QTest::newRow("name with blanks") << QStringLiteral("my  app");
+    QTest::newRow("name like an option") << QStringLiteral("-rf");
+    QTest::newRow("Chinese name") << QStringLiteral("图片查看器");
+    // tar takes a colon in an archive's name for a host to connect to.
+    QTest::newRow("name with a colon") << QStringLiteral("a:b");
+    QTest::newRow("name like a remote login") << QStringLiteral("user@host:x");
 }
 
 void TestCompression::compressesBundle()

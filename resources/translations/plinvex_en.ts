@@ -625,10 +625,6 @@ The archive couldn&apos;t take its name: %1</translation>
         <translation>A package name can&apos;t hold a slash, nor be . or ..~</translation>
     </message>
     <message>
-        <source>包名只能用小写字母、数字和+-.，至少两个字符，还要以字母或数字开头哦～</source>
-        <translation>A package name takes only lower-case letters, digits and + - ., at least two characters, starting with a letter or digit~</translation>
-    </message>
-    <message>
         <source>主页只能是http或https开头的网址哦～</source>
         <translation>The homepage must be a URL starting with http or https~</translation>
     </message>
