@@ -115,12 +115,14 @@ void FindingsList::show(const QList<Finding> &findings)
 {
     view->clear();
     for (const Finding &finding : findings) {
-        auto *item =
-            new QListWidgetItem(mark(finding.severity) + QLatin1Char(' ') + finding.message, view);
+        // Paths and values in a message may hold characters that would turn
+        // the line around or hide part of it.
+        const QString message = printable(finding.message);
+        auto *item = new QListWidgetItem(mark(finding.severity) + QLatin1Char(' ') + message, view);
         item->setToolTip(finding.tag);
         item->setData(Qt::AccessibleDescriptionRole, finding.tag);
         item->setData(Qt::AccessibleTextRole,
-                      severityWord(finding.severity) + QStringLiteral("：") + finding.message);
+                      severityWord(finding.severity) + QStringLiteral("：") + message);
         item->setData(kFieldRole, finding.field);
     }
     if (!findings.isEmpty())

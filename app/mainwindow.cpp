@@ -13,7 +13,9 @@
 #include "bundle/compression.h"
 #include "bundle/controlfile.h"
 #include "bundle/desktopfolder.h"
+#include "engine/checkfindings.h"
 #include "engine/packagefacts.h"
+#include "engine/pictureheader.h"
 #include "engine/prefilljob.h"
 #include "package/valuechoice.h"
 #include "tools/toolrunner.h"
@@ -27,7 +29,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -467,7 +468,16 @@ void MainWindow::fillLogo(const QString &path)
 void MainWindow::showLogoPreview()
 {
     form->pushButton_3->setText(QString());
-    form->icon->setPixmap(QIcon(iconPath).pixmap(QSize(135, 135), QIcon::Normal, QIcon::Off));
+    // Measured by its header first: a small file may claim a huge picture.
+    const QImage picture = readPictureWithinCaps(iconPath);
+    const QSize box(135, 135);
+    const QSize shown = picture.width() > box.width() || picture.height() > box.height()
+                            ? picture.size().scaled(box, Qt::KeepAspectRatio)
+                            : picture.size();
+    form->icon->setPixmap(picture.isNull()
+                              ? QPixmap()
+                              : QPixmap::fromImage(picture.scaled(shown, Qt::IgnoreAspectRatio,
+                                                                  Qt::SmoothTransformation)));
     findings->schedule();
 }
 
@@ -529,7 +539,47 @@ bool MainWindow::packRequestAccepted()
                               QMessageBox::Ok, QMessageBox::NoButton);
         return false;
     }
+    return valuesTrustworthy();
+}
+
+// What goes into app.json and names the bundle folder, as the command
+// line's check has it: no hidden characters, a web homepage. A package name
+// outside Debian's rules still packs, as it always did (the check only warns
+// of it): the folder test above keeps it one folder on the desktop.
+bool MainWindow::valuesTrustworthy()
+{
+    const QList<QPair<QString, QString>> fields = {
+        {tr("应用名称"), form->name->text()},
+        {tr("deb位置"), QFileInfo(form->filename->text()).fileName()},
+        {tr("包名"), form->pkgname->text()},
+        {tr("版本"), form->version->text()},
+        {tr("作者"), form->author->text()},
+        {tr("主页"), form->website->text()},
+        {tr("打包者"), form->contributor->text()},
+    };
+    for (const auto &field : fields) {
+        const char32_t hidden = firstHiddenCharacter(field.second);
+        if (hidden != 0)
+            return refuseHiddenCharacter(field.first, hidden);
+    }
+    const char32_t hidden = firstHiddenCharacter(form->info->toPlainText(), true);
+    if (hidden != 0)
+        return refuseHiddenCharacter(tr("介绍信息"), hidden);
+    if (hasForeignScheme(form->website->text())) {
+        QMessageBox::critical(this, tr("呐！"), tr("主页只能是http或https开头的网址哦～"),
+                              QMessageBox::Ok, QMessageBox::NoButton);
+        return false;
+    }
     return true;
+}
+
+bool MainWindow::refuseHiddenCharacter(const QString &field, char32_t character)
+{
+    QMessageBox::critical(
+        this, tr("呐！"),
+        tr("%1里有一个看不见的字符 %2，删掉它再打包吧～").arg(field, codePointName(character)),
+        QMessageBox::Ok, QMessageBox::NoButton);
+    return false;
 }
 
 bool MainWindow::requiredInputsFilled() const

@@ -85,13 +85,19 @@ BundleFile::~BundleFile()
 
 QByteArray BundleFile::readAll()
 {
+    return read(cap);
+}
+
+QByteArray BundleFile::read(qint64 most)
+{
     QByteArray content;
     if (fd < 0)
         return content;
     // The cap holds even for a file that grows while it is read.
+    const qint64 limit = qMin(most, cap);
     char buffer[16384];
-    while (content.size() < cap) {
-        const qint64 wanted = qMin<qint64>(qint64(sizeof buffer), cap - content.size());
+    while (content.size() < limit) {
+        const qint64 wanted = qMin<qint64>(qint64(sizeof buffer), limit - content.size());
         const ssize_t got = ::read(fd, buffer, size_t(wanted));
         if (got < 0 && errno == EINTR)
             continue;

@@ -65,6 +65,8 @@ public:
 
     // Everything in it, at most the cap; empty when it is not open.
     QByteArray readAll();
+    // Its first `most` bytes at most, as for a header.
+    QByteArray read(qint64 most);
 
 private:
     int fd = -1;

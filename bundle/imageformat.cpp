@@ -12,7 +12,11 @@ ImageFormat imageFormatOf(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ImageFormat::Unknown;
-    const QByteArray head = file.read(8);
+    return imageFormatOfHead(file.read(8));
+}
+
+ImageFormat imageFormatOfHead(const QByteArray &head)
+{
     if (hasPngSignature(head))
         return ImageFormat::Png;
     // Start of image, then the marker of the next segment.

@@ -4,6 +4,7 @@
 #ifndef PLINVEX_IMAGEFORMAT_H
 #define PLINVEX_IMAGEFORMAT_H
 
+#include <QByteArray>
 #include <QString>
 
 // The image formats a bundle takes in. Anything else is Unknown, whatever
@@ -13,5 +14,7 @@ enum class ImageFormat { Unknown, Png, Jpeg, Gif };
 
 // The format by the file's own first bytes; Unknown when it cannot be read.
 ImageFormat imageFormatOf(const QString &path);
+// The format by a file's first eight bytes.
+ImageFormat imageFormatOfHead(const QByteArray &head);
 
 #endif

@@ -53,24 +53,21 @@ void writeLine(FILE *stream, const QString &line)
     std::fflush(stream);
 }
 
-// Text from packages, bundles and the command line as the terminal may show
-// it: every control character (C0, DEL, C1) as \xNN of its code point, lower
-// case, so none can move the cursor or recolour the terminal, and a line
-// feed as \n, so one finding or verdict stays one line and nothing is lost.
-QString printable(const QString &text)
+// The JSON report with every hidden character written as a \uNNNN escape:
+// the same document to a parser, and nothing raw for a terminal it is
+// printed on. Outside strings JSON is ASCII, so only strings are touched.
+QByteArray escapedJson(const QByteArray &json)
 {
-    QString shown;
-    shown.reserve(text.size());
+    const QString text = QString::fromUtf8(json);
+    QString escaped;
+    escaped.reserve(text.size());
     for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u == '\n')
-            shown += QLatin1String("\\n");
-        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
-            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        if (c.unicode() >= 0x7f && isHiddenCharacter(c.unicode()))
+            escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
-            shown += c;
+            escaped += c;
     }
-    return shown;
+    return escaped.toUtf8();
 }
 
 // How wide the lines of the text report may be: COLUMNS when set, else the
@@ -265,7 +262,11 @@ int parseOptions(const QStringList &arguments, Options &options)
             return usageError(
                 options.command,
                 QCoreApplication::translate("CommandLine", "读不了简介文件：%1").arg(path));
-        g.description = given(QString::fromUtf8(file.readAll()));
+        QString text = QString::fromUtf8(file.readAll());
+        // A byte order mark some editors put first marks the encoding, not text.
+        if (text.startsWith(QChar(0xfeff)))
+            text.remove(0, 1);
+        g.description = given(text);
     } else {
         g.description = given(parser.value(QStringLiteral("description")));
     }
@@ -428,7 +429,7 @@ private:
                                                              : QJsonValue()},
                             {QStringLiteral("message"), failure.message}});
         }
-        writeOut(QJsonDocument(document).toJson(QJsonDocument::Indented));
+        writeOut(escapedJson(QJsonDocument(document).toJson(QJsonDocument::Indented)));
     }
 
     const Options &options;

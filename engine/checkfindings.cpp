@@ -9,10 +9,10 @@
 #include "bundle/pngcheck.h"
 #include "bundle/textlines.h"
 #include "engine/debversion.h"
+#include "engine/pictureheader.h"
 #include "package/valuechoice.h"
 #include "wording/failuretexts.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -101,10 +101,12 @@ const QStringList kKnownTags = {
     QStringLiteral("version-differs"),
     QStringLiteral("version-differs-appstream"),
     QStringLiteral("version-prerelease"),
+    QStringLiteral("hidden-character"),
     QStringLiteral("required-empty"),
     QStringLiteral("name-too-long"),
     QStringLiteral("name-end-punctuation"),
     QStringLiteral("name-has-tagline"),
+    QStringLiteral("homepage-scheme"),
     QStringLiteral("homepage-not-url"),
     QStringLiteral("description-short"),
     QStringLiteral("description-too-long"),
@@ -125,6 +127,7 @@ const QStringList kKnownTags = {
     QStringLiteral("screenshot-blank"),
     QStringLiteral("screenshot-transparent"),
     QStringLiteral("screenshot-aspect"),
+    QStringLiteral("image-too-large"),
     QStringLiteral("image-animated"),
 };
 
@@ -290,13 +293,17 @@ int bitsApart(quint64 a, quint64 b)
 
 enum class PictureUse { Logo, Screenshot };
 
-PictureTraits measurePicture(const QByteArray &bytes, PictureUse use)
+// Decodes the picture open in `file` with the decoder of the format its
+// first bytes name, and only when the size that decoder reads from its
+// header is within the caps.
+PictureTraits measurePicture(QFile &file, PictureUse use)
 {
     PictureTraits traits;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&file);
+    const ImageFormat format = imageFormatOfHead(file.peek(8));
+    fixPictureDecoder(reader, format);
+    if (!PictureHeader{format, reader.size()}.withinCaps())
+        return traits;
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return traits;
@@ -327,12 +334,6 @@ PictureTraits measurePicture(const QByteArray &bytes, PictureUse use)
     measureBlankness(reduced, traits);
     traits.differenceHash = differenceHash(reduced);
     return traits;
-}
-
-QByteArray readWhole(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // What the screenshot checks need of one file: its picture's traits, and
@@ -370,7 +371,7 @@ QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
     QList<QDateTime> times;
     for (const QString &path : paths) {
         const QFileInfo info(path);
-        sizes << (info.isFile() && imageFormatOf(path) != ImageFormat::Unknown ? info.size() : -1);
+        sizes << (info.isFile() && pictureHeaderOf(path).withinCaps() ? info.size() : -1);
         times << info.lastModified();
     }
     QVector<ScreenshotFile> files(paths.size());
@@ -394,10 +395,16 @@ QList<ScreenshotFile> measureScreenshots(const QStringList &paths)
         ScreenshotFile *file = &files[i];
         const QString &path = paths.at(i);
         pool.start(QRunnable::create([file, path, sizeShared] {
-            const QByteArray bytes = readWhole(path);
-            if (sizeShared)
-                file->digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-            file->traits = measurePicture(bytes, PictureUse::Screenshot);
+            QFile opened(path);
+            if (!opened.open(QIODevice::ReadOnly))
+                return;
+            if (sizeShared) {
+                QCryptographicHash hash(QCryptographicHash::Sha256);
+                if (!hash.addData(&opened) || !opened.seek(0))
+                    return;
+                file->digest = hash.result();
+            }
+            file->traits = measurePicture(opened, PictureUse::Screenshot);
         }));
     }
     pool.waitForDone();
@@ -461,6 +468,23 @@ public:
             QString::fromLatin1(tag), severity, field, message, measured, limit, false};
     }
 
+    // True after reporting the value's first hidden character. The value is
+    // quoted when it is one line; reports print it escaped.
+    bool hiddenCharacter(const QString &value, const QString &field, bool severalLines = false)
+    {
+        const char32_t c = firstHiddenCharacter(value, severalLines);
+        if (c == 0)
+            return false;
+        QString message = QCoreApplication::translate(
+                              "CommandLine",
+                              "这里有一个看不见的字符 %1，它会让商店和终端显示出别的样子，删掉它吧")
+                              .arg(codePointName(c));
+        if (!severalLines)
+            message += QStringLiteral("：") + printable(value);
+        add("hidden-character", Severity::Error, field, message, codePointName(c));
+        return true;
+    }
+
     void requiredEmpty(const QString &field, const QString &option)
     {
         add("required-empty", Severity::Error, field,
@@ -506,6 +530,9 @@ public:
         static const QRegularExpression escape(QStringLiteral("%[0-9A-Fa-f]{2}"));
         const QString fileName = QFileInfo(package.path).fileName();
         const QRegularExpressionMatch match = escape.match(fileName);
+        // The file name goes into the bundle's app.json as it is.
+        if (!package.path.isEmpty())
+            hiddenCharacter(fileName, field);
         if (package.regularFile && match.hasMatch())
             add("filename-escaped", Severity::Warning, field,
                 QCoreApplication::translate("CommandLine",
@@ -536,6 +563,8 @@ public:
             return;
         const QString field = QStringLiteral("pkgname");
         const QString &name = pkgName.value;
+        if (hiddenCharacter(name, field))
+            return;
         // Empty, ".", "..", a slash or a NUL would put the bundle somewhere
         // else than one folder of its own on the desktop.
         if (!isPlainFolderName(name)) {
@@ -562,6 +591,8 @@ public:
         if (!identityPresent(version, "version", "version-unreadable", "--version"))
             return;
         const QString field = QStringLiteral("version");
+        if (hiddenCharacter(version.value, field))
+            return;
         const VersionVerdict verdict = checkDebVersion(version.value);
         if (verdict.kind == VersionVerdict::Invalid)
             add("version-invalid", Severity::Error, field,
@@ -599,6 +630,8 @@ public:
             requiredEmpty(field, QStringLiteral("--name"));
             return;
         }
+        if (hiddenCharacter(name.value, field))
+            return;
         const QString text = name.value.trimmed();
         const int columns = displayColumns(text);
         if (columns > kLongName)
@@ -627,12 +660,29 @@ public:
     {
         if (value.value.isEmpty())
             requiredEmpty(QString::fromLatin1(field), QString::fromLatin1(option));
+        else
+            hiddenCharacter(value.value, QString::fromLatin1(field));
+    }
+
+    void checkAuthor(const SourcedText &author)
+    {
+        hiddenCharacter(author.value, QStringLiteral("author"));
     }
 
     void checkHomepage(const SourcedText &homepage)
     {
-        if (homepage.value.isEmpty())
+        if (homepage.value.isEmpty() || hiddenCharacter(homepage.value, QStringLiteral("homepage")))
             return;
+        // The store makes the homepage a link: any other scheme runs a
+        // script, opens a local file or shows a page made up in the link.
+        if (hasForeignScheme(homepage.value)) {
+            add("homepage-scheme", Severity::Error, QStringLiteral("homepage"),
+                QCoreApplication::translate("CommandLine",
+                                            "主页只能是 http 或 https 网址，别的协议会被商店当成"
+                                            "链接打开：%1")
+                    .arg(homepage.value));
+            return;
+        }
         const QUrl url(homepage.value, QUrl::StrictMode);
         const QString scheme = url.scheme();
         if (!url.isValid() || url.host().isEmpty() ||
@@ -649,6 +699,8 @@ public:
             requiredEmpty(field, QStringLiteral("--description"));
             return;
         }
+        if (hiddenCharacter(description.value, field, true))
+            return;
         const QString text = description.value.trimmed();
         const int columns = displayColumns(text);
         const bool oneLine = !text.contains(QLatin1Char('\n'));
@@ -704,7 +756,10 @@ public:
                     .arg(size.height())
                     .arg(logo.value),
                 sizeText(size));
-        const PictureTraits traits = measurePicture(readWhole(logo.value), PictureUse::Logo);
+        QFile file(logo.value);
+        const PictureTraits traits = file.open(QIODevice::ReadOnly)
+                                         ? measurePicture(file, PictureUse::Logo)
+                                         : PictureTraits();
         if (traits.decoded && traits.opaque * 100 < traits.pixels * kLogoCoverage)
             add("logo-mostly-empty", Severity::Info, field,
                 QCoreApplication::translate("CommandLine",
@@ -829,18 +884,38 @@ private:
                 oneLine(notRegularFileText(path)));
             return {};
         }
-        const ImageFormat format = imageFormatOf(path);
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        const QSize size = format == ImageFormat::Unknown ? QSize() : reader.size();
-        if (!size.isValid() || size.isEmpty()) {
+        const PictureHeader header = pictureHeaderOf(path);
+        const QSize size = header.size;
+        if (!header.readable()) {
             add((prefix + "-not-image").constData(), Severity::Error, field,
                 QCoreApplication::translate("CommandLine", "这不是 PNG、JPEG 或 GIF 图片：%1")
                     .arg(path));
             return {};
         }
+        if (!header.withinCaps()) {
+            const bool sides = size.width() > kMaxPictureSide || size.height() > kMaxPictureSide;
+            add("image-too-large", Severity::Error, field,
+                QCoreApplication::translate("CommandLine",
+                                            "图片有 %1×%2 这么大，超过了能读的上限（每边 %3 "
+                                            "像素，一共 %4 像素）：%5")
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(kMaxPictureSide)
+                    .arg(kMaxPicturePixels)
+                    .arg(path),
+                sizeText(size),
+                sides ? sizeText(QSize(kMaxPictureSide, kMaxPictureSide))
+                      : QString::number(kMaxPicturePixels));
+            return {};
+        }
+        const ImageFormat format = header.format;
+        const auto gifFrames = [&path] {
+            QImageReader reader(path);
+            fixPictureDecoder(reader, ImageFormat::Gif);
+            return reader.imageCount();
+        };
         const bool animated = format == ImageFormat::Png   ? isAnimatedPng(path)
-                              : format == ImageFormat::Gif ? reader.imageCount() > 1
+                              : format == ImageFormat::Gif ? gifFrames() > 1
                                                            : false;
         if (animated)
             add("image-animated", Severity::Warning, field,
@@ -868,6 +943,70 @@ QString oneLine(QString text)
     return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+bool isHiddenCharacter(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x061c || (c >= 0x200b && c <= 0x200f) ||
+           (c >= 0x2028 && c <= 0x202e) || (c >= 0x2060 && c <= 0x2069 && c != 0x2065) ||
+           c == 0xfeff;
+}
+
+QString printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\n')
+            shown += QLatin1String("\\n");
+        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (isHiddenCharacter(u))
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+char32_t firstHiddenCharacter(const QString &text, bool severalLines)
+{
+    const QVector<uint> characters = text.toUcs4();
+    for (int i = 0; i < characters.size(); ++i) {
+        const uint c = characters.at(i);
+        // A carriage return counts as part of a line break only before a
+        // line feed; alone it would stay in the joined description.
+        const bool lineBreak =
+            c == '\n' || (c == '\r' && i + 1 < characters.size() && characters.at(i + 1) == '\n');
+        if (severalLines && (lineBreak || c == '\t'))
+            continue;
+        if (isHiddenCharacter(c))
+            return c;
+    }
+    return 0;
+}
+
+QString codePointName(char32_t c)
+{
+    return QStringLiteral("U+") +
+           QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+bool hasForeignScheme(const QString &homepage)
+{
+    // A scheme as RFC 3986 writes it; a browser skips the blanks before it.
+    static const QRegularExpression scheme(QStringLiteral("^\\s*([A-Za-z][A-Za-z0-9+.-]*):(.*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = scheme.match(homepage);
+    if (!match.hasMatch())
+        return false;
+    const QString name = match.captured(1).toLower();
+    if (name == QLatin1String("http") || name == QLatin1String("https"))
+        return false;
+    static const QRegularExpression port(QStringLiteral("^[0-9]+(/.*)?$"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    return !port.match(match.captured(2)).hasMatch();
+}
+
 const QStringList &knownFindingTags()
 {
     return kKnownTags;
@@ -893,6 +1032,7 @@ QList<Finding> checkSubmission(const SubmissionValues &values, const PackageFact
     checker.checkPkgName(values.pkgName);
     checker.checkVersion(values.version);
     checker.checkName(values.name);
+    checker.checkAuthor(values.author);
     checker.checkText(values.contributor, "contributor", "--contributor");
     checker.checkHomepage(values.homepage);
     checker.checkDescription(values.description, values.name);

@@ -18,6 +18,35 @@ enum class Severity { Error, Warning, Info };
 // that must stay on one line.
 QString oneLine(QString text);
 
+// A character that shows nothing, or makes the text around it show other
+// than it is: the control characters (C0, DEL, C1), the bidirectional marks,
+// embeddings, overrides and isolates (U+061C, U+200E, U+200F, U+202A–U+202E,
+// U+2066–U+2069), the line and paragraph separators (U+2028, U+2029) and the
+// zero-width characters (U+200B–U+200D, U+2060, U+FEFF). A store shows a
+// value as it is, and a terminal obeys such characters.
+bool isHiddenCharacter(char32_t c);
+
+// The first hidden character of a value; 0 when it has none. A text of
+// several lines may hold line feeds (a carriage return before each) and tabs.
+char32_t firstHiddenCharacter(const QString &text, bool severalLines = false);
+
+// Text from packages, bundles and the command line as a terminal, or the
+// window's list of findings, may show it: every control character (C0, DEL,
+// C1) as \xNN of its code point, lower case, so none can move the cursor or
+// recolour the terminal; the other hidden characters (bidirectional
+// controls, separators, zero-width ones) as \uNNNN, so none can turn the
+// line around or hide a letter; and a line feed as \n, so one finding or
+// verdict stays one line and nothing is lost.
+QString printable(const QString &text);
+
+// The character's code point as "U+202E".
+QString codePointName(char32_t c);
+
+// Whether a homepage names a scheme, and one other than http and https
+// ("javascript:", "file:", "data:"); a host with its port ("example.org:8080")
+// names none.
+bool hasForeignScheme(const QString &homepage);
+
 // "error", "warning" or "info", as scripts match them.
 QString severityName(Severity severity);
 

@@ -15,10 +15,14 @@
 
 namespace {
 
-// A picture of the bundle's own, which the pack copies in turn.
+// A picture of the bundle's own, which the pack copies in turn: a PNG, as
+// the pack writes them, whose header claims at most an icon's size. Only its
+// header is read here; a small file may claim a picture that takes
+// gigabytes to decode, and what takes it up next decodes it whole.
 bool isBundleImage(const QString &path)
 {
-    return BundleFile(path, kBundleImageCap).isOpen();
+    BundleFile file(path, kBundleImageCap);
+    return file.isOpen() && pngHeaderSize(file.read(24)).isValid();
 }
 
 QString bundleValue(const QJsonObject &object, const char *key)

@@ -152,15 +152,21 @@ QImage sparseLogo(int columns)
     return image;
 }
 
-// How the text report shows a control character of an argument.
-QByteArray escapedControls(const QString &argument)
+// The characters a store or terminal would hide or obey, besides C0 and C1.
+const QRegularExpression kHiddenUnicode(
+    QStringLiteral("[\\x{61c}\\x{200b}-\\x{200f}\\x{2028}-\\x{202e}\\x{2060}-\\x{2069}\\x{feff}]"));
+
+// How the text report shows each control or hidden character of an argument.
+QList<QByteArray> escapedControls(const QString &argument)
 {
-    QByteArray shown;
+    QList<QByteArray> shown;
     for (const QChar c : argument) {
-        if (c.unicode() < 0x20 && c != QLatin1Char('\n'))
-            shown += "\\x" + QByteArray::number(c.unicode(), 16).rightJustified(2, '0');
-        else if (c == QLatin1Char('\n'))
-            shown += "\\n";
+        if (c == QLatin1Char('\n'))
+            shown << "\\n";
+        else if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f))
+            shown << "\\x" + QByteArray::number(c.unicode(), 16).rightJustified(2, '0');
+        else if (kHiddenUnicode.match(QString(c)).hasMatch())
+            shown << "\\u" + QByteArray::number(c.unicode(), 16).rightJustified(4, '0');
     }
     return shown;
 }
@@ -171,7 +177,9 @@ bool hasRawControl(const QByteArray &out)
         if ((uchar(c) < 0x20 && c != '\n') || uchar(c) == 0x7f)
             return true;
     }
-    return QString::fromUtf8(out).contains(QRegularExpression(QStringLiteral("[\\x{80}-\\x{9f}]")));
+    const QString text = QString::fromUtf8(out);
+    return text.contains(QRegularExpression(QStringLiteral("[\\x{80}-\\x{9f}]"))) ||
+           text.contains(kHiddenUnicode);
 }
 
 } // namespace
@@ -195,8 +203,9 @@ private slots:
 // on 20% and 19%, @shot 800x600, @shot2 1024x768 of another picture, @near
 // @shot with a small mark, @blank one colour, @band12 and @band11 800x600
 // with that many transparent rows on top, @wide 1600x400, @jpeg a JPEG,
-// @text a text file, @dir a folder, @missing nothing. @earlier makes an
-// earlier bundle of viewer on the desktop before the run.
+// @text a text file, @dir a folder, @missing nothing, @huge a PNG whose
+// header claims 12000x12000. @earlier makes an earlier bundle of viewer on
+// the desktop before the run, with @hugeicon @huge as its icon.png.
 void TestCli::commandLines_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -259,7 +268,7 @@ void TestCli::commandLines_data()
     const QStringList dubious = {
         QStringLiteral("--logo"),       QStringLiteral("@small"),
         QStringLiteral("--screenshot"), QStringLiteral("@shot"),
-        QStringLiteral("--homepage"),   QStringLiteral("ftp://example.org/viewer"),
+        QStringLiteral("--homepage"),   QStringLiteral("example.org:8080/viewer"),
         QStringLiteral("--pkgname"),    QStringLiteral("Viewer"),
         QStringLiteral("--version"),    QStringLiteral("v1.0"),
     };
@@ -334,7 +343,7 @@ void TestCli::commandLines_data()
     QTest::newRow("mixed name of 41 columns")
         << named(QString(19, QChar(0x56fe)) + QStringLiteral("abc")) << 0 << QStringList{tooLong};
     QTest::newRow("combining marks take no column")
-        << named(QString(40, QLatin1Char('e')) + QChar(0x0301) + QChar(0x200b)) << 0
+        << named(QString(40, QLatin1Char('e')) + QChar(0x0301) + QChar(0x20dd)) << 0
         << QStringList{};
     const QString punctuation = QStringLiteral("name-end-punctuation");
     QTest::newRow("name ends in a full stop")
@@ -453,7 +462,7 @@ void TestCli::commandLines_data()
 
     const QString ignore = QStringLiteral("--ignore");
     QTest::newRow("ignored warning passes --strict")
-        << with(check, {QStringLiteral("--homepage"), QStringLiteral("ftp://example.org/"),
+        << with(check, {QStringLiteral("--homepage"), QStringLiteral("example.org/"),
                         QStringLiteral("--strict"), ignore, QStringLiteral("homepage-not-url")})
         << 0 << QStringList{QStringLiteral("homepage-not-url")};
     QTest::newRow("ignored error passes the check")
@@ -469,10 +478,52 @@ void TestCli::commandLines_data()
     QTest::newRow("unknown tag to ignore in a pack")
         << with(pack, {ignore, QStringLiteral("logo")}) << 2 << QStringList{};
 
-    QTest::newRow("escape in the name")
-        << named(QStringLiteral("Vi\x1b[31mewer")) << 0 << QStringList{};
-    QTest::newRow("control characters in a finding")
-        << named(QStringLiteral("Viewer\x07\u0085.")) << 0 << QStringList{punctuation};
+    // What a store shows as it is and a terminal obeys stops the pack, and
+    // the report shows it escaped.
+    const QStringList hidden = {QStringLiteral("hidden-character")};
+    QTest::newRow("escape in the name") << named(QStringLiteral("Vi\x1b[31mewer")) << 1 << hidden;
+    QTest::newRow("control characters in the name")
+        << named(QStringLiteral("Viewer\x07\u0085.")) << 1 << hidden;
+    QTest::newRow("override in the name stops the pack")
+        << with(pack, {QStringLiteral("--name"), QStringLiteral("Vie\u202ewer")}) << 1 << hidden;
+    QTest::newRow("isolate and zero width in the contributor")
+        << with(pack, {QStringLiteral("--contributor"), QStringLiteral("pa\u2066ck\u200der")}) << 1
+        << hidden;
+    QTest::newRow("escape in the author stops the pack")
+        << with(pack, {QStringLiteral("--author"), QStringLiteral("Up\x1b]0;x\x07stream")}) << 1
+        << hidden;
+    QTest::newRow("line separator in the homepage")
+        << with(pack, {QStringLiteral("--homepage"), QStringLiteral("https://example.org/\u2028x")})
+        << 1 << hidden;
+    QTest::newRow("javascript: homepage stops the pack")
+        << with(pack, {QStringLiteral("--homepage"), QStringLiteral("javascript:alert(1)")}) << 1
+        << QStringList{QStringLiteral("homepage-scheme")};
+    QTest::newRow("file: homepage")
+        << with(check, {QStringLiteral("--homepage"), QStringLiteral("FILE:///etc/passwd")}) << 1
+        << QStringList{QStringLiteral("homepage-scheme")};
+    // A package name outside Debian's rules is only warned of: it names
+    // one folder on the desktop, as it is.
+    QTest::newRow("-rf as package name packs")
+        << with(pack, {QStringLiteral("--pkgname"), QStringLiteral("-rf")}) << 0
+        << QStringList{QStringLiteral("pkgname-not-debian"), QStringLiteral("pkgname-differs")};
+    QTest::newRow("hidden package name packs")
+        << with(pack, {QStringLiteral("--pkgname"), QStringLiteral(".hidden")}) << 0
+        << QStringList{QStringLiteral("pkgname-not-debian"), QStringLiteral("pkgname-differs")};
+    QTest::newRow("carriage return in the package name")
+        << with(pack, {QStringLiteral("--pkgname"), QStringLiteral("view\rer")}) << 1 << hidden;
+    QTest::newRow("percent and colon still pack")
+        << with(pack, {QStringLiteral("--name"), QStringLiteral("a%1b"),
+                       QStringLiteral("--contributor"), QStringLiteral("hello:plinvex")})
+        << 0 << QStringList{};
+
+    // A picture is measured by its header before anything decodes it.
+    QTest::newRow("logo whose header claims 12000x12000")
+        << with(check, {QStringLiteral("--logo"), QStringLiteral("@huge")}) << 1
+        << QStringList{QStringLiteral("image-too-large")};
+    QTest::newRow("earlier icon.png of 12000x12000 is not taken")
+        << QStringList{check, QStringLiteral("@deb"), QStringLiteral("@earlier"),
+                       QStringLiteral("@hugeicon")}
+        << 1 << QStringList{QStringLiteral("required-empty")};
 }
 
 // Each line runs twice, as text and as JSON: the same verdict and findings
@@ -508,6 +559,7 @@ void TestCli::commandLines()
         {QStringLiteral("@text"), home.filePath(QStringLiteral("inputs/notes.png"))},
         {QStringLiteral("@dir"), home.filePath(QStringLiteral("inputs/folder.deb"))},
         {QStringLiteral("@missing"), home.filePath(QStringLiteral("inputs/missing.png"))},
+        {QStringLiteral("@huge"), home.filePath(QStringLiteral("inputs/huge.png"))},
     };
     for (const QString &made : inputs)
         QVERIFY(!made.isEmpty());
@@ -530,14 +582,19 @@ void TestCli::commandLines()
     QVERIFY(jpeg.save(inputs.value(QStringLiteral("@jpeg")), "JPEG"));
     QVERIFY(writeTextFile(inputs.value(QStringLiteral("@text")), "neither package nor image"));
     QVERIFY(QDir().mkpath(inputs.value(QStringLiteral("@dir"))));
+    QVERIFY(writePngHeader(inputs.value(QStringLiteral("@huge")), 12000, 12000));
     if (arguments.removeAll(QStringLiteral("@earlier")) > 0) {
         const QString earlier = home.desktop() + QStringLiteral("/viewer");
         QVERIFY(writeTextFile(earlier + QStringLiteral("/app.json"),
                               "{\"Name\":\"Viewer\",\"Author\":\" \",\"Website\":\" \","
                               "\"Contributor\":\"packer\",\"More\":\"Shows pictures, opens PNG "
                               "and JPEG, and remembers where you were.\"}\n"));
-        QVERIFY(QFile::copy(inputs.value(QStringLiteral("@logo")),
-                            earlier + QStringLiteral("/icon.png")));
+        if (arguments.removeAll(QStringLiteral("@hugeicon")) > 0)
+            QVERIFY(QFile::copy(inputs.value(QStringLiteral("@huge")),
+                                earlier + QStringLiteral("/icon.png")));
+        else
+            QVERIFY(QFile::copy(inputs.value(QStringLiteral("@logo")),
+                                earlier + QStringLiteral("/icon.png")));
         QVERIFY(QFile::copy(inputs.value(QStringLiteral("@shot")),
                             earlier + QStringLiteral("/screen_1.png")));
     }
@@ -559,8 +616,9 @@ void TestCli::commandLines()
     // character escaped and keeps each finding on its own line.
     QVERIFY2(!hasRawControl(text.out), text.out.constData());
     for (const QString &argument : qAsConst(arguments)) {
-        const QByteArray escaped = escapedControls(argument);
-        if (!escaped.isEmpty() && !argument.contains(QLatin1Char('\n')))
+        if (argument.contains(QLatin1Char('\n')))
+            continue;
+        for (const QByteArray &escaped : escapedControls(argument))
             QVERIFY2(text.out.contains(escaped), text.out.constData());
     }
     const QStringList ignored = [&arguments] {
@@ -578,7 +636,10 @@ void TestCli::commandLines()
     }
 
     const bool packs = arguments.first() == QLatin1String("pack") && exitCode == 0;
-    const QString bundle = home.desktop() + QStringLiteral("/viewer");
+    const int pkgNameAt = arguments.indexOf(QStringLiteral("--pkgname"));
+    const QString bundle =
+        home.desktop() + QLatin1Char('/') +
+        (pkgNameAt >= 0 ? arguments.at(pkgNameAt + 1) : QStringLiteral("viewer"));
     if (packs) {
         QCOMPARE(QDir(bundle).entryList(QDir::Files, QDir::Name),
                  (QStringList{QStringLiteral("app.json"), QStringLiteral("icon.png"),
@@ -597,6 +658,7 @@ void TestCli::commandLines()
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json.out, &error);
     QVERIFY2(error.error == QJsonParseError::NoError, json.out.constData());
+    QVERIFY2(!hasRawControl(json.out), json.out.constData());
     const QJsonObject report = document.object();
     QCOMPARE(report.value(QStringLiteral("command")).toString(), arguments.first());
     QCOMPARE(report.value(QStringLiteral("passed")).toBool(), exitCode == 0);

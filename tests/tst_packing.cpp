@@ -30,7 +30,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -161,35 +160,6 @@ QString makeImageNamedPng(const TemporaryHome &home, const QString &fileName, co
                                           QStringLiteral("-loop"), QStringLiteral("0"),
                                           QStringLiteral("gif:") + path});
     return status == 0 ? path : QString();
-}
-
-// A PNG whose header claims width x height pixels, with one small block of
-// image data behind it: what a decoder believing the header would fill
-// memory and disk for.
-bool writePngHeader(const QString &path, quint32 width, quint32 height)
-{
-    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
-        QByteArray bytes(4, '\0');
-        qToBigEndian<quint32>(quint32(data.size()), bytes.data());
-        const QByteArray covered = type + data;
-        quint32 crc = 0xffffffffU;
-        for (const char byte : covered) {
-            crc ^= quint8(byte);
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
-        }
-        QByteArray tail(4, '\0');
-        qToBigEndian<quint32>(crc ^ 0xffffffffU, tail.data());
-        return bytes + covered + tail;
-    };
-    QByteArray header(13, '\0');
-    qToBigEndian<quint32>(width, header.data());
-    qToBigEndian<quint32>(height, header.data() + 4);
-    header[8] = 8; // bits a channel
-    header[9] = 2; // RGB
-    return writeTextFile(path, QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) +
-                                   chunk("IDAT", qCompress(QByteArray(4096, '\0')).mid(4)) +
-                                   chunk("IEND", QByteArray()));
 }
 
 // A tmpfs mounted over a folder for the life of the object.
@@ -373,6 +343,10 @@ void TestPacking::refusesPackRequest_data()
     // Its name and version still read, but its data ends early.
     QTest::newRow("package cut short") << QStringLiteral("cut short.deb") << false << QStringList()
                                        << QString() << ne << kBroken << true;
+    // Hidden characters are named, the field and the character.
+    QTest::newRow("override in the package name")
+        << deb << false << QStringList() << QStringLiteral("vie\u202ewer") << ne
+        << QStringLiteral("包名里有一个看不见的字符 U+202E，删掉它再打包吧～") << true;
     // Completeness is judged before the name's shape.
     QTest::newRow("name a/b, description missing")
         << deb << false << QStringList{QStringLiteral("description")} << QStringLiteral("a/b") << eh
@@ -502,8 +476,9 @@ void TestPacking::packsBundle_data()
         << QStringLiteral("输入 文件") << kPng;
     QTest::newRow("text needing escapes")
         << QSize(512, 256) << QSize(128, 64) << one << oneScaled
-        << QStringLiteral("The \"best\" viewer\\") << QStringLiteral("A\tB") << QStringLiteral(" ")
-        << QStringLiteral("line \"one\"\nline two") << hello << QStringLiteral("inputs") << kPng;
+        << QStringLiteral("The \"best\" viewer\\") << QStringLiteral("A \"B\"")
+        << QStringLiteral(" ") << QStringLiteral("line \"one\"\nline two") << hello
+        << QStringLiteral("inputs") << kPng;
     // Whatever a file named .png holds, the bundle gets one PNG of it.
     QTest::newRow("animations named .png")
         << QSize(512, 256) << QSize(128, 64) << three << threeScaled << QStringLiteral("Viewer")

@@ -54,6 +54,18 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>The homepage is not an http(s) URL: %1</translation>
     </message>
     <message>
+        <source>主页只能是 http 或 https 网址，别的协议会被商店当成链接打开：%1</source>
+        <translation>The homepage must be an http or https URL; the store opens any other scheme as a link: %1</translation>
+    </message>
+    <message>
+        <source>这里有一个看不见的字符 %1，它会让商店和终端显示出别的样子，删掉它吧</source>
+        <translation>This holds an invisible character, %1, that makes the store and the terminal show something else; remove it</translation>
+    </message>
+    <message>
+        <source>图片有 %1×%2 这么大，超过了能读的上限（每边 %3 像素，一共 %4 像素）：%5</source>
+        <translation>The picture is %1×%2, beyond what is read (%3 pixels a side, %4 pixels in all): %5</translation>
+    </message>
+    <message>
         <source>简介只有短短一行，多写几句吧～</source>
         <translation>The description is one short line; say a little more~</translation>
     </message>
@@ -615,6 +627,22 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>包名不能包含斜杠，也不能是.或..哦～</source>
         <translation>A package name can&apos;t hold a slash, nor be . or ..~</translation>
+    </message>
+    <message>
+        <source>主页只能是http或https开头的网址哦～</source>
+        <translation>The homepage must be a URL starting with http or https~</translation>
+    </message>
+    <message>
+        <source>%1里有一个看不见的字符 %2，删掉它再打包吧～</source>
+        <translation>%1 holds an invisible character, %2; remove it and pack again~</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>主页</source>
+        <translation>Homepage</translation>
     </message>
     <message>
         <source>错误</source>

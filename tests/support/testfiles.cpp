@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QtEndian>
 
 TemporaryHome::TemporaryHome(bool withDesktop)
     : dir(QDir::tempPath() + QStringLiteral("/plinvex home XXXXXX"))
@@ -172,6 +173,35 @@ bool makePng(const QString &path, int width, int height)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     return sampleImage(width, height).save(path, "PNG");
+}
+
+// A PNG whose header claims width x height pixels, with one small block of
+// image data behind it: what a decoder believing the header would fill
+// memory and disk for.
+bool writePngHeader(const QString &path, quint32 width, quint32 height)
+{
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian<quint32>(quint32(data.size()), bytes.data());
+        const QByteArray covered = type + data;
+        quint32 crc = 0xffffffffU;
+        for (const char byte : covered) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
+        }
+        QByteArray tail(4, '\0');
+        qToBigEndian<quint32>(crc ^ 0xffffffffU, tail.data());
+        return bytes + covered + tail;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8; // bits a channel
+    header[9] = 2; // RGB
+    return writeTextFile(path, QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) +
+                                   chunk("IDAT", qCompress(QByteArray(4096, '\0')).mid(4)) +
+                                   chunk("IEND", QByteArray()));
 }
 
 QByteArray writePidAtomically(const QByteArray &path, const QByteArray &pid)

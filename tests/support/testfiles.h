@@ -58,6 +58,11 @@ QByteArray pngBytes(int width, int height);
 // Writes a real PNG of the given size.
 bool makePng(const QString &path, int width, int height);
 
+// A PNG whose header claims width x height pixels, with one small block of
+// image data behind it: what a decoder believing the header would fill
+// memory and disk for.
+bool writePngHeader(const QString &path, quint32 width, quint32 height);
+
 // The whole file; empty when it cannot be read.
 QByteArray readAll(const QString &path);
 
