@@ -28,8 +28,9 @@ PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
         // Packages that hold a program's shared files by these names are
         // where its icon most likely is.
         static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
+        // Those already beside it were read and did not have it.
         for (const QString &name : read.related) {
-            if (holder.match(name).hasMatch())
+            if (holder.match(name).hasMatch() && !read.companionPackages.contains(name))
                 facts.iconCompanions << name;
         }
     }
@@ -37,5 +38,6 @@ PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
     facts.ownName = probe.found ? probe.name : read.package;
     facts.ownVersion = probe.found ? probe.version : read.version;
     facts.appStreamRelease = read.newestRelease;
+    facts.notApplication = read.readable && !read.application;
     return facts;
 }

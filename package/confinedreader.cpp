@@ -168,10 +168,14 @@ bool lacksCompanionData(const PackageMetadata &metadata)
         return false;
     const bool noOwnData = metadata.name.source != ValueSource::AppStream &&
                            metadata.name.source != ValueSource::DesktopEntry;
+    // A companion's AppStream may describe the package's own entry.
+    const bool noOwnAppStream = metadata.application &&
+                                metadata.name.source != ValueSource::AppStream &&
+                                metadata.description.source != ValueSource::AppStream;
     const bool wantsIcon =
         !metadata.iconName.isEmpty() &&
         (metadata.logoPng.isEmpty() || isCoarseIcon(pngHeaderSize(metadata.logoPng)));
-    return noOwnData || wantsIcon;
+    return noOwnData || noOwnAppStream || wantsIcon;
 }
 
 struct OpenPackages
@@ -277,8 +281,10 @@ private:
     {
         if (!lacksCompanionData(own))
             return end(own);
-        for (const QString &companion : companionCandidates(debPath, own.related, companions))
-            packages.add(companion);
+        for (const QString &companion : companionCandidates(debPath, own.related, companions)) {
+            if (packages.add(companion))
+                beside.append(QFileInfo(companion).fileName().section(QLatin1Char('_'), 0, 0));
+        }
         if (packages.fds.size() == 1)
             return end(own);
         // A companion that breaks the reader takes nothing from the package's own answer.
@@ -294,6 +300,8 @@ private:
             return;
         ended = true;
         metadata = answer;
+        if (metadata.readable)
+            metadata.companionPackages = beside;
         job->finish();
     }
 
@@ -305,6 +313,7 @@ private:
     ToolRun *reader = nullptr;
     bool killed = false;
     bool ended = false;
+    QStringList beside; // the companions handed to the reader, by package name
     PackageMetadata metadata;
 };
 
@@ -344,6 +353,8 @@ QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
         {QStringLiteral("newestRelease"), metadata.newestRelease},
         {QStringLiteral("guessedEntry"), metadata.guessedEntry},
         {QStringLiteral("iconName"), metadata.iconName},
+        {QStringLiteral("logoTheme"), metadata.logoTheme},
+        {QStringLiteral("application"), metadata.application},
         {QStringLiteral("related"), QJsonArray::fromStringList(metadata.related)},
         {QStringLiteral("name"), sourcedObject(metadata.name)},
         {QStringLiteral("author"), sourcedObject(metadata.author)},
@@ -368,6 +379,7 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
     read.confined = object.value(QLatin1String("confined")).toBool();
     read.readable = object.value(QLatin1String("readable")).toBool();
     read.corrupt = object.value(QLatin1String("corrupt")).toBool();
+    read.application = object.value(QLatin1String("application")).toBool();
     SourcedText logo;
     if (!readText(object, "package", &read.package) ||
         !readText(object, "version", &read.version) ||
@@ -375,6 +387,7 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readText(object, "newestRelease", &read.newestRelease) ||
         !readText(object, "guessedEntry", &read.guessedEntry) ||
         !readText(object, "iconName", &read.iconName) ||
+        !readText(object, "logoTheme", &read.logoTheme) ||
         !readNames(object, "related", &read.related) || !readSourced(object, "name", &read.name) ||
         !readSourced(object, "author", &read.author) ||
         !readSourced(object, "homepage", &read.homepage) ||
