@@ -933,9 +933,12 @@ QStringList otherThemeCandidates(const QString &icon, const QStringList &names)
     return candidates;
 }
 
-// The theme an icon file belongs to; empty for pixmaps or a path of its own.
+// The theme other than hicolor an icon file belongs to; empty for hicolor,
+// pixmaps or a path of its own.
 QString iconThemeOf(const QString &path)
 {
+    if (path.startsWith(kHicolor))
+        return {};
     return path.startsWith(kIconThemes)
                ? path.mid(kIconThemes.size()).section(QLatin1Char('/'), 0, 0)
                : QString();
@@ -977,7 +980,7 @@ QImage decodeIcon(const QString &path, const QByteArray &bytes)
 struct ChosenLogo
 {
     QByteArray png;
-    QString theme; // the icon theme it came from, "hicolor" included; empty for pixmaps
+    QString theme; // the icon theme other than hicolor it came from
 };
 
 // The first of the candidates that decodes to a visible picture.

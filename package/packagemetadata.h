@@ -51,7 +51,7 @@ struct PackageMetadata
     QStringList related; // the packages named in Depends, Pre-Depends and Recommends
     QByteArray logoPng;  // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
-    QString logoTheme; // the icon theme the logo came from; empty for the pixmaps folder
+    QString logoTheme; // the icon theme other than hicolor the logo came from; empty for none
     // A desktop entry of Type=Application or an AppStream component of an
     // application type was found: a store of applications can list it.
     bool application = false;
