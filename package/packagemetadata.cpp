@@ -44,6 +44,9 @@ constexpr int kEmbeddedImageCap = 4 << 20;
 // of its canvas, in percent, shows as next to nothing: an SVG drawn without
 // its text, a blank placeholder. The next candidate is taken instead.
 constexpr int kVisibleShare = 5;
+// Real icons come in a handful of sizes per theme; a package naming many
+// more would have each decoded in turn.
+constexpr int kTriedCandidates = 24;
 
 const QString kApplications = QStringLiteral("usr/share/applications/");
 const QString kMetainfo = QStringLiteral("usr/share/metainfo/");
@@ -984,8 +987,9 @@ struct ChosenLogo
 };
 
 // The first of the candidates that decodes to a visible picture.
-ChosenLogo firstVisible(PackageFiles &files, const QStringList &candidates)
+ChosenLogo firstVisible(PackageFiles &files, QStringList candidates)
 {
+    candidates = candidates.mid(0, kTriedCandidates);
     QHash<QString, qint64> wanted;
     for (const QString &candidate : candidates)
         wanted.insert(candidate, kIconCap);

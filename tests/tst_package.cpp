@@ -646,6 +646,21 @@ void TestPackage::resistsHostilePackages_data()
     QTest::newRow("60000 nested lists in AppStream")
         << deepLists << LinkMap() << QString() << QStringLiteral("看图") << 64 << false;
 
+    // Every one drawn transparent: each is passed over, and only so many
+    // are decoded at all, so the reading ends in its time with the 64 px icon.
+    FileMap emptyThemes = desktopOnly();
+    QImage clear(1024, 1024, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QByteArray clearPng;
+    QBuffer clearBuffer(&clearPng);
+    clearBuffer.open(QIODevice::WriteOnly);
+    clear.save(&clearBuffer, "PNG");
+    for (int i = 0; i < 400; ++i)
+        emptyThemes.insert(QStringLiteral("usr/share/icons/t%1/256x256/apps/viewer.png").arg(i),
+                           clearPng);
+    QTest::newRow("400 themes of transparent icons")
+        << emptyThemes << LinkMap() << QString() << QStringLiteral("看图") << 64 << false;
+
     FileMap manyEntries = desktopOnly();
     for (int i = 0; i < 20000; ++i)
         manyEntries.insert(QStringLiteral("usr/share/applications/e%1.desktop").arg(i), "");
