@@ -86,11 +86,22 @@ bool isIconPath(const QString &path)
     return themed.match(path).hasMatch();
 }
 
+// An icon of a theme other than hicolor: "usr/share/icons/<theme>/<a>/<b>/<file>".
+bool isOtherThemeIconPath(const QString &path)
+{
+    return path.startsWith(kIconThemes) && !path.startsWith(kHicolor) &&
+           (path.endsWith(QLatin1String(".png")) || path.endsWith(QLatin1String(".svg"))) &&
+           path.count(QLatin1Char('/')) == 6;
+}
+
 qint64 firstPassCap(const QString &path)
 {
     if (isDesktopEntryPath(path) || isAppStreamPath(path))
         return kTextCap;
-    return isIconPath(path) ? kIconCap : 0;
+    if (isIconPath(path))
+        return kIconCap;
+    // Only listed, not held: a further pass reads the few the entry names.
+    return isOtherThemeIconPath(path) ? 1 : 0;
 }
 
 // The bytes of the package's files, following its links within the
@@ -1045,11 +1056,8 @@ namespace {
 // an icon theme other than hicolor: "usr/share/icons/<theme>/<a>/<b>/<name>".
 bool isOtherThemeIcon(const QString &path, const QSet<QString> &icons)
 {
-    if (!path.startsWith(kIconThemes) || path.startsWith(kHicolor) ||
-        (!path.endsWith(QLatin1String(".png")) && !path.endsWith(QLatin1String(".svg"))) ||
-        path.count(QLatin1Char('/')) != 6)
-        return false;
-    return icons.contains(path.section(QLatin1Char('/'), -1).chopped(4));
+    return isOtherThemeIconPath(path) &&
+           icons.contains(path.section(QLatin1Char('/'), -1).chopped(4));
 }
 
 // The icon names as theme files name them, without an extension.
@@ -1201,10 +1209,17 @@ void chooseEntryLogo(PackageMetadata *metadata, PackageFiles &own, Companions &c
             return;
     }
     const QSet<QString> wanted = bareIconNames({icon});
-    const QStringList themed = own.find(
-        [&wanted](const QString &path) { return isOtherThemeIcon(path, wanted) ? kIconCap : 0; });
-    if (consider(firstVisible(own, otherThemeCandidates(icon, themed)), ValueSource::DesktopEntry))
-        return;
+    const auto themedIcon = [&wanted](const QString &path) {
+        return isOtherThemeIcon(path, wanted);
+    };
+    const QStringList ownNames = own.names();
+    if (std::any_of(ownNames.cbegin(), ownNames.cend(), themedIcon)) {
+        const QStringList themed = own.find(
+            [&themedIcon](const QString &path) { return themedIcon(path) ? kIconCap : 0; });
+        if (consider(firstVisible(own, otherThemeCandidates(icon, themed)),
+                     ValueSource::DesktopEntry))
+            return;
+    }
     for (PackageFiles &files : companions.files()) {
         if (consider(chooseLogo(files, icon, true), ValueSource::Companion))
             return;
