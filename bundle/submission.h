@@ -46,6 +46,7 @@ struct SubmissionValues
     SourcedText contributor;
     SourcedText description; // may hold line feeds
     SourcedText logo;        // a file path
+    QString logoTheme;       // the icon theme other than hicolor a package's logo came from
     QStringList screenshots; // paths, in the order they were given
     ValueSource screenshotsSource = ValueSource::None;
 };

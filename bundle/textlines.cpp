@@ -53,6 +53,18 @@ bool isBreak(const QVector<uint> &text, int at)
            (text.at(at) == '\r' && at + 1 < text.size() && text.at(at + 1) == '\n');
 }
 
+// Where the line starting at `at` begins a list item, past the blanks that
+// indent it: "• ", or a control file's "- " or "* " bullet. -1 for any other line.
+int listItemStart(const QVector<uint> &text, int at)
+{
+    while (at < text.size() && isBlank(text.at(at)))
+        ++at;
+    if (at + 1 >= text.size() || !isBlank(text.at(at + 1)))
+        return -1;
+    const uint bullet = text.at(at);
+    return bullet == U'\u2022' || bullet == '-' || bullet == '*' ? at : -1;
+}
+
 } // namespace
 
 bool isCjkCharacter(char32_t c)
@@ -101,6 +113,15 @@ QString joinDescriptionLines(const QString &description)
         if (start == 0 || i == text.size())
             continue;
         const char32_t before = text.at(start - 1);
+        // A list item stands apart by one blank in every script, its indent
+        // dropped, so the items do not run into each other.
+        const int item = listItemStart(text, i);
+        if (item >= 0) {
+            if (!isBlank(before))
+                joined.push_back(U' ');
+            i = item;
+            continue;
+        }
         const char32_t after = text.at(i);
         if (!isCjkCharacter(before) && !isCjkCharacter(after) && !isBlank(before) &&
             !isBlank(after))

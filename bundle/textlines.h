@@ -20,6 +20,8 @@ int displayColumns(const QString &text);
 // two characters that are neither CJK nor blank becomes one blank, as Latin
 // prose needs; any other break is simply removed, as Chinese needs. Empty
 // lines and a carriage return before a line feed are part of the one break.
+// A line that is a list item ("• ", or "- " or "* " after any blanks) is set
+// off from what precedes it by exactly one blank, whatever the script.
 QString joinDescriptionLines(const QString &description);
 
 #endif

@@ -287,6 +287,15 @@ QJsonObject sourced(const SourcedText &text)
             {QStringLiteral("source"), source.isEmpty() ? QJsonValue() : QJsonValue(source)}};
 }
 
+// The logo's source also tells the icon theme it was found in.
+QJsonObject logoObject(const SubmissionValues &values)
+{
+    QJsonObject logo = sourced(values.logo);
+    if (!values.logoTheme.isEmpty())
+        logo.insert(QStringLiteral("theme"), values.logoTheme);
+    return logo;
+}
+
 QJsonObject valuesObject(const SubmissionValues &values)
 {
     const QString shotsSource = valueSourceName(values.screenshotsSource);
@@ -298,7 +307,7 @@ QJsonObject valuesObject(const SubmissionValues &values)
         {QStringLiteral("homepage"), sourced(values.homepage)},
         {QStringLiteral("contributor"), sourced(values.contributor)},
         {QStringLiteral("description"), sourced(values.description)},
-        {QStringLiteral("logo"), sourced(values.logo)},
+        {QStringLiteral("logo"), logoObject(values)},
         {QStringLiteral("screenshots"),
          QJsonObject{{QStringLiteral("value"), QJsonArray::fromStringList(values.screenshots)},
                      {QStringLiteral("source"),
@@ -369,11 +378,14 @@ private:
     void printValues() const
     {
         const int width = outputWidth();
-        const auto line = [width](const char *field, const QString &value, ValueSource source) {
+        const auto line = [width](const char *field, const QString &value, ValueSource source,
+                                  const QString &theme = QString()) {
             QString text = QString::fromLatin1(field) + QLatin1Char(':');
             if (!value.isEmpty())
                 text += QLatin1Char(' ') + printable(oneLine(value));
-            const QString name = valueSourceName(source);
+            QString name = valueSourceName(source);
+            if (!theme.isEmpty())
+                name += QStringLiteral(", theme ") + printable(theme);
             if (!name.isEmpty())
                 text += QStringLiteral(" (") + name + QLatin1Char(')');
             writeLine(stdout, shortened(text, width));
@@ -388,7 +400,7 @@ private:
         sourced("homepage", values.homepage);
         sourced("contributor", values.contributor);
         sourced("description", values.description);
-        sourced("logo", values.logo);
+        line("logo", values.logo.value, values.logo.source, values.logoTheme);
         line("screenshots", QString::number(values.screenshots.size()), values.screenshotsSource);
     }
 

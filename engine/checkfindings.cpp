@@ -12,6 +12,7 @@
 #include "engine/pictureheader.h"
 #include "package/valuechoice.h"
 #include "wording/failuretexts.h"
+#include "wording/uilanguage.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -21,6 +22,7 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QLocale>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRegularExpression>
@@ -76,8 +78,10 @@ constexpr int kBlankDistance = 8;
 // percent) shows as an empty band on the store's page.
 constexpr int kTransparentBand = 2;
 // A logo whose opaque part covers less than this share (in percent) of its
-// canvas shows as a speck in its 128×128 square.
+// canvas shows as a speck in its 128×128 square; under kLogoVisible it
+// shows as nothing at all, as the reader passes such an icon over.
 constexpr int kLogoCoverage = 20;
+constexpr int kLogoVisible = 5;
 // The size of the reduced copy the blank check and the difference hash
 // look at: large enough for a line of text, small enough to be quick.
 constexpr QSize kReducedCopy(128, 96);
@@ -88,6 +92,7 @@ const QStringList kKnownTags = {
     QStringLiteral("package-unreadable"),
     QStringLiteral("package-corrupt"),
     QStringLiteral("package-metadata-unreadable"),
+    QStringLiteral("package-not-application"),
     QStringLiteral("desktop-entry-guessed"),
     QStringLiteral("earlier-bundle-unread"),
     QStringLiteral("filename-escaped"),
@@ -111,6 +116,7 @@ const QStringList kKnownTags = {
     QStringLiteral("description-short"),
     QStringLiteral("description-too-long"),
     QStringLiteral("description-placeholder"),
+    QStringLiteral("description-mixed-language"),
     QStringLiteral("logo-missing"),
     QStringLiteral("logo-not-file"),
     QStringLiteral("logo-not-image"),
@@ -130,6 +136,166 @@ const QStringList kKnownTags = {
     QStringLiteral("image-too-large"),
     QStringLiteral("image-animated"),
 };
+
+// The words of every message each finding can have, as the calls below
+// write them: every one must have its English translation.
+struct FindingWords
+{
+    const char *tag;
+    const char *context;
+    const char *source;
+};
+
+const FindingWords kFindingWords[] = {
+    {"package-missing", "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "这是个不存在的文件啊喂！")},
+    {"package-not-file", "MainWindow",
+     QT_TRANSLATE_NOOP("MainWindow", "这不是一个普通的文件哦，用不了呢～\n%1")},
+    {"package-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这不是一个读得懂的 Debian 安装包：%1")},
+    {"package-corrupt", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "安装包不完整或者坏了，读不到结尾：%1")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "没能读出安装包自己的信息（%1），什么也没从里面填")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "没有装 plinvex-reader")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读取程序启动不了")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读取程序因信号 %1 中止")},
+    {"package-metadata-unreadable", "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "读取超时")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读取程序输出太多")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读取程序以状态 %1 结束")},
+    {"package-metadata-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读取程序的回答看不懂")},
+    {"package-not-application", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "安装包里既没有应用的桌面入口，也没有应用的 AppStream 信息，"
+                                      "它不像是一个应用（插件或者库？）")},
+    {"desktop-entry-guessed", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "安装包有好几个桌面入口，没有哪个点明是主程序，用了 %1")},
+    {"filename-escaped", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "安装包的文件名里有网址转义 %1，商店会原样显示：%2")},
+    {"pkgname-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读不出安装包的这一项，用 %1 填上吧～")},
+    {"pkgname-not-folder-name", "MainWindow",
+     QT_TRANSLATE_NOOP("MainWindow", "包名不能包含斜杠，也不能是.或..哦～")},
+    {"pkgname-not-debian", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这个包名不合 Debian 的写法（小写字母、数字和 + - "
+                                      ".，至少两个字符，以字母或数字开头）：%1")},
+    {"pkgname-differs", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "给的包名 %1 和安装包自己的 %2 不一样")},
+    {"version-unreadable", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "读不出安装包的这一项，用 %1 填上吧～")},
+    {"version-invalid", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "dpkg 不认这个版本号：%1（%2）")},
+    {"version-dubious", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "dpkg 会对这个版本号发出警告：%1（%2）")},
+    {"version-differs", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "给的版本号 %1 和安装包自己的 %2 不一样")},
+    {"version-differs-appstream", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "上游版本 %1 不是 AppStream 里最新的发布 %2")},
+    {"version-prerelease", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这是一个预发布版本：%1")},
+    {"required-empty", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这一项不能空着，用 %1 填上吧～")},
+    {"name-too-long", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "名字有 %1 列宽，商店的列表里超过 %2 列就显示不全了")},
+    {"name-end-punctuation", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "名字最后不用加标点：%1")},
+    {"name-has-tagline", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "名字里好像带了一句口号，放到简介里更好：%1")},
+    {"homepage-not-url", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "主页不是 http(s) 网址：%1")},
+    {"description-short", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "简介只有短短一行，多写几句吧～")},
+    {"description-too-long", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "简介有 %1 列宽，超过了 %2，挑重点写吧～")},
+    {"description-placeholder", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "简介里还有占位的字（TODO、敬请期待之类），写完再投吧")},
+    {"description-mixed-language", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "简介第 %1 行的文字和其余的不是同一种，可能缺了翻译，商店里会中英混杂")},
+    {"logo-missing", "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "这是个不存在的文件啊喂！")},
+    {"logo-not-file", "MainWindow",
+     QT_TRANSLATE_NOOP("MainWindow", "这不是一个普通的文件哦，用不了呢～\n%1")},
+    {"logo-not-image", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这不是 PNG、JPEG 或 GIF 图片：%1")},
+    {"logo-too-small", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "Logo 只有 %1×%2，会被放大到 128×128：%3")},
+    {"logo-not-square", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "Logo 不是正方形（%1×%2），放进 128×128 会留边：%3")},
+    {"logo-mostly-empty", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "Logo 不透明的部分只占画布的 %1，看起来会很小：%2")},
+    {"logo-mostly-empty", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "Logo 不透明的部分只占画布的 %1，几乎看不见：%2")},
+    {"logo-in-companion", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "安装包里没有它的图标 %1；可能在 %2 里，"
+                                      "放在安装包旁边或者用 --companion 指给我")},
+    {"logo-in-companion", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "它依赖的包或者图标主题包")},
+    {"screenshot-missing", "MainWindow",
+     QT_TRANSLATE_NOOP("MainWindow", "这是个不存在的文件啊喂！")},
+    {"screenshot-not-file", "MainWindow",
+     QT_TRANSLATE_NOOP("MainWindow", "这不是一个普通的文件哦，用不了呢～\n%1")},
+    {"screenshot-not-image", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这不是 PNG、JPEG 或 GIF 图片：%1")},
+    {"screenshot-too-small", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "截图只有 %1×%2，会被放大到 400×300：%3")},
+    {"screenshot-duplicate", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这张截图和第 %1 张一模一样：%2")},
+    {"screenshot-near-duplicate", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这张截图和第 %1 张几乎一样：%2")},
+    {"screenshot-blank", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这张截图几乎是一片纯色（%1），是不是截错了：%2")},
+    {"screenshot-transparent", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "截图边上有 %1 像素宽的全透明边，商店会把它显示成一条空带：%2")},
+    {"screenshot-aspect", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "截图是 %1×%2，和 4:3 的框差得远，会留很宽的边：%3")},
+    {"image-animated", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "这是一张动图，只会用它的第一帧：%1")},
+};
+
+// How a line of text is written: CJK when it holds Han, Kana or Hangul,
+// else Latin (or another alphabet) when it holds any letter.
+enum class LineScript { None, Cjk, Alphabet };
+
+LineScript scriptOf(const QString &line)
+{
+    bool letters = false;
+    for (const uint c : line.toUcs4()) {
+        switch (QChar::script(c)) {
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Hangul:
+            return LineScript::Cjk;
+        default:
+            letters = letters || QChar::isLetter(c);
+        }
+    }
+    return letters ? LineScript::Alphabet : LineScript::None;
+}
+
+// The lines (numbered from 1) written in the script the UI language does
+// not use, when others are written in it: a translated summary above an
+// untranslated body, or the reverse. Empty when the text keeps to one.
+QStringList linesOfOtherScript(const QString &text, bool english)
+{
+    const LineScript wanted = english ? LineScript::Alphabet : LineScript::Cjk;
+    QStringList other;
+    bool inWanted = false;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const LineScript script = scriptOf(lines.at(i));
+        if (script == wanted)
+            inWanted = true;
+        else if (script != LineScript::None)
+            other.append(QString::number(i + 1));
+    }
+    return inWanted ? other : QStringList();
+}
 
 QString sizeText(const QSize &size)
 {
@@ -515,6 +681,11 @@ public:
                 QCoreApplication::translate("CommandLine",
                                             "安装包有好几个桌面入口，没有哪个点明是主程序，用了 %1")
                     .arg(package.guessedEntry));
+        if (package.notApplication)
+            add("package-not-application", Severity::Warning, field,
+                QCoreApplication::translate(
+                    "CommandLine", "安装包里既没有应用的桌面入口，也没有应用的 AppStream 信息，"
+                                   "它不像是一个应用（插件或者库？）"));
         if (package.readerProblem != ReaderProblem::None)
             add("package-metadata-unreadable", Severity::Info, field,
                 QCoreApplication::translate("CommandLine",
@@ -611,13 +782,13 @@ public:
             return;
         const QString upstream = upstreamVersion(version.value);
         if (!package.appStreamRelease.isEmpty() &&
-            compareVersionParts(upstream, package.appStreamRelease) != 0)
+            compareVersionParts(withoutRepackSuffix(upstream), package.appStreamRelease) != 0)
             add("version-differs-appstream", Severity::Warning, field,
                 QCoreApplication::translate("CommandLine",
                                             "上游版本 %1 不是 AppStream 里最新的发布 %2")
                     .arg(upstream, package.appStreamRelease),
                 upstream, package.appStreamRelease);
-        if (isPrerelease(upstream))
+        if (isPrerelease(withoutRepackSuffix(upstream)))
             add("version-prerelease", Severity::Info, field,
                 QCoreApplication::translate("CommandLine", "这是一个预发布版本：%1")
                     .arg(version.value));
@@ -719,6 +890,14 @@ public:
             add("description-placeholder", Severity::Warning, field,
                 QCoreApplication::translate(
                     "CommandLine", "简介里还有占位的字（TODO、敬请期待之类），写完再投吧"));
+        const QStringList other = linesOfOtherScript(text, prefersEnglish(QLocale::system()));
+        if (!other.isEmpty())
+            add("description-mixed-language", Severity::Info, field,
+                QCoreApplication::translate(
+                    "CommandLine",
+                    "简介第 %1 行的文字和其余的不是同一种，可能缺了翻译，商店里会中英混杂")
+                    .arg(other.join(QStringLiteral(", "))),
+                other.join(QStringLiteral(", ")));
     }
 
     void checkLogo(const SourcedText &logo)
@@ -733,7 +912,8 @@ public:
                                                 "放在安装包旁边或者用 --companion 指给我")
                         .arg(package.missingIcon,
                              package.iconCompanions.isEmpty()
-                                 ? QCoreApplication::translate("CommandLine", "它依赖的包")
+                                 ? QCoreApplication::translate("CommandLine",
+                                                               "它依赖的包或者图标主题包")
                                  : package.iconCompanions.join(QStringLiteral(", "))));
             return;
         }
@@ -760,7 +940,13 @@ public:
         const PictureTraits traits = file.open(QIODevice::ReadOnly)
                                          ? measurePicture(file, PictureUse::Logo)
                                          : PictureTraits();
-        if (traits.decoded && traits.opaque * 100 < traits.pixels * kLogoCoverage)
+        if (traits.decoded && traits.opaque * 100 < traits.pixels * kLogoVisible)
+            add("logo-mostly-empty", Severity::Warning, field,
+                QCoreApplication::translate("CommandLine",
+                                            "Logo 不透明的部分只占画布的 %1，几乎看不见：%2")
+                    .arg(percent(traits.opaque, traits.pixels), logo.value),
+                percent(traits.opaque, traits.pixels), QStringLiteral("%1%").arg(kLogoVisible));
+        else if (traits.decoded && traits.opaque * 100 < traits.pixels * kLogoCoverage)
             add("logo-mostly-empty", Severity::Info, field,
                 QCoreApplication::translate("CommandLine",
                                             "Logo 不透明的部分只占画布的 %1，看起来会很小：%2")
@@ -1010,6 +1196,16 @@ bool hasForeignScheme(const QString &homepage)
 const QStringList &knownFindingTags()
 {
     return kKnownTags;
+}
+
+QList<QPair<QString, QString>> findingMessageSources(const QString &tag)
+{
+    QList<QPair<QString, QString>> sources;
+    for (const FindingWords &words : kFindingWords) {
+        if (tag == QLatin1String(words.tag))
+            sources.append({QString::fromLatin1(words.context), QString::fromUtf8(words.source)});
+    }
+    return sources;
 }
 
 QString severityName(Severity severity)

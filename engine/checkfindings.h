@@ -7,6 +7,7 @@
 #include "package/packagemetadata.h"
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -70,6 +71,10 @@ struct Finding
 // Every tag a finding can have, in the order the check reports them.
 const QStringList &knownFindingTags();
 
+// The texts the messages of the finding `tag` are made from, untranslated,
+// each with its translation context.
+QList<QPair<QString, QString>> findingMessageSources(const QString &tag);
+
 // What the package file is and what it says of itself.
 struct PackageFacts
 {
@@ -89,6 +94,9 @@ struct PackageFacts
     QStringList iconCompanions;
     QString appStreamRelease;       // the version of its newest AppStream <release>; empty for none
     QString oversizeEarlierControl; // an earlier bundle's app.json left unread, over its cap
+    // Read, and neither a desktop entry of Type=Application nor an AppStream
+    // component of an application type was found in it or its companions.
+    bool notApplication = false;
 };
 
 // Every problem of a submission at once, in the order of the fields.

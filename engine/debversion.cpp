@@ -4,6 +4,7 @@
 #include "engine/debversion.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <climits>
 
@@ -104,6 +105,15 @@ QString upstreamVersion(const QString &version)
         rest = rest.mid(colon + 1);
     const int hyphen = rest.lastIndexOf(QLatin1Char('-'));
     return hyphen >= 0 ? rest.left(hyphen) : rest;
+}
+
+QString withoutRepackSuffix(const QString &upstream)
+{
+    static const QRegularExpression repack(QStringLiteral("[+~](dfsg|ds)\\.?[0-9]*$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QString bare = upstream;
+    bare.remove(repack);
+    return bare.isEmpty() ? upstream : bare;
 }
 
 namespace {

@@ -24,6 +24,11 @@ VersionVerdict checkDebVersion(const QString &version);
 // revision after the last "-".
 QString upstreamVersion(const QString &version);
 
+// The upstream version as upstream released it: without Debian's repack
+// suffix ("+dfsg", "+ds", "~dfsg", each with an optional number), so
+// "1.5.8+dfsg" is upstream's "1.5.8".
+QString withoutRepackSuffix(const QString &upstream);
+
 // How dpkg orders two upstream versions (or two revisions): negative, zero or
 // positive, so "1.0" and "1.00" are the same and "1.0~rc1" comes before "1.0".
 int compareVersionParts(const QString &a, const QString &b);

@@ -29,8 +29,9 @@ PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
         // Packages that hold a program's shared files by these names are
         // where its icon most likely is.
         static const QRegularExpression holder(QStringLiteral("-(data|common|icons|theme)$"));
+        // Those already beside it were read and did not have it.
         for (const QString &name : read.related) {
-            if (holder.match(name).hasMatch())
+            if (holder.match(name).hasMatch() && !read.companionPackages.contains(name))
                 facts.iconCompanions << name;
         }
     }
@@ -38,5 +39,6 @@ PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
     facts.ownName = read.package;
     facts.ownVersion = read.version;
     facts.appStreamRelease = read.newestRelease;
+    facts.notApplication = read.readable && !read.application;
     return facts;
 }

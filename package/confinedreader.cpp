@@ -148,6 +148,7 @@ struct OpenCompanions
 {
     QList<int> fds;
     QList<qint64> sizes;
+    QStringList names; // each one's package name, from its file name
 
     OpenCompanions() = default;
     OpenCompanions(const OpenCompanions &) = delete;
@@ -158,10 +159,11 @@ struct OpenCompanions
             ::close(fd);
     }
 
-    void add(int fd, qint64 size)
+    void add(int fd, qint64 size, const QString &path)
     {
         fds.append(fd);
         sizes.append(size);
+        names.append(QFileInfo(path).fileName().section(QLatin1Char('_'), 0, 0));
     }
 };
 
@@ -181,7 +183,7 @@ void openCompanions(const QString &debPath, const QStringList &related, const QS
         qint64 size = 0;
         const int fd = openRegularFile(path, &size);
         if (fd >= 0) {
-            open->add(fd, size);
+            open->add(fd, size, path);
             taken.insert(absolute);
         }
     }
@@ -207,7 +209,7 @@ void openCompanions(const QString &debPath, const QStringList &related, const QS
         const int fd =
             openRegularFile(folder + QLatin1Char('/') + matching.at(i), &size, O_NOFOLLOW);
         if (fd >= 0)
-            open->add(fd, size);
+            open->add(fd, size, matching.at(i));
     }
 }
 
@@ -219,10 +221,14 @@ bool lacksCompanionData(const PackageMetadata &metadata)
         return false;
     const bool noOwnData = metadata.name.source != ValueSource::AppStream &&
                            metadata.name.source != ValueSource::DesktopEntry;
+    // A companion's AppStream may describe the package's own entry.
+    const bool noOwnAppStream = metadata.application &&
+                                metadata.name.source != ValueSource::AppStream &&
+                                metadata.description.source != ValueSource::AppStream;
     const bool wantsIcon =
         !metadata.iconName.isEmpty() &&
         (metadata.logoPng.isEmpty() || isCoarseIcon(pngHeaderSize(metadata.logoPng)));
-    return noOwnData || wantsIcon;
+    return noOwnData || noOwnAppStream || wantsIcon;
 }
 
 struct OpenPackages
@@ -346,6 +352,7 @@ private:
         QObject::connect(finder, &QThread::finished, job, [this, found, own] {
             if (killed)
                 return end({});
+            beside = found->names;
             packages.take(found.get());
             withCompanions(own);
         });
@@ -369,6 +376,8 @@ private:
             return;
         ended = true;
         metadata = answer;
+        if (metadata.readable)
+            metadata.companionPackages = beside;
         job->finish();
     }
 
@@ -380,6 +389,7 @@ private:
     ToolRun *reader = nullptr;
     bool killed = false;
     bool ended = false;
+    QStringList beside; // the companions handed to the reader, by package name
     PackageMetadata metadata;
 };
 
@@ -420,6 +430,7 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
     read.confined = object.value(QLatin1String("confined")).toBool();
     read.readable = object.value(QLatin1String("readable")).toBool();
     read.corrupt = object.value(QLatin1String("corrupt")).toBool();
+    read.application = object.value(QLatin1String("application")).toBool();
     SourcedText logo;
     if (!readText(object, "package", &read.package) ||
         !readText(object, "version", &read.version) ||
@@ -427,6 +438,7 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readText(object, "newestRelease", &read.newestRelease) ||
         !readText(object, "guessedEntry", &read.guessedEntry) ||
         !readText(object, "iconName", &read.iconName) ||
+        !readText(object, "logoTheme", &read.logoTheme) ||
         !readNames(object, "related", &read.related) || !readSourced(object, "name", &read.name) ||
         !readSourced(object, "author", &read.author) ||
         !readSourced(object, "homepage", &read.homepage) ||

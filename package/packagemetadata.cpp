@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QMap>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -34,12 +36,20 @@ constexpr int kSvgElementCap = 20000;
 constexpr int kXmlDepthCap = 64;
 constexpr int kXmlElementCap = 100000;
 constexpr int kEmbeddedImageCap = 4 << 20;
+// An icon whose opaque part (alpha 128 or more) covers less than this share
+// of its canvas, in percent, shows as next to nothing: an SVG drawn without
+// its text, a blank placeholder. The next candidate is taken instead.
+constexpr int kVisibleShare = 5;
+// Real icons come in a handful of sizes per theme; a package naming many
+// more would have each decoded in turn.
+constexpr int kTriedCandidates = 24;
 
 const QString kApplications = QStringLiteral("usr/share/applications/");
 const QString kMetainfo = QStringLiteral("usr/share/metainfo/");
 const QString kAppdata = QStringLiteral("usr/share/appdata/");
 const QString kHicolor = QStringLiteral("usr/share/icons/hicolor/");
 const QString kPixmaps = QStringLiteral("usr/share/pixmaps/");
+const QString kIconThemes = QStringLiteral("usr/share/icons/");
 
 // The files directly in `folder`, not beneath a folder of it.
 QString directChild(const QString &path, const QString &folder)
@@ -72,11 +82,22 @@ bool isIconPath(const QString &path)
     return themed.match(path).hasMatch();
 }
 
+// An icon of a theme other than hicolor: "usr/share/icons/<theme>/<a>/<b>/<file>".
+bool isOtherThemeIconPath(const QString &path)
+{
+    return path.startsWith(kIconThemes) && !path.startsWith(kHicolor) &&
+           (path.endsWith(QLatin1String(".png")) || path.endsWith(QLatin1String(".svg"))) &&
+           path.count(QLatin1Char('/')) == 6;
+}
+
 qint64 firstPassCap(const QString &path)
 {
     if (isDesktopEntryPath(path) || isAppStreamPath(path))
         return kTextCap;
-    return isIconPath(path) ? kIconCap : 0;
+    if (isIconPath(path))
+        return kIconCap;
+    // Only listed, not held: a further pass reads the few the entry names.
+    return isOtherThemeIconPath(path) ? 1 : 0;
 }
 
 // The bytes of the package's files, following its links within the
@@ -108,6 +129,16 @@ public:
             scanDeb(debFd, [&missing](const QString &path) { return missing.value(path); });
         for (auto it = missing.constBegin(); it != missing.constEnd(); ++it)
             fetched.insert(it.key(), more.held.value(it.key()));
+    }
+
+    // The files one more pass finds by `wanted`, held as far as their caps
+    // allow: for what a first pass could not know to look for.
+    QStringList find(const HoldRequest &wanted)
+    {
+        const DebScan more = scanDeb(debFd, wanted);
+        for (auto it = more.held.constBegin(); it != more.held.constEnd(); ++it)
+            fetched.insert(it.key(), it.value());
+        return more.names;
     }
 
     QByteArray bytes(const QString &path) const
@@ -340,15 +371,26 @@ struct Release
 struct AppStreamComponent
 {
     QString type;
+    QString id;
     QString launchable;
     QString homepage;
     Localised name;
     Localised summary;
     Localised developerName;    // <developer><name>
     Localised developerNameOld; // <developer_name>
+    // The paragraphs and list items in their order, each with the
+    // translations that follow it; and whole descriptions given in one
+    // language, <description xml:lang="…">.
+    QList<Localised> paragraphs;
     QHash<QString, QStringList> description;
     Release newestRelease;
 };
+
+bool isApplicationComponent(const QString &type)
+{
+    return type == QLatin1String("desktop-application") || type == QLatin1String("desktop") ||
+           type == QLatin1String("console-application") || type == QLatin1String("web-application");
+}
 
 QString xmlLanguage(const QXmlStreamReader &xml, const QString &inherited)
 {
@@ -375,8 +417,18 @@ void readDescription(QXmlStreamReader &xml, const QString &language, AppStreamCo
         if (item || xml.name() == QLatin1String("p")) {
             const QString text =
                 xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-            if (!text.isEmpty())
-                component->description[lang].append(item ? QStringLiteral("• ") + text : text);
+            const QString line = item ? QStringLiteral("• ") + text : text;
+            if (text.isEmpty()) {
+                continue;
+            } else if (!language.isEmpty()) {
+                component->description[lang].append(line);
+            } else if (lang.isEmpty()) {
+                component->paragraphs.append(Localised{{QString(), line}});
+            } else if (!component->paragraphs.isEmpty() &&
+                       !component->paragraphs.last().contains(lang)) {
+                // A translation stands right after the text it translates.
+                component->paragraphs.last().insert(lang, line);
+            }
         } else if (xml.name() == QLatin1String("ul") || xml.name() == QLatin1String("ol")) {
             open.append(lang);
         } else {
@@ -465,6 +517,8 @@ AppStreamComponent parseAppStream(const QByteArray &contents, bool *ok)
             const QString url = xml.readElementText().trimmed();
             if (homepage && component.homepage.isEmpty())
                 component.homepage = url;
+        } else if (name == QLatin1String("id")) {
+            component.id = xml.readElementText().trimmed();
         } else if (name == QLatin1String("launchable")) {
             const bool desktopId =
                 xml.attributes().value(QLatin1String("type")) == QLatin1String("desktop-id");
@@ -491,14 +545,19 @@ bool isCjk(QChar c)
 }
 
 // A first line that more text follows ends as a sentence does in its
-// script, so the lines read as prose once joined.
+// script, so the lines read as prose once joined: a line holding CJK text
+// with "。", any other with "." (a Chinese line naming an "IDE" included).
+// A full stop of the other script is replaced.
 QString asFirstSentence(const QString &line)
 {
-    static const QString ends = QStringLiteral(".。!！?？:：…");
+    static const QString ends = QStringLiteral("!！?？:：…");
     QString trimmed = line.trimmed();
     if (trimmed.isEmpty() || ends.contains(trimmed.back()))
         return trimmed;
-    return trimmed + (isCjk(trimmed.back()) ? QStringLiteral("。") : QStringLiteral("."));
+    const bool cjk = std::any_of(trimmed.cbegin(), trimmed.cend(), isCjk);
+    if (trimmed.back() == QLatin1Char('.') || trimmed.back() == QChar(0x3002))
+        trimmed.chop(1);
+    return trimmed + (cjk ? QStringLiteral("。") : QStringLiteral("."));
 }
 
 // The summary, then the description's paragraphs and list items, one a line.
@@ -508,13 +567,21 @@ QString appStreamInfo(const AppStreamComponent &component, const QStringList &la
     const QString summary = pickLanguage(component.summary, languages);
     if (!summary.isEmpty())
         lines.append(summary);
-    QStringList description = component.description.value(QString());
+    // A whole description in the language wins; else each paragraph in its
+    // translation, or as written where it has none.
+    QStringList description;
     for (const QString &language : languages) {
         if (component.description.contains(language)) {
             description = component.description.value(language);
             break;
         }
     }
+    if (description.isEmpty()) {
+        for (const Localised &paragraph : component.paragraphs)
+            description.append(pickLanguage(paragraph, languages));
+    }
+    if (description.isEmpty())
+        description = component.description.value(QString());
     if (!lines.isEmpty() && !description.isEmpty())
         lines.first() = asFirstSentence(lines.first());
     lines += description;
@@ -533,8 +600,19 @@ QString entryAndControlInfo(const QString &comment, const ControlFields &control
     return asFirstSentence(comment) + QLatin1Char('\n') + control.extendedDescription;
 }
 
+// The control file's description, its first line ending as a sentence when
+// the extended text follows.
+QString controlInfo(const ControlFields &control)
+{
+    if (control.extendedDescription.trimmed().isEmpty())
+        return control.description;
+    return asFirstSentence(control.description.section(QLatin1Char('\n'), 0, 0)) +
+           QLatin1Char('\n') + control.extendedDescription;
+}
+
 // The main entry: the one AppStream names, else <package>.desktop, else one
-// that starts the program named as the package, else the first application
+// that starts the program named as the package (shown in menus or not: a
+// configuration tool often hides its own entry), else the first application
 // shown in menus that is no settings panel, else the first shown at all.
 // `guessed` tells whether the last two rules chose among several.
 const DesktopEntry *mainEntry(const QList<DesktopEntry> &entries, const QString &launchable,
@@ -557,6 +635,9 @@ const DesktopEntry *mainEntry(const QList<DesktopEntry> &entries, const QString 
         return own;
     if (const DesktopEntry *starts =
             first([&](const DesktopEntry &e) { return shown(e) && e.program == package; }))
+        return starts;
+    if (const DesktopEntry *starts =
+            first([&](const DesktopEntry &e) { return e.application && e.program == package; }))
         return starts;
     *guessed = std::count_if(entries.cbegin(), entries.cend(), shown) > 1;
     if (const DesktopEntry *application =
@@ -766,6 +847,20 @@ QStringList iconCandidates(const QString &icon, const QStringList &names)
         if (std::find(names.cbegin(), names.cend(), name) != names.cend())
             pixmaps.append(name);
     }
+    // The old pixmaps folder often names its sizes: "xterm_48x48.xpm".
+    static const QRegularExpression pixmapSized(
+        QStringLiteral("^usr/share/pixmaps/(.+)_([0-9]{1,4})x([0-9]{1,4})\\.(png|xpm)$"));
+    QList<QPair<int, QString>> sizedPixmaps;
+    for (const QString &name : names) {
+        if (!name.startsWith(kPixmaps))
+            continue;
+        const QRegularExpressionMatch match = pixmapSized.match(name);
+        if (match.hasMatch() && match.captured(1) == theme)
+            sizedPixmaps.append({match.captured(2).toInt(), name});
+    }
+    std::sort(sizedPixmaps.begin(), sizedPixmaps.end());
+    for (auto it = sizedPixmaps.crbegin(); it != sizedPixmaps.crend(); ++it)
+        pixmaps.append(it->second);
     std::sort(pngs.begin(), pngs.end());
     QStringList candidates;
     for (const auto &png : pngs) {
@@ -779,6 +874,100 @@ QStringList iconCandidates(const QString &icon, const QStringList &names)
             candidates.append(it->second);
     }
     return candidates + pixmaps;
+}
+
+// The icon files of `icon` in the icon themes other than hicolor, best
+// first by the same rule within each theme, the themes by name. Themes lay
+// their folders out as "48x48/apps", "48x48@2/apps", "scalable/apps" or
+// "apps/48"; any context folder counts.
+QStringList otherThemeCandidates(const QString &icon, const QStringList &names)
+{
+    if (icon.isEmpty() || icon.contains(QLatin1Char('/')))
+        return {};
+    QString bare = icon;
+    static const QRegularExpression extension(QStringLiteral("\\.(png|svg|xpm)$"));
+    bare.remove(extension);
+    if (bare.isEmpty())
+        return {};
+    const QString png = QLatin1Char('/') + bare + QStringLiteral(".png");
+    const QString svg = QLatin1Char('/') + bare + QStringLiteral(".svg");
+    static const QRegularExpression size(
+        QStringLiteral("^(?:([0-9]{1,4})(?:x([0-9]{1,4}))?(?:@([1-4])x?)?|(scalable))$"));
+    struct Found
+    {
+        QList<QPair<int, QString>> pngs;
+        QList<QPair<int, QString>> svgs; // scalable ones as the largest
+    };
+    QMap<QString, Found> themes;
+    for (const QString &name : names) {
+        if (!name.startsWith(kIconThemes) || name.startsWith(kHicolor) ||
+            (!name.endsWith(png) && !name.endsWith(svg)))
+            continue;
+        const QStringList parts = name.mid(kIconThemes.size()).split(QLatin1Char('/'));
+        if (parts.size() != 4)
+            continue;
+        int side = -1;
+        for (const QString &part : {parts.at(1), parts.at(2)}) {
+            const QRegularExpressionMatch match = size.match(part);
+            if (!match.hasMatch())
+                continue;
+            if (!match.captured(4).isEmpty()) {
+                side = 1 << 20;
+            } else if (match.captured(2).isEmpty() || match.captured(2) == match.captured(1)) {
+                const int scale = match.captured(3).isEmpty() ? 1 : match.captured(3).toInt();
+                side = match.captured(1).toInt() * scale;
+            }
+        }
+        if (side <= 0)
+            continue;
+        Found &found = themes[parts.at(0)];
+        (name.endsWith(png) ? found.pngs : found.svgs).append({side, name});
+    }
+    QStringList candidates;
+    for (Found &found : themes) {
+        std::sort(found.pngs.begin(), found.pngs.end());
+        std::sort(found.svgs.begin(), found.svgs.end());
+        for (const auto &file : qAsConst(found.pngs)) {
+            if (file.first >= 128)
+                candidates.append(file.second);
+        }
+        for (auto it = found.svgs.crbegin(); it != found.svgs.crend(); ++it)
+            candidates.append(it->second);
+        for (auto it = found.pngs.crbegin(); it != found.pngs.crend(); ++it) {
+            if (it->first >= 48 && it->first < 128)
+                candidates.append(it->second);
+        }
+    }
+    return candidates;
+}
+
+// The theme other than hicolor an icon file belongs to; empty for hicolor,
+// pixmaps or a path of its own.
+QString iconThemeOf(const QString &path)
+{
+    if (path.startsWith(kHicolor))
+        return {};
+    return path.startsWith(kIconThemes)
+               ? path.mid(kIconThemes.size()).section(QLatin1Char('/'), 0, 0)
+               : QString();
+}
+
+// Whether enough of the picture is opaque to be seen; one without an alpha
+// channel is opaque all over.
+bool isVisible(const QImage &image)
+{
+    if (image.isNull())
+        return false;
+    if (!image.hasAlphaChannel())
+        return true;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    qint64 opaque = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            opaque += qAlpha(line[x]) >= 128 ? 1 : 0;
+    }
+    return opaque * 100 >= qint64(argb.width()) * argb.height() * kVisibleShare;
 }
 
 QImage decodeIcon(const QString &path, const QByteArray &bytes)
@@ -796,9 +985,16 @@ QImage decodeIcon(const QString &path, const QByteArray &bytes)
     return {};
 }
 
-QByteArray chooseLogo(PackageFiles &files, const QString &icon)
+struct ChosenLogo
 {
-    const QStringList candidates = iconCandidates(icon, files.names());
+    QByteArray png;
+    QString theme; // the icon theme other than hicolor it came from
+};
+
+// The first of the candidates that decodes to a visible picture.
+ChosenLogo firstVisible(PackageFiles &files, QStringList candidates)
+{
+    candidates = candidates.mid(0, kTriedCandidates);
     QHash<QString, qint64> wanted;
     for (const QString &candidate : candidates)
         wanted.insert(candidate, kIconCap);
@@ -807,11 +1003,21 @@ QByteArray chooseLogo(PackageFiles &files, const QString &icon)
         const QByteArray bytes = files.bytes(candidate);
         if (bytes.isEmpty())
             continue;
-        QByteArray png = encodePng(decodeIcon(candidate, bytes));
+        const QImage image = decodeIcon(candidate, bytes);
+        if (!isVisible(image))
+            continue;
+        QByteArray png = encodePng(image);
         if (!png.isEmpty())
-            return png;
+            return {png, iconThemeOf(candidate)};
     }
     return {};
+}
+
+// In hicolor and the pixmaps folder, or (`otherThemes`) in every other theme.
+ChosenLogo chooseLogo(PackageFiles &files, const QString &icon, bool otherThemes = false)
+{
+    return firstVisible(files, otherThemes ? otherThemeCandidates(icon, files.names())
+                                           : iconCandidates(icon, files.names()));
 }
 
 } // namespace
@@ -840,25 +1046,98 @@ QStringList metadataLanguages(bool english)
 
 namespace {
 
-// The logo for `icon` from the first companion package that has it.
-QByteArray companionLogo(const QList<int> &companionFds, const QString &icon)
+// Whether `path` is an icon file named `icons` holds (without extension) in
+// an icon theme other than hicolor: "usr/share/icons/<theme>/<a>/<b>/<name>".
+bool isOtherThemeIcon(const QString &path, const QSet<QString> &icons)
 {
-    for (const int fd : companionFds) {
-        DebScan scan =
-            scanDeb(fd, [](const QString &path) { return isIconPath(path) ? kIconCap : 0; });
-        if (!scan.isDeb)
-            continue;
-        PackageFiles files(fd, std::move(scan));
-        QByteArray png = chooseLogo(files, icon);
-        if (!png.isEmpty())
-            return png;
+    return isOtherThemeIconPath(path) &&
+           icons.contains(path.section(QLatin1Char('/'), -1).chopped(4));
+}
+
+// The icon names as theme files name them, without an extension.
+QSet<QString> bareIconNames(const QStringList &icons)
+{
+    QSet<QString> bare;
+    static const QRegularExpression extension(QStringLiteral("\\.(png|svg|xpm)$"));
+    for (QString icon : icons) {
+        icon.remove(extension);
+        if (!icon.isEmpty() && !icon.contains(QLatin1Char('/')))
+            bare.insert(icon);
     }
-    return {};
+    return bare;
+}
+
+// The companion packages, each read once and only when something is looked
+// for in them: their AppStream files, the icons of hicolor and pixmaps, and
+// the entries' icons in every other theme at hand.
+class Companions
+{
+public:
+    Companions(const QList<int> &fds, const QStringList &icons)
+        : fds(fds)
+        , icons(bareIconNames(icons))
+    {
+    }
+
+    std::vector<PackageFiles> &files()
+    {
+        if (!scanned) {
+            scanned = true;
+            for (const int fd : fds) {
+                DebScan scan = scanDeb(fd, [this](const QString &path) {
+                    if (isAppStreamPath(path))
+                        return kTextCap;
+                    return isIconPath(path) || isOtherThemeIcon(path, icons) ? kIconCap : 0;
+                });
+                if (scan.isDeb)
+                    read.emplace_back(fd, std::move(scan));
+            }
+        }
+        return read;
+    }
+
+private:
+    QList<int> fds;
+    QSet<QString> icons;
+    bool scanned = false;
+    std::vector<PackageFiles> read;
+};
+
+// The application's AppStream component from a companion, found by the
+// desktop entry it launches: -data and -common packages often hold it.
+bool companionAppStream(Companions &companions, const QList<DesktopEntry> &entries,
+                        AppStreamComponent *found)
+{
+    QSet<QString> ids;
+    for (const DesktopEntry &entry : entries)
+        ids.insert(entry.id);
+    if (ids.isEmpty())
+        return false;
+    for (PackageFiles &files : companions.files()) {
+        QStringList paths;
+        for (const QString &name : files.names()) {
+            if (isAppStreamPath(name))
+                paths.append(name);
+        }
+        std::sort(paths.begin(), paths.end());
+        for (const QString &path : qAsConst(paths)) {
+            bool ok = false;
+            AppStreamComponent component = parseAppStream(files.bytes(path), &ok);
+            const bool launches = ids.contains(component.launchable) ||
+                                  ids.contains(component.id) ||
+                                  ids.contains(component.id + QStringLiteral(".desktop"));
+            if (ok && launches) {
+                *found = std::move(component);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // What the package leaves out, taken from its companions: every value from
 // the first companion that has desktop or AppStream data when the package
-// has none, and the logo its entry names when the package lacks the icon.
+// has none.
 void completeFromCompanions(PackageMetadata *metadata, const QList<int> &companionFds,
                             const QStringList &languages, bool ownData)
 {
@@ -879,24 +1158,59 @@ void completeFromCompanions(PackageMetadata *metadata, const QList<int> &compani
         if (metadata->description.source == ValueSource::Control ||
             metadata->description.value.isEmpty())
             metadata->description = {companion.description.value, ValueSource::Companion};
+        metadata->application = metadata->application || companion.application;
         if (metadata->logoPng.isEmpty() && !companion.logoPng.isEmpty()) {
             metadata->logoPng = companion.logoPng;
             metadata->logoSource = ValueSource::Companion;
+            metadata->logoTheme = companion.logoTheme;
             metadata->iconName.clear();
         }
         break;
     }
-    // An icon below the store's logo size is enlarged, blurred; a companion
-    // often holds the large one or the SVG of the same name.
-    const QSize own = pngHeaderSize(metadata->logoPng);
-    if (!metadata->iconName.isEmpty() && (metadata->logoPng.isEmpty() || isCoarseIcon(own))) {
-        const QByteArray finer = companionLogo(companionFds, metadata->iconName);
-        const QSize found = pngHeaderSize(finer);
-        if (found.isValid() &&
-            (!own.isValid() || found.width() * found.height() > own.width() * own.height())) {
-            metadata->logoPng = finer;
-            metadata->logoSource = ValueSource::Companion;
+}
+
+int pixelsOf(const QByteArray &png)
+{
+    const QSize size = pngHeaderSize(png);
+    return size.isValid() ? size.width() * size.height() : 0;
+}
+
+// The logo for `icon`: hicolor and pixmaps in the package, then in each
+// companion, then every other icon theme in the package and its companions.
+// A visible icon of the store's size ends the search; below that size the
+// largest found is kept, as a later place may hold a finer one.
+void chooseEntryLogo(PackageMetadata *metadata, PackageFiles &own, Companions &companions,
+                     const QString &icon)
+{
+    const auto consider = [metadata](const ChosenLogo &found, ValueSource source) {
+        if (pixelsOf(found.png) > pixelsOf(metadata->logoPng)) {
+            metadata->logoPng = found.png;
+            metadata->logoSource = source;
+            metadata->logoTheme = found.theme;
         }
+        return !metadata->logoPng.isEmpty() && !isCoarseIcon(pngHeaderSize(metadata->logoPng));
+    };
+    if (consider(chooseLogo(own, icon), ValueSource::DesktopEntry))
+        return;
+    for (PackageFiles &files : companions.files()) {
+        if (consider(chooseLogo(files, icon), ValueSource::Companion))
+            return;
+    }
+    const QSet<QString> wanted = bareIconNames({icon});
+    const auto themedIcon = [&wanted](const QString &path) {
+        return isOtherThemeIcon(path, wanted);
+    };
+    const QStringList ownNames = own.names();
+    if (std::any_of(ownNames.cbegin(), ownNames.cend(), themedIcon)) {
+        const QStringList themed = own.find(
+            [&themedIcon](const QString &path) { return themedIcon(path) ? kIconCap : 0; });
+        if (consider(firstVisible(own, otherThemeCandidates(icon, themed)),
+                     ValueSource::DesktopEntry))
+            return;
+    }
+    for (PackageFiles &files : companions.files()) {
+        if (consider(chooseLogo(files, icon, true), ValueSource::Companion))
+            return;
     }
 }
 
@@ -972,6 +1286,15 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
         if (!contents.isEmpty())
             entries.append(parseDesktopEntry(path.mid(kApplications.size()), contents));
     }
+    QStringList icons;
+    for (const DesktopEntry &each : entries)
+        icons.append(each.icon);
+    Companions companions(companionFds, icons);
+    ValueSource appStreamSource = ValueSource::AppStream;
+    if (!haveAppStream && companionAppStream(companions, entries, &appStream)) {
+        haveAppStream = true;
+        appStreamSource = ValueSource::Companion;
+    }
     bool guessed = false;
     const DesktopEntry *entry = mainEntry(entries, appStream.launchable, control.package, &guessed);
 
@@ -980,33 +1303,34 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     takeOwnIdentity(&metadata, control);
     metadata.architecture = control.architecture;
     metadata.newestRelease = appStream.newestRelease.version;
+    metadata.application = (haveAppStream && isApplicationComponent(appStream.type)) ||
+                           std::any_of(entries.cbegin(), entries.cend(),
+                                       [](const DesktopEntry &e) { return e.application; });
     if (entry && guessed)
         metadata.guessedEntry = entry->id;
     const auto fill = [](SourcedText *field, const QString &value, ValueSource source) {
         if (field->value.isEmpty() && !value.trimmed().isEmpty())
             *field = {value, source};
     };
-    fill(&metadata.name, pickLanguage(appStream.name, languages), ValueSource::AppStream);
+    fill(&metadata.name, pickLanguage(appStream.name, languages), appStreamSource);
     if (entry)
         fill(&metadata.name, pickLanguage(entry->name, languages), ValueSource::DesktopEntry);
     QString author = pickLanguage(appStream.developerName, languages);
     if (author.isEmpty())
         author = pickLanguage(appStream.developerNameOld, languages);
-    fill(&metadata.author, author, ValueSource::AppStream);
-    fill(&metadata.homepage, appStream.homepage, ValueSource::AppStream);
+    fill(&metadata.author, author, appStreamSource);
+    fill(&metadata.homepage, appStream.homepage, appStreamSource);
     fill(&metadata.homepage, control.homepage, ValueSource::Control);
-    fill(&metadata.description, appStreamInfo(appStream, languages), ValueSource::AppStream);
+    fill(&metadata.description, appStreamInfo(appStream, languages), appStreamSource);
     if (entry)
         fill(&metadata.description,
              entryAndControlInfo(pickLanguage(entry->comment, languages), control),
              ValueSource::DesktopEntry);
-    fill(&metadata.description, control.description, ValueSource::Control);
+    fill(&metadata.description, controlInfo(control), ValueSource::Control);
 
     if (entry && !entry->icon.isEmpty()) {
         metadata.iconName = entry->icon;
-        metadata.logoPng = chooseLogo(files, entry->icon);
-        if (!metadata.logoPng.isEmpty())
-            metadata.logoSource = ValueSource::DesktopEntry;
+        chooseEntryLogo(&metadata, files, companions, entry->icon);
     }
     metadata.related = control.related;
     completeFromCompanions(&metadata, companionFds, languages, entry || haveAppStream);

@@ -51,6 +51,13 @@ struct PackageMetadata
     QStringList related; // the packages named in Depends, Pre-Depends and Recommends
     QByteArray logoPng;  // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
+    QString logoTheme; // the icon theme other than hicolor the logo came from; empty for none
+    // A desktop entry of Type=Application or an AppStream component of an
+    // application type was found: a store of applications can list it.
+    bool application = false;
+    // The companion packages read with it, by the package name their file
+    // names begin with; told by the program that started the reader.
+    QStringList companionPackages;
 
     // How the reading went, told by the program that started the reader:
     // whether the kernel confined it, and what kept it from answering.

@@ -28,6 +28,8 @@ QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
         {QStringLiteral("architecture"), metadata.architecture},
         {QStringLiteral("newestRelease"), metadata.newestRelease},
         {QStringLiteral("guessedEntry"), metadata.guessedEntry},
+        {QStringLiteral("logoTheme"), metadata.logoTheme},
+        {QStringLiteral("application"), metadata.application},
         {QStringLiteral("iconName"), metadata.iconName},
         {QStringLiteral("related"), QJsonArray::fromStringList(metadata.related)},
         {QStringLiteral("name"), sourcedObject(metadata.name)},

@@ -132,6 +132,8 @@ SubmissionValues chooseValues(const SubmissionValues &given, const EarlierBundle
         firstGiven({givenValue(given.contributor), fromEarlier(earlier.contributor)});
     values.logo = firstGiven(
         {givenValue(given.logo), fromEarlier(earlier.logo), {cachedLogo, metadata.logoSource}});
+    if (values.logo.source == metadata.logoSource && values.logo.value == cachedLogo)
+        values.logoTheme = metadata.logoTheme;
     if (!given.screenshots.isEmpty()) {
         values.screenshots = given.screenshots;
         values.screenshotsSource = ValueSource::Given;

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -193,14 +194,15 @@ private slots:
     void commandLines();
     void versionAgainstAppStream_data();
     void versionAgainstAppStream();
+    void everyFindingHasEnglishWords();
     void packMatchesTheWindow();
     void stoppedPackKeepsEarlierBundle();
 };
 
 // Inputs by placeholder: @deb a real package viewer 1.0, @escdeb the same
 // named viewer_1%3a1.0_all.deb, @pcdeb the same named viewer_100%_all.deb,
-// @logo 256x256, @small 32x24, @sparse20 and @sparse19 200x200 logos opaque
-// on 20% and 19%, @shot 800x600, @shot2 1024x768 of another picture, @near
+// @logo 256x256, @small 32x24, @sparse20, @sparse19 and @sparse4 200x200
+// logos opaque on 20%, 19% and 4%, @shot 800x600, @shot2 1024x768 of another picture, @near
 // @shot with a small mark, @blank one colour, @band12 and @band11 800x600
 // with that many transparent rows on top, @wide 1600x400, @jpeg a JPEG,
 // @text a text file, @dir a folder, @missing nothing, @huge a PNG whose
@@ -401,6 +403,13 @@ void TestCli::commandLines_data()
     QTest::newRow("Chinese placeholder in the description")
         << described(QStringLiteral("一个看图工具。\n更多功能敬请期待")) << 0
         << QStringList{placeholder};
+    QTest::newRow("translated summary over an untranslated body")
+        << described(QStringLiteral("看图工具，打开各种图片。\nShows every picture of a folder.\n"
+                                    "• 很快"))
+        << 0 << QStringList{QStringLiteral("description-mixed-language")};
+    QTest::newRow("Latin names in a Chinese description")
+        << described(QStringLiteral("使用 GTK 的看图工具。\n支持 PNG、JPEG 和 GIF。")) << 0
+        << QStringList{};
     QTest::newRow("placeholders inside longer words")
         << described(QStringLiteral("Todos los días muestra fotos.\nStbd, fixmen and TBDs.")) << 0
         << QStringList{};
@@ -459,6 +468,9 @@ void TestCli::commandLines_data()
         << pictures(QStringLiteral("@sparse20"), {shot}) << 0 << QStringList{};
     QTest::newRow("logo opaque on 19%") << pictures(QStringLiteral("@sparse19"), {shot}) << 0
                                         << QStringList{QStringLiteral("logo-mostly-empty")};
+    QTest::newRow("logo opaque on 4% fails --strict")
+        << (pictures(QStringLiteral("@sparse4"), {shot}) << QStringLiteral("--strict")) << 1
+        << QStringList{QStringLiteral("logo-mostly-empty")};
 
     const QString ignore = QStringLiteral("--ignore");
     QTest::newRow("ignored warning passes --strict")
@@ -551,6 +563,7 @@ void TestCli::commandLines()
         {QStringLiteral("@band11"), home.filePath(QStringLiteral("inputs/band11.png"))},
         {QStringLiteral("@sparse20"), home.filePath(QStringLiteral("inputs/sparse20.png"))},
         {QStringLiteral("@sparse19"), home.filePath(QStringLiteral("inputs/sparse19.png"))},
+        {QStringLiteral("@sparse4"), home.filePath(QStringLiteral("inputs/sparse4.png"))},
         {QStringLiteral("@escdeb"), home.filePath(QStringLiteral("inputs/viewer_1%3a1.0_all.deb"))},
         {QStringLiteral("@pcdeb"), home.filePath(QStringLiteral("inputs/viewer_100%_all.deb"))},
         {QStringLiteral("@wide"),
@@ -574,6 +587,7 @@ void TestCli::commandLines()
     QVERIFY(withTransparentTop(11).save(inputs.value(QStringLiteral("@band11"))));
     QVERIFY(sparseLogo(40).save(inputs.value(QStringLiteral("@sparse20"))));
     QVERIFY(sparseLogo(39).save(inputs.value(QStringLiteral("@sparse19"))));
+    QVERIFY(sparseLogo(8).save(inputs.value(QStringLiteral("@sparse4"))));
     for (const char *copy : {"@escdeb", "@pcdeb"})
         QVERIFY(QFile::copy(inputs.value(QStringLiteral("@deb")),
                             inputs.value(QString::fromLatin1(copy))));
@@ -673,6 +687,23 @@ void TestCli::commandLines()
     QVERIFY(json.err.isEmpty());
 }
 
+// A script or a packager reading English must never meet a Chinese message.
+void TestCli::everyFindingHasEnglishWords()
+{
+    Q_INIT_RESOURCE(plinvex_translations);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral("plinvex_en"), QStringLiteral(":/translations")));
+    for (const QString &tag : knownFindingTags()) {
+        const QList<QPair<QString, QString>> sources = findingMessageSources(tag);
+        QVERIFY2(!sources.isEmpty(), qPrintable(tag));
+        for (const auto &source : sources) {
+            const QString words =
+                english.translate(qPrintable(source.first), source.second.toUtf8().constData());
+            QVERIFY2(!words.isEmpty(), qPrintable(tag + QLatin1Char(' ') + source.second));
+        }
+    }
+}
+
 void TestCli::versionAgainstAppStream_data()
 {
     QTest::addColumn<QString>("version");
@@ -689,6 +720,14 @@ void TestCli::versionAgainstAppStream_data()
         << QStringLiteral("1.10") << QStringLiteral("1.9") << true;
     QTest::newRow("candidate of the release")
         << QStringLiteral("1.3~rc1-1") << QStringLiteral("1.3") << true;
+    QTest::newRow("Debian repack")
+        << QStringLiteral("1.5.8+dfsg-3") << QStringLiteral("1.5.8") << false;
+    QTest::newRow("numbered repack")
+        << QStringLiteral("5.1.1+ds2-1") << QStringLiteral("5.1.1") << false;
+    QTest::newRow("repack before the release")
+        << QStringLiteral("2.0~dfsg.1-1") << QStringLiteral("2.0") << false;
+    QTest::newRow("repack of an older version")
+        << QStringLiteral("1.5.7+dfsg-1") << QStringLiteral("1.5.8") << true;
     QTest::newRow("no release") << QStringLiteral("1.2") << QString() << false;
 }
 

@@ -118,6 +118,15 @@ void TestControlFile::joinsDescriptionLines_data()
         << QStringLiteral("one\r\ntwo\r\n\r\nthree") << QStringLiteral("one two three");
     QTest::newRow("breaks at both ends") << QStringLiteral("\none\n") << QStringLiteral("one");
     QTest::newRow("only a line feed") << QStringLiteral("\n") << QString();
+    QTest::newRow("Chinese list items") << QStringLiteral("功能：\n• 标签页\n• 拼写检查")
+                                        << QStringLiteral("功能： • 标签页 • 拼写检查");
+    QTest::newRow("control file hyphen list")
+        << QStringLiteral("Features are:\n - syntax highlighting\n   - code completion")
+        << QStringLiteral("Features are: - syntax highlighting - code completion");
+    QTest::newRow("star list after a blank")
+        << QStringLiteral("Has: \n* one\n\n* two") << QStringLiteral("Has: * one * two");
+    QTest::newRow("hyphen inside a word is no item")
+        << QStringLiteral("第一\n-第二") << QStringLiteral("第一-第二");
     QTest::newRow("beyond the basic plane")
         << QStringLiteral("\U00020000\n\U00020001") << QStringLiteral("\U00020000\U00020001");
 }

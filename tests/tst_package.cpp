@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Plinvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
 #include "package/confinedreader.h"
 #include "package/logocache.h"
@@ -10,6 +11,7 @@
 #include "support/jobrun.h"
 #include "support/testfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -140,6 +142,18 @@ bool setArMemberSize(const QString &path, const QByteArray &member, const QByteA
     return false;
 }
 
+// A picture as the old pixmaps folder holds it.
+QByteArray xpmBytes(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(QColor(30, 90, 160));
+    QByteArray xpm;
+    QBuffer buffer(&xpm);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "XPM");
+    return xpm;
+}
+
 // The private pictures are magenta, a colour no icon of these tests has.
 bool hasPrivatePixel(const QImage &image)
 {
@@ -222,14 +236,14 @@ void TestPackage::readsMetadata_data()
         << QStringLiteral("") << QStringLiteral("https://control.example.org")
         << QStringLiteral("看图片")
         << QStringList{desktop, QStringLiteral(""), control, desktop, desktop} << 64;
-    QTest::newRow("control only, xz")
+    QTest::newRow("no application: control only, xz")
         << FileMap{{QStringLiteral("DEBIAN/control"),
                     "Package: tool\nVersion: 1\nArchitecture: all\nMaintainer: T <t@example.org>\n"
                     "Homepage: https://tool.example.org\n"
                     "Description: does things\n first line\n .\n   indented\n"}}
         << LinkMap() << QStringLiteral("xz") << false << QStringLiteral("") << QStringLiteral("")
         << QStringLiteral("https://tool.example.org")
-        << QStringLiteral("does things\nfirst line\n\n  indented")
+        << QStringLiteral("does things.\nfirst line\n\n  indented")
         << QStringList{QStringLiteral(""), QStringLiteral(""), control, control, QStringLiteral("")}
         << 0;
 
@@ -257,7 +271,7 @@ void TestPackage::readsMetadata_data()
                                "Exec=/usr/bin/viewer %f\n")},
                    {QStringLiteral("DEBIAN/control"), controlText}}
         << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Mine") << QStringLiteral("")
-        << QStringLiteral("") << QStringLiteral("control text\nViews pictures of\nmany kinds.")
+        << QStringLiteral("") << QStringLiteral("control text.\nViews pictures of\nmany kinds.")
         << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control, QStringLiteral("")}
         << 0;
 
@@ -276,6 +290,116 @@ void TestPackage::readsMetadata_data()
         << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control,
                        QStringLiteral("companion-package")}
         << 256;
+
+    // A configuration tool hides its own entry from menus; it is still the
+    // one that runs the package, not the visible viewer beside it.
+    QTest::newRow("hidden entry that starts the package's program")
+        << FileMap{{QStringLiteral("usr/share/applications/a-layout.desktop"),
+                    desktopEntry("Name=Layout Viewer\n")},
+                   {QStringLiteral("usr/share/applications/org.example.config.desktop"),
+                    QByteArray("[Desktop Entry]\nType=Application\nName=Configure\n"
+                               "NoDisplay=true\nExec=viewer\n")},
+                   {QStringLiteral("DEBIAN/control"), controlText}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Configure")
+        << QStringLiteral("") << QStringLiteral("")
+        << QStringLiteral("control text.\nViews pictures of\nmany kinds.")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control, QStringLiteral("")}
+        << 0;
+    // A Chinese comment that ends in a Latin full stop ends in the Chinese one.
+    QTest::newRow("Chinese comment over the control text")
+        << FileMap{{QStringLiteral("usr/share/applications/viewer.desktop"),
+                    desktopEntry("Name=Viewer\nComment=A viewer\n"
+                                 "Comment[zh_CN]=使用 GTK 的看图 IDE.\n")},
+                   {QStringLiteral("DEBIAN/control"), controlText}}
+        << LinkMap() << QStringLiteral("xz") << false << QStringLiteral("Viewer")
+        << QStringLiteral("") << QStringLiteral("")
+        << QStringLiteral("使用 GTK 的看图 IDE。\nViews pictures of\nmany kinds.")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), desktop, QStringLiteral("")}
+        << 0;
+    // Paragraphs without a translation stand as written, in their place.
+    QTest::newRow("AppStream translated in part")
+        << FileMap{{QStringLiteral("usr/share/metainfo/viewer.metainfo.xml"),
+                    "<component type=\"desktop-application\"><id>viewer</id><name>Viewer</name>"
+                    "<summary>Looks at pictures</summary>"
+                    "<summary xml:lang=\"zh_CN\">看图片</summary><description>"
+                    "<p>One.</p><p xml:lang=\"zh_CN\">一。</p><p>Two.</p>"
+                    "<ul><li>Fast</li><li>Small</li><li xml:lang=\"zh_CN\">很小</li></ul>"
+                    "</description></component>"},
+                   {QStringLiteral("DEBIAN/control"), controlText}}
+        << LinkMap() << QStringLiteral("xz") << false << QStringLiteral("Viewer")
+        << QStringLiteral("") << QStringLiteral("")
+        << QStringLiteral("看图片。\n一。\nTwo.\n• Fast\n• 很小")
+        << QStringList{appstream, QStringLiteral(""), QStringLiteral(""), appstream,
+                       QStringLiteral("")}
+        << 0;
+    // The AppStream file lies in the -data package and names the entry.
+    QTest::newRow("AppStream in a companion package beside it")
+        << FileMap{{QStringLiteral("usr/share/applications/org.example.Viewer.desktop"),
+                    desktopEntry("Name=Entry Name\nComment=Entry comment\n")},
+                   {QStringLiteral("DEBIAN/control"),
+                    "Package: viewer\nVersion: 2.0\nArchitecture: all\nMaintainer: T <t@x.org>\n"
+                    "Depends: viewer-data (= 2.0)\nHomepage: https://old.example.org\n"
+                    "Description: control text\n"},
+                   {QStringLiteral("companion/usr/share/metainfo/org.example.Viewer.appdata.xml"),
+                    "<component type=\"desktop-application\"><id>org.example.Viewer</id>"
+                    "<name>Viewer</name><name xml:lang=\"zh_CN\">看图</name>"
+                    "<url type=\"homepage\">https://new.example.org</url>"
+                    "<summary>Looks at pictures</summary>"
+                    "<launchable type=\"desktop-id\">org.example.Viewer.desktop</launchable>"
+                    "</component>"}}
+        << LinkMap() << QStringLiteral("xz") << false << QStringLiteral("看图")
+        << QStringLiteral("") << QStringLiteral("https://new.example.org")
+        << QStringLiteral("Looks at pictures")
+        << QStringList{QStringLiteral("companion-package"), QStringLiteral(""),
+                       QStringLiteral("companion-package"), QStringLiteral("companion-package"),
+                       QStringLiteral("")}
+        << 0;
+    // Drawn without its text, the SVG is empty: the sized XPM is taken.
+    QTest::newRow("invisible SVG passed over for the pixmap")
+        << FileMap{{QStringLiteral("usr/share/applications/viewer.desktop"),
+                    desktopEntry("Name=Viewer\nIcon=mini.viewer\n")},
+                   {kIcons + QStringLiteral("scalable/apps/mini.viewer.svg"),
+                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"48\">"
+                    "<text x=\"2\" y=\"30\" font-size=\"30\">V</text></svg>"},
+                   {QStringLiteral("usr/share/pixmaps/mini.viewer_32x32.xpm"), xpmBytes(32)},
+                   {QStringLiteral("usr/share/pixmaps/mini.viewer_48x48.xpm"), xpmBytes(48)},
+                   {QStringLiteral("DEBIAN/control"), controlText}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Viewer")
+        << QStringLiteral("") << QStringLiteral("")
+        << QStringLiteral("control text.\nViews pictures of\nmany kinds.")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control, desktop} << 48;
+    // The icon is only in a theme of its own in the companion, laid out as
+    // "apps/<size>"; the package's own 48 px icon is coarser.
+    QTest::newRow("icon in another theme of a companion")
+        << FileMap{{QStringLiteral("usr/share/applications/viewer.desktop"),
+                    desktopEntry("Name=Viewer\nIcon=utilities-viewer\n")},
+                   {QStringLiteral("usr/share/icons/Adwaita/48x48/legacy/utilities-viewer.png"),
+                    pngBytes(48, 48)},
+                   {QStringLiteral("DEBIAN/control"),
+                    "Package: viewer\nVersion: 2.0\nArchitecture: all\nMaintainer: T <t@x.org>\n"
+                    "Recommends: viewer-data\nDescription: control text\n"},
+                   {QStringLiteral("companion/usr/share/icons/breeze/apps/16/utilities-viewer.svg"),
+                    svgWith("")},
+                   {QStringLiteral("companion/usr/share/icons/breeze/apps/48/utilities-viewer.svg"),
+                    svgWith("<rect width=\"64\" height=\"64\" fill=\"#00ff00\"/>")}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Viewer")
+        << QStringLiteral("") << QStringLiteral("") << QStringLiteral("control text")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control,
+                       QStringLiteral("companion-package")}
+        << 256;
+    // The hint names the packages that may hold the icon, not the one
+    // already beside it.
+    QTest::newRow("icon nowhere, its companion beside it")
+        << FileMap{{QStringLiteral("usr/share/applications/viewer.desktop"),
+                    desktopEntry("Name=Viewer\nIcon=viewer\n")},
+                   {QStringLiteral("DEBIAN/control"),
+                    "Package: viewer\nVersion: 2.0\nArchitecture: all\nMaintainer: T <t@x.org>\n"
+                    "Depends: viewer-data, viewer-icons\nDescription: control text\n"},
+                   {QStringLiteral("companion/usr/share/viewer/readme"), "nothing\n"}}
+        << LinkMap() << QStringLiteral("xz") << true << QStringLiteral("Viewer")
+        << QStringLiteral("") << QStringLiteral("") << QStringLiteral("control text")
+        << QStringList{desktop, QStringLiteral(""), QStringLiteral(""), control, QStringLiteral("")}
+        << 0;
 
     FileMap svgOnly = desktopOnly();
     svgOnly.remove(iconPath(48, QStringLiteral("viewer")));
@@ -349,6 +473,21 @@ void TestPackage::readsMetadata()
         valueSourceName(metadata.homepage.source), valueSourceName(metadata.description.source),
         valueSourceName(metadata.logoSource)};
     QCOMPARE(found, sources);
+    const QByteArray tag(QTest::currentDataTag());
+    QCOMPARE(metadata.application, !tag.startsWith("no application"));
+    const PackageFacts facts = packageFacts(deb, metadata, EarlierBundle());
+    QCOMPARE(facts.notApplication, tag.startsWith("no application"));
+    if (tag.startsWith("icon nowhere"))
+        QCOMPARE(facts.iconCompanions, QStringList{QStringLiteral("viewer-icons")});
+    // A logo taken shows something: at least 5% of it is opaque.
+    const QImage taken =
+        QImage::fromData(metadata.logoPng, "PNG").convertToFormat(QImage::Format_ARGB32);
+    qint64 opaque = 0;
+    for (int y = 0; y < taken.height(); ++y) {
+        for (int x = 0; x < taken.width(); ++x)
+            opaque += qAlpha(taken.pixel(x, y)) >= 128 ? 1 : 0;
+    }
+    QVERIFY(opaque * 100 >= qint64(taken.width()) * taken.height() * 5);
 
     const QString cached = cacheLogo(metadata.package, metadata.logoPng);
     QCOMPARE(cached.isEmpty(), logoSide == 0);
@@ -509,6 +648,21 @@ void TestPackage::resistsHostilePackages_data()
                          "</description></component>");
     QTest::newRow("60000 nested lists in AppStream")
         << deepLists << LinkMap() << QString() << QStringLiteral("看图") << 64 << false;
+
+    // Every one drawn transparent: each is passed over, and only so many
+    // are decoded at all, so the reading ends in its time with the 64 px icon.
+    FileMap emptyThemes = desktopOnly();
+    QImage clear(1024, 1024, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QByteArray clearPng;
+    QBuffer clearBuffer(&clearPng);
+    clearBuffer.open(QIODevice::WriteOnly);
+    clear.save(&clearBuffer, "PNG");
+    for (int i = 0; i < 400; ++i)
+        emptyThemes.insert(QStringLiteral("usr/share/icons/t%1/256x256/apps/viewer.png").arg(i),
+                           clearPng);
+    QTest::newRow("400 themes of transparent icons")
+        << emptyThemes << LinkMap() << QString() << QStringLiteral("看图") << 64 << false;
 
     FileMap manyEntries = desktopOnly();
     for (int i = 0; i < 20000; ++i)

@@ -99,11 +99,11 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     </message>
     <message>
         <source>压缩中 %1 / %2</source>
-        <translation>Compressing %1 / %2</translation>
+        <translation type="vanished">Compressing %1 / %2</translation>
     </message>
     <message>
         <source>复制安装包 %1 / %2，缩放图片 %3 / %4</source>
-        <translation>Copying the package %1 / %2, scaling images %3 / %4</translation>
+        <translation type="vanished">Copying the package %1 / %2, scaling images %3 / %4</translation>
     </message>
     <message>
         <source>版本号是空的</source>
@@ -328,6 +328,94 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     <message>
         <source>（已忽略）</source>
         <translation> (ignored)</translation>
+    </message>
+    <message>
+        <source>读取安装包</source>
+        <translation>Reading the package</translation>
+    </message>
+    <message>
+        <source>等这个包的另一次打包结束</source>
+        <translation>Waiting for another packing of this package to end</translation>
+    </message>
+    <message>
+        <source>复制和缩放</source>
+        <translation>Copying and scaling</translation>
+    </message>
+    <message>
+        <source>带上你自己的文件</source>
+        <translation>Carrying over your own files</translation>
+    </message>
+    <message>
+        <source>换上新的投稿文件夹</source>
+        <translation>Swapping in the new submission folder</translation>
+    </message>
+    <message>
+        <source>压缩中</source>
+        <translation>Compressing</translation>
+    </message>
+    <message>
+        <source>安装包缺的图标和信息也到这个包里找；可以给多次</source>
+        <translation>Look in this package too for the icon and data the package lacks; may be given several times</translation>
+    </message>
+    <message>
+        <source>没有装 plinvex-reader</source>
+        <translation>plinvex-reader is not installed</translation>
+    </message>
+    <message>
+        <source>读取程序启动不了</source>
+        <translation>the reader could not be started</translation>
+    </message>
+    <message>
+        <source>读取程序因信号 %1 中止</source>
+        <translation>the reader was stopped by signal %1</translation>
+    </message>
+    <message>
+        <source>读取超时</source>
+        <translation>the reading timed out</translation>
+    </message>
+    <message>
+        <source>读取程序输出太多</source>
+        <translation>the reader printed too much</translation>
+    </message>
+    <message>
+        <source>读取程序以状态 %1 结束</source>
+        <translation>the reader ended with status %1</translation>
+    </message>
+    <message>
+        <source>读取程序的回答看不懂</source>
+        <translation>the reader&apos;s answer made no sense</translation>
+    </message>
+    <message>
+        <source>安装包不完整或者坏了，读不到结尾：%1</source>
+        <translation>The package is incomplete or damaged and cannot be read to its end: %1</translation>
+    </message>
+    <message>
+        <source>安装包有好几个桌面入口，没有哪个点明是主程序，用了 %1</source>
+        <translation>The package has several desktop entries and none is named as the main one; took %1</translation>
+    </message>
+    <message>
+        <source>没能读出安装包自己的信息（%1），什么也没从里面填</source>
+        <translation>Could not read the package&apos;s own data (%1); nothing was filled in from it</translation>
+    </message>
+    <message>
+        <source>安装包里没有它的图标 %1；可能在 %2 里，放在安装包旁边或者用 --companion 指给我</source>
+        <translation>The package lacks its icon %1; it may be in %2: put it beside the package or name it with --companion</translation>
+    </message>
+    <message>
+        <source>安装包里既没有应用的桌面入口，也没有应用的 AppStream 信息，它不像是一个应用（插件或者库？）</source>
+        <translation>The package has neither an application&apos;s desktop entry nor an application&apos;s AppStream data; it does not look like an application (a plugin or a library?)</translation>
+    </message>
+    <message>
+        <source>简介第 %1 行的文字和其余的不是同一种，可能缺了翻译，商店里会中英混杂</source>
+        <translation>Line %1 of the description is in another script than the rest; a translation may be missing, and the store would show the languages mixed</translation>
+    </message>
+    <message>
+        <source>Logo 不透明的部分只占画布的 %1，几乎看不见：%2</source>
+        <translation>The logo&apos;s opaque part covers only %1 of its canvas and will hardly be seen: %2</translation>
+    </message>
+    <message>
+        <source>它依赖的包或者图标主题包</source>
+        <translation>the packages it depends on or an icon theme package</translation>
     </message>
 </context>
 <context>
@@ -707,6 +795,14 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>检查</source>
         <translation>Checking</translation>
+    </message>
+    <message>
+        <source>这个安装包不完整或者坏掉了，不能打包哦～</source>
+        <translation>This package is incomplete or damaged and cannot be packed~</translation>
+    </message>
+    <message>
+        <source>复制和缩放</source>
+        <translation>Copying and scaling</translation>
     </message>
 </context>
 </TS>

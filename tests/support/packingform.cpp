@@ -210,8 +210,11 @@ QString makeInputPackage(const TemporaryHome &home, const QString &fileName, con
                          const QString &version, qint64 payloadBytes)
 {
     const QString path = home.filePath(QStringLiteral("inputs/") + fileName);
+    // An application, yet with nothing the form could take from it.
     const QMap<QString, QByteArray> payload = {
-        {QStringLiteral("usr/share/%1/data.bin").arg(name), incompressibleBytes(payloadBytes)}};
+        {QStringLiteral("usr/share/%1/data.bin").arg(name), incompressibleBytes(payloadBytes)},
+        {QStringLiteral("usr/share/applications/%1.desktop").arg(name),
+         QByteArray("[Desktop Entry]\nType=Application\nExec=") + name.toUtf8() + '\n'}};
     return makeDeb(path, name, version, payload, QStringLiteral("none"));
 }
 
