@@ -58,7 +58,8 @@ struct PackageFacts
     // companion has it, and the packages it depends on that may.
     QString missingIcon;
     QStringList iconCompanions;
-    QString appStreamRelease; // the version of its newest AppStream <release>; empty for none
+    QString appStreamRelease;      // the version of its newest AppStream <release>; empty for none
+    ReaderConfinement confinement; // what the reader's self-test proved, when one ran
 };
 
 // Every problem of a submission at once, in the order of the fields.
