@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <sched.h>
 #include <seccomp.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -86,6 +87,13 @@ bool addRules(scmp_filter_ctx filter)
                           SCMP_A2(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH)) == 0 &&
          seccomp_rule_add(filter, SCMP_ACT_ERRNO(EACCES), SCMP_SYS(statx), 1,
                           SCMP_A2(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, 0)) == 0;
+    // Qt scales large pictures on a pool of threads, sized by the processors
+    // it may run on, and names its threads.
+    ok = ok &&
+         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(sched_getaffinity), 1,
+                          SCMP_A0(SCMP_CMP_EQ, 0)) == 0 &&
+         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1,
+                          SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME)) == 0;
     // Its own limits only; they cannot be raised past the hard ones anyway.
     ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1,
                                 SCMP_A0(SCMP_CMP_EQ, 0)) == 0;
