@@ -196,7 +196,8 @@ private slots:
 // @shot with a small mark, @blank one colour, @band12 and @band11 800x600
 // with that many transparent rows on top, @wide 1600x400, @jpeg a JPEG,
 // @text a text file, @dir a folder, @missing nothing. @earlier makes an
-// earlier bundle of viewer on the desktop before the run.
+// earlier bundle of viewer on the desktop before the run; @unconfined runs
+// it with a reader whose self-test finds nothing in force.
 void TestCli::commandLines_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -469,6 +470,12 @@ void TestCli::commandLines_data()
     QTest::newRow("unknown tag to ignore in a pack")
         << with(pack, {ignore, QStringLiteral("logo")}) << 2 << QStringList{};
 
+    QTest::newRow("a reader that could not confine itself")
+        << with(check, {QStringLiteral("@unconfined")}) << 0
+        << QStringList{QStringLiteral("reader-unconfined")};
+    QTest::newRow("--require-confined makes it an error")
+        << with(pack, {QStringLiteral("@unconfined"), QStringLiteral("--require-confined")}) << 1
+        << QStringList{QStringLiteral("reader-unconfined")};
     QTest::newRow("escape in the name")
         << named(QStringLiteral("Vi\x1b[31mewer")) << 0 << QStringList{};
     QTest::newRow("control characters in a finding")
@@ -540,6 +547,21 @@ void TestCli::commandLines()
                             earlier + QStringLiteral("/icon.png")));
         QVERIFY(QFile::copy(inputs.value(QStringLiteral("@shot")),
                             earlier + QStringLiteral("/screen_1.png")));
+    }
+    const QByteArray realReader = qgetenv("PLINVEX_READER");
+    const auto restoreReader =
+        qScopeGuard([&realReader] { qputenv("PLINVEX_READER", realReader); });
+    if (arguments.removeAll(QStringLiteral("@unconfined")) > 0) {
+        // Reads as the real reader does, but proves nothing of its confinement.
+        const QString reader = home.filePath(QStringLiteral("inputs/unconfined-reader"));
+        QVERIFY(
+            writeScript(reader, "if [ \"$1\" = --self-test ]; then\n"
+                                "  echo '{\"landlockAbi\":0,\"seccomp\":false,\"attempts\":[]}'\n"
+                                "  exit 0\n"
+                                "fi\n"
+                                "exec '" +
+                                    realReader + "' \"$@\"\n"));
+        qputenv("PLINVEX_READER", QFile::encodeName(reader));
     }
     for (QString &argument : arguments)
         argument = inputs.value(argument, argument);
