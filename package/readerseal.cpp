@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,14 +40,27 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
+// What a call not named below gets.
+constexpr std::uint32_t kDefaultAction = kSanitized ? SCMP_ACT_ALLOW : SCMP_ACT_KILL_PROCESS;
+
+// Adds a rule; one that only says what the default says is left out, as
+// libseccomp refuses it.
+template <typename... Comparisons>
+bool rule(scmp_filter_ctx filter, std::uint32_t action, int call, Comparisons... comparisons)
+{
+    return action == kDefaultAction ||
+           seccomp_rule_add(filter, action, call, unsigned(sizeof...(Comparisons)),
+                            comparisons...) == 0;
+}
+
 bool allow(scmp_filter_ctx filter, int call)
 {
-    return seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0) == 0;
+    return rule(filter, SCMP_ACT_ALLOW, call);
 }
 
 bool failWith(scmp_filter_ctx filter, int call, int error)
 {
-    return seccomp_rule_add(filter, SCMP_ACT_ERRNO(unsigned(error)), call, 0) == 0;
+    return rule(filter, SCMP_ACT_ERRNO(unsigned(error)), call);
 }
 
 bool addRules(scmp_filter_ctx filter)
@@ -69,47 +83,38 @@ bool addRules(scmp_filter_ctx filter)
     // The answer and the error output, and no other descriptor.
     for (const int call : {SCMP_SYS(write), SCMP_SYS(writev)}) {
         for (const int fd : {STDOUT_FILENO, STDERR_FILENO})
-            ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1,
-                                        SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(fd))) == 0;
+            ok = ok && rule(filter, SCMP_ACT_ALLOW, call, SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(fd)));
     }
     // fcntl for flags, never to hand a descriptor on or lock a file.
     for (const int command : {F_GETFD, F_SETFD, F_GETFL, F_SETFL})
-        ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1,
-                                    SCMP_A1(SCMP_CMP_EQ, scmp_datum_t(command))) == 0;
+        ok = ok && rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(fcntl),
+                        SCMP_A1(SCMP_CMP_EQ, scmp_datum_t(command)));
     // A status of what is open (fstat through fstatat with an empty name);
     // one asked of a name gets what a name gets under Landlock.
+    const std::uint32_t named = kSanitized ? SCMP_ACT_ALLOW : SCMP_ACT_ERRNO(EACCES);
     ok = ok &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(newfstatat), 1,
-                          SCMP_A3(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH)) == 0 &&
-         seccomp_rule_add(filter, SCMP_ACT_ERRNO(EACCES), SCMP_SYS(newfstatat), 1,
-                          SCMP_A3(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, 0)) == 0 &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(statx), 1,
-                          SCMP_A2(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH)) == 0 &&
-         seccomp_rule_add(filter, SCMP_ACT_ERRNO(EACCES), SCMP_SYS(statx), 1,
-                          SCMP_A2(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, 0)) == 0;
+         rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(newfstatat),
+              SCMP_A3(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH)) &&
+         rule(filter, named, SCMP_SYS(newfstatat), SCMP_A3(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, 0)) &&
+         rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(statx),
+              SCMP_A2(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH)) &&
+         rule(filter, named, SCMP_SYS(statx), SCMP_A2(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, 0));
     // Qt scales large pictures on a pool of threads, sized by the processors
     // it may run on, and names its threads.
-    ok = ok &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(sched_getaffinity), 1,
-                          SCMP_A0(SCMP_CMP_EQ, 0)) == 0 &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1,
-                          SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME)) == 0;
+    ok = ok && rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(sched_getaffinity), SCMP_A0(SCMP_CMP_EQ, 0)) &&
+         rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME));
     // Its own limits only; they cannot be raised past the hard ones anyway.
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1,
-                                SCMP_A0(SCMP_CMP_EQ, 0)) == 0;
+    ok = ok && rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), SCMP_A0(SCMP_CMP_EQ, 0));
     // A new thread, never a new process: clone3 hides its flags from the
     // filter, and the C library falls back to clone when it is missing.
     ok = ok &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
-                          SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD)) == 0 &&
+         rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone),
+              SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD)) &&
          failWith(filter, SCMP_SYS(clone3), ENOSYS);
     // abort() and raise() signal the process itself, and nothing else.
     const auto self = scmp_datum_t(::getpid());
-    ok = ok &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(tgkill), 1,
-                          SCMP_A0(SCMP_CMP_EQ, self)) == 0 &&
-         seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(kill), 1, SCMP_A0(SCMP_CMP_EQ, self)) ==
-             0;
+    ok = ok && rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(tgkill), SCMP_A0(SCMP_CMP_EQ, self)) &&
+         rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(kill), SCMP_A0(SCMP_CMP_EQ, self));
     // Nothing is a terminal.
     ok = ok && failWith(filter, SCMP_SYS(ioctl), ENOTTY);
     // Whatever is named fails as under Landlock: a library looking for an
@@ -126,7 +131,7 @@ bool addRules(scmp_filter_ctx filter)
         for (const int call :
              {SCMP_SYS(socket), SCMP_SYS(socketpair), SCMP_SYS(connect), SCMP_SYS(execve),
               SCMP_SYS(execveat), SCMP_SYS(process_vm_readv), SCMP_SYS(process_vm_writev)})
-            ok = ok && seccomp_rule_add(filter, SCMP_ACT_KILL_PROCESS, call, 0) == 0;
+            ok = ok && rule(filter, SCMP_ACT_KILL_PROCESS, call);
     }
     return ok;
 }
