@@ -72,8 +72,9 @@ ReaderConfinement readerSelfTestResult(const ToolResult &result)
         const QString name = attempt.value(QLatin1String("attempt")).toString();
         if (!kWaysOut.contains(name))
             return confinement;
-        confinement.attempts.append({name, attempt.value(QLatin1String("refused")).toBool(),
-                                     attempt.value(QLatin1String("outcome")).toString().left(64)});
+        confinement.attempts.append(
+            ConfinementAttempt{name, attempt.value(QLatin1String("refused")).toBool(),
+                               attempt.value(QLatin1String("outcome")).toString().left(64)});
     }
     confinement.landlockAbi = qBound(0, object.value(QLatin1String("landlockAbi")).toInt(), 63);
     confinement.seccomp = object.value(QLatin1String("seccomp")).toBool();
