@@ -302,7 +302,7 @@ void TestToolRunner::toolGetsOnlyWhatItIsGiven_data()
         << false << QByteArray("closed\n");
     QTest::newRow("handed a descriptor")
         << QByteArray("cat <&3\n") << false << QByteArray("handed\n");
-    QTest::newRow("empty environment")
+    QTest::newRow("no environment inherited")
         << QByteArray(
                "echo \"HOME=${HOME-} DISPLAY=${DISPLAY-} BUS=${DBUS_SESSION_BUS_ADDRESS-}\"\n")
         << true << QByteArray("HOME= DISPLAY= BUS=\n");

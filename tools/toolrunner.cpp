@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTimer>
 
 #include <csignal>
@@ -97,18 +98,23 @@ int firstUnhanded(size_t handed)
     return handed == 0 ? 3 : 2 + int(handed);
 }
 
-// The environment of a tool that is to inherit nothing: empty, but for a
-// sanitized test build's own options for its sanitizers.
-std::vector<QByteArray> nothingInherited()
+// The environment of a tool that is to inherit nothing: one fixed setting,
+// a locale that names nothing of the session, for QProcess takes an empty
+// environment to mean this program's own. A sanitized test build keeps its
+// sanitizers' options.
+QProcessEnvironment nothingInherited()
 {
-    std::vector<QByteArray> variables;
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
 #if defined(__SANITIZE_ADDRESS__)
-    for (const char *name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
-        if (qEnvironmentVariableIsSet(name))
-            variables.push_back(QByteArray(name) + '=' + qgetenv(name));
+    const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {QStringLiteral("ASAN_OPTIONS"), QStringLiteral("LSAN_OPTIONS"),
+                                QStringLiteral("UBSAN_OPTIONS")}) {
+        if (own.contains(name))
+            environment.insert(name, own.value(name));
     }
 #endif
-    return variables;
+    return environment;
 }
 
 class GroupedProcess : public QProcess
@@ -123,16 +129,6 @@ public:
 #endif
     }
 
-    // The tool starts with an empty environment.
-    void inheritNothing()
-    {
-        variables = nothingInherited();
-        environment.clear();
-        for (QByteArray &variable : variables)
-            environment.push_back(variable.data());
-        environment.push_back(nullptr);
-    }
-
 protected:
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void setupChildProcess() override
@@ -142,22 +138,15 @@ protected:
 #endif
 
 private:
-    void setUpChild()
+    void setUpChild() const
     {
         enterOwnGroup(parent);
         placeHandedFds(handed);
         closeTheRestAtExec(firstUnhanded(handed.size()));
-        // QProcess runs the program with this process's environment when it
-        // is given none (Qt 5 even when given an empty one): the child's own
-        // is replaced instead, made before the fork.
-        if (!environment.empty())
-            environ = environment.data();
     }
 
     const pid_t parent;
     const std::vector<int> handed;
-    std::vector<QByteArray> variables;
-    std::vector<char *> environment; // variables, then a null; empty: inherited
 };
 
 // What keeps a tool that did not start from starting, told from the outside:
@@ -326,7 +315,7 @@ private:
         if (!command.workingDirectory.isEmpty())
             process.setWorkingDirectory(command.workingDirectory);
         if (command.emptyEnvironment)
-            tool->process->inheritNothing();
+            process.setProcessEnvironment(nothingInherited());
         QObject::connect(&process, &QProcess::started, q, [tool] { tool->result.started = true; });
         QObject::connect(&process, &QProcess::readyReadStandardOutput, q, [this, tool, &command] {
             const QByteArray chunk = tool->process->readAllStandardOutput();
@@ -542,7 +531,7 @@ ToolResult runQuickTool(const ToolCommand &command)
     if (!command.workingDirectory.isEmpty())
         process.setWorkingDirectory(command.workingDirectory);
     if (command.emptyEnvironment)
-        process.inheritNothing();
+        process.setProcessEnvironment(nothingInherited());
     process.start(command.program, command.arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(command.timeoutMs)) {
         result.startProblem = whyNotStarted(command);

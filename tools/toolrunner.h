@@ -35,8 +35,8 @@ struct ToolCommand
     // descriptor of this program reaches the tool, whether or not it was
     // opened close-on-exec.
     QList<int> handedFds;
-    // The tool starts with no environment at all: nothing of the session
-    // (its bus, its display, its folders) reaches it.
+    // The tool inherits no environment: nothing of the session (its bus,
+    // its display, its folders) reaches it, only LC_ALL=C.UTF-8.
     bool emptyEnvironment = false;
     // Past this many bytes of output (standard output and error together)
     // the tool is stopped and its result says so; 0 for no bound.
