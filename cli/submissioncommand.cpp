@@ -115,6 +115,7 @@ struct Options
     bool noPrefill = false;
     bool json = false;
     bool strict = false;
+    bool requireConfined = false;
     bool compress = false;
     QSet<QString> ignored; // tags named with --ignore
     QStringList companions;
@@ -151,6 +152,8 @@ void addOptions(QCommandLineParser &parser, bool pack)
     option("companion",
            QT_TRANSLATE_NOOP("CommandLine", "安装包缺的图标和信息也到这个包里找；可以给多次"),
            "FILE.deb");
+    option("require-confined",
+           QT_TRANSLATE_NOOP("CommandLine", "读安装包的程序没能把自己关起来就算错误"));
     if (pack)
         option("compress", QT_TRANSLATE_NOOP("CommandLine", "打包后再压缩成 <包名>.tar.gz"));
     else
@@ -276,6 +279,7 @@ int parseOptions(const QStringList &arguments, Options &options)
                           : desktopPath();
     options.noPrefill = parser.isSet(QStringLiteral("no-prefill"));
     options.strict = !options.pack && parser.isSet(QStringLiteral("strict"));
+    options.requireConfined = parser.isSet(QStringLiteral("require-confined"));
     options.compress = options.pack && parser.isSet(QStringLiteral("compress"));
     return -1;
 }
@@ -294,6 +298,20 @@ QJsonObject logoObject(const SubmissionValues &values)
     if (!values.logoTheme.isEmpty())
         logo.insert(QStringLiteral("theme"), values.logoTheme);
     return logo;
+}
+
+// The facts the reader's self-test established, as scripts read them.
+QJsonObject confinementObject(const ReaderConfinement &confinement)
+{
+    QJsonArray attempts;
+    for (const ConfinementAttempt &attempt : confinement.attempts)
+        attempts.append(QJsonObject{{QStringLiteral("attempt"), attempt.name},
+                                    {QStringLiteral("refused"), attempt.refused},
+                                    {QStringLiteral("outcome"), attempt.outcome}});
+    return {{QStringLiteral("selfTest"), confinement.answered},
+            {QStringLiteral("landlockAbi"), confinement.landlockAbi},
+            {QStringLiteral("seccomp"), confinement.seccomp},
+            {QStringLiteral("attempts"), attempts}};
 }
 
 QJsonObject valuesObject(const SubmissionValues &values)
@@ -342,6 +360,7 @@ public:
     QStringList files;
     RunFailure failure;
     QJsonValue confined;
+    QJsonValue confinement;
 
     // The findings that count, of one severity; the ignored ones do not.
     int count(Severity severity) const
@@ -423,7 +442,8 @@ private:
                              {QStringLiteral("passed"), passed},
                              {QStringLiteral("values"), valuesObject(values)},
                              {QStringLiteral("findings"), list},
-                             {QStringLiteral("confined"), confined}};
+                             {QStringLiteral("confined"), confined},
+                             {QStringLiteral("confinement"), confinement}};
         if (!bundle.isEmpty())
             document.insert(QStringLiteral("bundle"), bundle);
         if (!archive.isEmpty())
@@ -507,10 +527,11 @@ private:
         if (stoppedBy != 0)
             return finishStopped(QString());
         facts = packageFacts(options.package, prefill.metadata, prefill.earlier);
-        // Whether the kernel confined the reader; null when no reader answered.
-        if (prefill.metadata.readerProblem == ReaderProblem::None &&
-            (prefill.metadata.readable || prefill.metadata.corrupt))
-            report.confined = prefill.metadata.confined;
+        // What the reader's self-test proved; null when no reader ran.
+        if (const ReaderConfinement &proven = facts.confinement; proven.tested) {
+            report.confined = proven.proven();
+            report.confinement = confinementObject(proven);
+        }
         report.values = prefill.values;
         check();
     }
@@ -518,8 +539,11 @@ private:
     void check()
     {
         report.findings = checkSubmission(report.values, facts);
-        for (Finding &finding : report.findings)
+        for (Finding &finding : report.findings) {
             finding.ignored = options.ignored.contains(finding.tag);
+            if (options.requireConfined && finding.tag == QLatin1String("reader-unconfined"))
+                finding.severity = Severity::Error;
+        }
         const int errors = report.count(Severity::Error);
         const int warnings = report.count(Severity::Warning);
         if (!options.pack) {

@@ -57,6 +57,23 @@ QString readerProblemText(ReaderProblem problem, int detail)
     return {};
 }
 
+// What of the reader's confinement its self-test did not see hold.
+QString unconfinedText(const ReaderConfinement &confinement)
+{
+    QStringList missing;
+    if (!confinement.answered)
+        return QCoreApplication::translate("CommandLine", "自检没有结果");
+    if (confinement.landlockAbi < 1)
+        missing << QStringLiteral("Landlock");
+    if (!confinement.seccomp)
+        missing << QStringLiteral("seccomp");
+    for (const ConfinementAttempt &attempt : confinement.attempts) {
+        if (!attempt.refused)
+            missing << QCoreApplication::translate("CommandLine", "%1 没被拦住").arg(attempt.name);
+    }
+    return missing.join(QStringLiteral(", "));
+}
+
 // Screenshots more than this far from the box's 4:3 in either direction
 // leave margins wider than the picture's own content.
 constexpr double kAspectTolerance = 1.5;
@@ -93,6 +110,7 @@ const QStringList kKnownTags = {
     QStringLiteral("package-corrupt"),
     QStringLiteral("package-metadata-unreadable"),
     QStringLiteral("package-not-application"),
+    QStringLiteral("reader-unconfined"),
     QStringLiteral("desktop-entry-guessed"),
     QStringLiteral("earlier-bundle-unread"),
     QStringLiteral("filename-escaped"),
@@ -696,6 +714,12 @@ public:
                 QCoreApplication::translate(
                     "CommandLine", "桌面上早先那份的 app.json 太大了，没有读，什么也没从里面填：%1")
                     .arg(package.oversizeEarlierControl));
+        if (package.confinement.tested && !package.confinement.proven())
+            add("reader-unconfined", Severity::Warning, field,
+                QCoreApplication::translate(
+                    "CommandLine",
+                    "读安装包的程序没能把自己关起来（%1），包里的内容是在没有这层防护时读的")
+                    .arg(unconfinedText(package.confinement)));
         // A file name fetched from the web may keep its URL escapes ("%3a"
         // for the epoch's colon); the store's Filename would show them.
         static const QRegularExpression escape(QStringLiteral("%[0-9A-Fa-f]{2}"));

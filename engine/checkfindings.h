@@ -97,6 +97,7 @@ struct PackageFacts
     // Read, and neither a desktop entry of Type=Application nor an AppStream
     // component of an application type was found in it or its companions.
     bool notApplication = false;
+    ReaderConfinement confinement; // what the reader's self-test proved, when one ran
 };
 
 // Every problem of a submission at once, in the order of the fields.

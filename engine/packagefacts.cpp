@@ -23,6 +23,7 @@ PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
     facts.corrupt = read.corrupt;
     facts.readerProblem = read.readerProblem;
     facts.readerDetail = read.readerDetail;
+    facts.confinement = read.confinement;
     facts.guessedEntry = read.guessedEntry;
     if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
         facts.missingIcon = read.iconName;

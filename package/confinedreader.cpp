@@ -6,6 +6,7 @@
 #include "package/debiansyntax.h"
 #include "package/debreader.h"
 #include "package/readerconfinement.h"
+#include "package/readerselftest.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,7 +48,7 @@ int openRegularFile(const QString &path, qint64 *size, int flags = 0)
         return -1;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    *size = qint64(info.st_size);
+    *size = readableBytes(qint64(info.st_size), qint64(info.st_blocks));
     return fd;
 }
 
@@ -274,6 +275,7 @@ ToolCommand readerCommand(const OpenPackages &packages, const QStringList &langu
         QStringList{QStringLiteral("--languages"), languages.join(QLatin1Char(',')),
                     QStringLiteral("--companions"), QString::number(packages.fds.size() - 1)};
     command.handedFds = packages.fds;
+    command.emptyEnvironment = true;
     command.timeoutMs = readerCpuSeconds(packages.bytes) * 1000 + kWallMarginMs;
     command.outputCap = kAnswerCap;
     return command;
@@ -308,10 +310,24 @@ public:
     {
         if (!packages.add(debPath))
             return end({});
-        if (readerProgram().isEmpty())
+        const QString program = readerProgram();
+        if (program.isEmpty())
             return end(problem(ReaderProblem::Missing));
         emit job->progress(QStringLiteral("read"), 0, 0);
-        run([this](const PackageMetadata &own) { ownAnswer(own); });
+        if (knownConfinement(program, &confinement))
+            return readOwn();
+        // The reader's confinement is proven here, once, by trying the ways
+        // out of it; a reader's answer saying it is confined proves nothing.
+        reader = new ToolRun(readerSelfTestCommand(program));
+        QObject::connect(reader, &ToolRun::finished, job,
+                         [this, program](const ToolResult &result) {
+                             if (killed || result.cancelled)
+                                 return end({});
+                             confinement = readerSelfTestResult(result);
+                             rememberConfinement(program, confinement);
+                             readOwn();
+                         });
+        reader->start();
     }
 
     void kill()
@@ -326,6 +342,11 @@ public:
     const PackageMetadata &result() const { return metadata; }
 
 private:
+    void readOwn()
+    {
+        run([this](const PackageMetadata &own) { ownAnswer(own); });
+    }
+
     void run(const std::function<void(const PackageMetadata &)> &next)
     {
         if (reader)
@@ -378,6 +399,7 @@ private:
         metadata = answer;
         if (metadata.readable)
             metadata.companionPackages = beside;
+        metadata.confinement = confinement;
         job->finish();
     }
 
@@ -386,6 +408,7 @@ private:
     const QStringList languages;
     const QStringList companions;
     OpenPackages packages;
+    ReaderConfinement confinement;
     ToolRun *reader = nullptr;
     bool killed = false;
     bool ended = false;
@@ -427,7 +450,6 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         return false;
     const QJsonObject object = document.object();
     PackageMetadata read;
-    read.confined = object.value(QLatin1String("confined")).toBool();
     read.readable = object.value(QLatin1String("readable")).toBool();
     read.corrupt = object.value(QLatin1String("corrupt")).toBool();
     read.application = object.value(QLatin1String("application")).toBool();

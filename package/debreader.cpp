@@ -3,6 +3,8 @@
 
 #include "package/debreader.h"
 
+#include "package/readerconfinement.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -321,8 +323,9 @@ DebScan scanDeb(int fd, const HoldRequest &hold)
         ::lseek(fd, 0, SEEK_SET) != 0)
         return scan;
     // The bound comes from the file's real size: a member's header may
-    // claim any size at all.
-    const qint64 inflateLimit = qMax(kInflateFloor, qint64(info.st_size) * kInflateRatio);
+    // claim any size at all, and a hole in the file takes up no room.
+    const qint64 inflateLimit = qMax(
+        kInflateFloor, readableBytes(qint64(info.st_size), qint64(info.st_blocks)) * kInflateRatio);
     ArchivePtr outer(archive_read_new());
     if (!outer)
         return scan;

@@ -24,6 +24,28 @@ enum class ReaderProblem {
     BadAnswer,     // what it printed is no answer
 };
 
+// One way out the reader's self-test tried once confined, and how it ended.
+struct ConfinementAttempt
+{
+    QString name; // "open", "socket", "connect", "exec"
+    bool refused = false;
+    QString outcome; // as the self-test said it: "failed: EACCES", "ended by signal 31"
+};
+
+// What the reader's self-test proved of its confinement, as the program that
+// ran it saw it: never what a reader says of itself while reading.
+struct ReaderConfinement
+{
+    bool tested = false;   // a self-test was run for the reading
+    bool answered = false; // and answered as a self-test does
+    int landlockAbi = 0;   // 0: Landlock did not take hold
+    bool seccomp = false;
+    QList<ConfinementAttempt> attempts;
+
+    // Both layers took hold and every way out was refused.
+    bool proven() const;
+};
+
 // What a package says about itself, read from its own files in-process.
 struct PackageMetadata
 {
@@ -60,8 +82,8 @@ struct PackageMetadata
     QStringList companionPackages;
 
     // How the reading went, told by the program that started the reader:
-    // whether the kernel confined it, and what kept it from answering.
-    bool confined = false;
+    // what the reader's self-test proved, and what kept it from answering.
+    ReaderConfinement confinement;
     ReaderProblem readerProblem = ReaderProblem::None;
     int readerDetail = 0; // the signal of a crash, the status of a failure
 };

@@ -20,7 +20,6 @@ QJsonObject sourcedObject(const SourcedText &text)
 QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
 {
     const QJsonObject answer{
-        {QStringLiteral("confined"), metadata.confined},
         {QStringLiteral("readable"), metadata.readable},
         {QStringLiteral("corrupt"), metadata.corrupt},
         {QStringLiteral("package"), metadata.package},

@@ -12,6 +12,13 @@
 
 #include <cstdint>
 
+// Without these the reader would be built unconfined without a word; a
+// build machine this old must not make a reader at all.
+#if !defined(SYS_landlock_create_ruleset) || !defined(SYS_landlock_restrict_self) ||               \
+    !defined(LANDLOCK_CREATE_RULESET_VERSION)
+#error "the reader needs the Landlock interface: linux/landlock.h and its system calls"
+#endif
+
 namespace {
 
 // The ruleset as the newest kernels read it; an older kernel is handed only
@@ -54,13 +61,13 @@ void allowSanitizerReading([[maybe_unused]] int ruleset)
 #endif
 }
 
-bool restrictWithLandlock()
+// The Landlock ABI in force once it returns, 0 for none.
+int restrictWithLandlock()
 {
-#if defined(SYS_landlock_create_ruleset) && defined(SYS_landlock_restrict_self)
     const long abi =
         ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 1)
-        return false;
+        return 0;
     RulesetAttributes attributes;
     attributes.handledAccessFs = fileSystemRights(int(abi));
     size_t size = sizeof attributes.handledAccessFs;
@@ -75,14 +82,11 @@ bool restrictWithLandlock()
     // Every right handled and no rule added: nothing may be opened by name.
     const long ruleset = ::syscall(SYS_landlock_create_ruleset, &attributes, size, 0);
     if (ruleset < 0)
-        return false;
+        return 0;
     allowSanitizerReading(int(ruleset));
     const bool restricted = ::syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
     ::close(int(ruleset));
-    return restricted;
-#else
-    return false;
-#endif
+    return restricted ? int(abi) : 0;
 }
 
 void setLimit(int resource, rlim_t value)
@@ -103,11 +107,17 @@ int readerCpuSeconds(qint64 packageBytes)
 #else
     constexpr qint64 kSlowdown = 1;
 #endif
+    constexpr qint64 kMostSeconds = 600;
     const qint64 seconds = 10 + qMax<qint64>(0, packageBytes) / kBytesPerSecond;
-    return int(qMin<qint64>(seconds * kSlowdown, 3600));
+    return int(qMin<qint64>(seconds, kMostSeconds) * kSlowdown);
 }
 
-bool confineReader(const ReaderLimits &limits)
+qint64 readableBytes(qint64 apparentSize, qint64 blocks)
+{
+    return qMax<qint64>(0, qMin(apparentSize, qMax<qint64>(0, blocks) * 512));
+}
+
+int confineReader(const ReaderLimits &limits)
 {
     // AddressSanitizer reserves terabytes of address space up front; under
     // it the other limits still hold.

@@ -6,6 +6,7 @@
 
 #include "package/readeranswer.h"
 #include "package/readerconfinement.h"
+#include "package/readerseal.h"
 
 #include <QStringList>
 
@@ -17,6 +18,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
+        return runReaderSelfTest();
     QStringList languages;
     int companions = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -35,11 +38,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     ReaderLimits limits;
-    limits.cpuSeconds = readerCpuSeconds(qint64(package.st_size));
-    const bool confined = confineReader(limits);
+    limits.cpuSeconds =
+        readerCpuSeconds(readableBytes(qint64(package.st_size), qint64(package.st_blocks)));
+    // Whether it took hold is for the self-test to prove to the parent, not
+    // for this process to say of itself.
+    sealReader(limits);
 
-    PackageMetadata metadata = readPackageMetadata(STDIN_FILENO, companionFds, languages);
-    metadata.confined = confined;
+    const PackageMetadata metadata = readPackageMetadata(STDIN_FILENO, companionFds, languages);
     const QByteArray answer = encodeReaderAnswer(metadata);
     return std::fwrite(answer.constData(), 1, size_t(answer.size()), stdout) ==
                        size_t(answer.size()) &&

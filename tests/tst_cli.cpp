@@ -207,7 +207,8 @@ private slots:
 // with that many transparent rows on top, @wide 1600x400, @jpeg a JPEG,
 // @text a text file, @dir a folder, @missing nothing, @huge a PNG whose
 // header claims 12000x12000. @earlier makes an earlier bundle of viewer on
-// the desktop before the run, with @hugeicon @huge as its icon.png.
+// the desktop before the run, with @hugeicon @huge as its icon.png;
+// @unconfined runs it with a reader whose self-test finds nothing in force.
 void TestCli::commandLines_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -490,6 +491,13 @@ void TestCli::commandLines_data()
     QTest::newRow("unknown tag to ignore in a pack")
         << with(pack, {ignore, QStringLiteral("logo")}) << 2 << QStringList{};
 
+    QTest::newRow("a reader that could not confine itself")
+        << with(check, {QStringLiteral("@unconfined")}) << 0
+        << QStringList{QStringLiteral("reader-unconfined")};
+    QTest::newRow("--require-confined makes it an error")
+        << with(pack, {QStringLiteral("@unconfined"), QStringLiteral("--require-confined")}) << 1
+        << QStringList{QStringLiteral("reader-unconfined")};
+
     // What a store shows as it is and a terminal obeys stops the pack, and
     // the report shows it escaped.
     const QStringList hidden = {QStringLiteral("hidden-character")};
@@ -611,6 +619,21 @@ void TestCli::commandLines()
                                 earlier + QStringLiteral("/icon.png")));
         QVERIFY(QFile::copy(inputs.value(QStringLiteral("@shot")),
                             earlier + QStringLiteral("/screen_1.png")));
+    }
+    const QByteArray realReader = qgetenv("PLINVEX_READER");
+    const auto restoreReader =
+        qScopeGuard([&realReader] { qputenv("PLINVEX_READER", realReader); });
+    if (arguments.removeAll(QStringLiteral("@unconfined")) > 0) {
+        // Reads as the real reader does, but proves nothing of its confinement.
+        const QString reader = home.filePath(QStringLiteral("inputs/unconfined-reader"));
+        QVERIFY(
+            writeScript(reader, "if [ \"$1\" = --self-test ]; then\n"
+                                "  echo '{\"landlockAbi\":0,\"seccomp\":false,\"attempts\":[]}'\n"
+                                "  exit 0\n"
+                                "fi\n"
+                                "exec '" +
+                                    realReader + "' \"$@\"\n"));
+        qputenv("PLINVEX_READER", QFile::encodeName(reader));
     }
     for (QString &argument : arguments)
         argument = inputs.value(argument, argument);

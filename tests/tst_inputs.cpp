@@ -949,6 +949,26 @@ void TestInputs::findingsFollowTheForm()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(window->focusWidget(), screenshotList());
     QCOMPARE(answerer->records().size(), 1);
+
+    // A reader that could not be shown confined is said here too, not only
+    // by the command line.
+    const QByteArray realReader = qgetenv("PLINVEX_READER");
+    const auto restore = qScopeGuard([&realReader] { qputenv("PLINVEX_READER", realReader); });
+    const QString reader = home->filePath(QStringLiteral("unconfined-reader"));
+    QVERIFY(writeScript(reader, "if [ \"$1\" = --self-test ]; then\n"
+                                "  echo '{\"landlockAbi\":0,\"seccomp\":false,\"attempts\":[]}'\n"
+                                "  exit 0\n"
+                                "fi\n"
+                                "exec '" +
+                                    realReader + "' \"$@\"\n"));
+    qputenv("PLINVEX_READER", QFile::encodeName(reader));
+    const QString deb = home->filePath(QStringLiteral("viewer_1.0_all.deb"));
+    QVERIFY(!makeDeb(deb, QStringLiteral("viewer"), QStringLiteral("1.0")).isEmpty());
+    choosePackage(deb);
+    QTRY_VERIFY2(findingTags().contains(QStringLiteral("reader-unconfined")),
+                 qPrintable(findingTags().join(QLatin1Char(' '))));
+    QVERIFY(
+        findingLine(QStringLiteral("reader-unconfined"))->text().startsWith(QStringLiteral("⚠")));
 }
 
 int main(int argc, char *argv[])

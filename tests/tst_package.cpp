@@ -6,6 +6,7 @@
 #include "package/confinedreader.h"
 #include "package/logocache.h"
 #include "package/packagemetadata.h"
+#include "package/readerselftest.h"
 #include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
 #include "support/jobrun.h"
@@ -18,7 +19,10 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <linux/landlock.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using FileMap = QMap<QString, QByteArray>;
 using LinkMap = QMap<QString, QString>;
@@ -154,6 +158,25 @@ QByteArray xpmBytes(int side)
     return xpm;
 }
 
+// Puts a member of `size` bytes that take no room on disk (a hole) after
+// debian-binary, the way a package may claim gigabytes it never stored.
+bool insertSparseMember(const QString &path, qint64 size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray bytes = file.readAll();
+    constexpr int kAfterBinary = 8 + 60 + 4; // "!<arch>\n", debian-binary's header and "2.0\n"
+    const QByteArray header =
+        QByteArray("_sparse/").leftJustified(16, ' ') + QByteArray("0").leftJustified(12, ' ') +
+        QByteArray("0").leftJustified(6, ' ') + QByteArray("0").leftJustified(6, ' ') +
+        QByteArray("100644").leftJustified(8, ' ') +
+        QByteArray::number(size).leftJustified(10, ' ') + "`\n";
+    return bytes.size() > kAfterBinary && file.seek(kAfterBinary) &&
+           file.write(header) == header.size() && file.seek(kAfterBinary + 60 + size) &&
+           file.write(bytes.mid(kAfterBinary)) == bytes.size() - kAfterBinary;
+}
+
 // The private pictures are magenta, a colour no icon of these tests has.
 bool hasPrivatePixel(const QImage &image)
 {
@@ -187,6 +210,7 @@ private slots:
     void resistsHostilePackages_data();
     void resistsHostilePackages();
     void callingOffEndsTheReader();
+    void selfTestSeesEveryWayOutRefused();
     void choosesValues_data();
     void choosesValues();
 
@@ -592,9 +616,10 @@ void TestPackage::resistsHostilePackages_data()
 {
     QTest::addColumn<FileMap>("files");
     QTest::addColumn<LinkMap>("links");
-    // "", "truncate", "no-package", "lying-size"; "pipe-control" or "sparse-control" for a
-    // control member that is a pipe or a sparse 4 GiB file; "companion-link" for a sibling
-    // companion that is a link to a private package; "many-siblings" for 20000 siblings.
+    // "", "truncate", "no-package", "lying-size", "sparse" (a sparse member after
+    // debian-binary); "pipe-control" or "sparse-control" for a control member that is a
+    // pipe or a sparse 4 GiB file; "companion-link" for a sibling companion that is a link
+    // to a private package; "many-siblings" for 20000 siblings.
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("logoSide"); // 0: none
@@ -701,6 +726,11 @@ void TestPackage::resistsHostilePackages_data()
                                << QString() << 0 << true;
     QTest::newRow("a member's header lies about its size")
         << fullApplication() << LinkMap() << QStringLiteral("lying-size") << QString() << 0 << true;
+    // 4 GiB that cost nothing to make buy no reading time: the reader's
+    // allowance and bounds go by the blocks the file really holds.
+    QTest::newRow("sparse member of 4 GiB")
+        << desktopOnly() << LinkMap() << QStringLiteral("sparse") << QStringLiteral("看图") << 64
+        << false;
     QTest::newRow("no package at all")
         << FileMap() << LinkMap() << QStringLiteral("no-package") << QString() << 0 << false;
     QTest::newRow("control member that is a pipe")
@@ -781,6 +811,8 @@ void TestPackage::resistsHostilePackages()
         QVERIFY(file.resize(file.size() * 3 / 4));
     } else if (damage == QLatin1String("lying-size")) {
         QVERIFY(setArMemberSize(deb, "data.tar.zst", "9999999999"));
+    } else if (damage == QLatin1String("sparse")) {
+        QVERIFY(insertSparseMember(deb, qint64(4) << 30));
     } else if (damage == QLatin1String("no-package")) {
         QVERIFY(QFile::remove(deb));
         QVERIFY(makePng(deb, 64, 64));
@@ -846,6 +878,30 @@ void TestPackage::callingOffEndsTheReader()
     QVERIFY(!reading.result().readable);
     QCOMPARE(reading.result().readerProblem, ReaderProblem::None);
     QVERIFY(processHasEnded(pid));
+}
+
+// The reader, confined as for a reading, tries each way out and each is
+// refused: by the filter, or by Landlock with an error.
+void TestPackage::selfTestSeesEveryWayOutRefused()
+{
+    const ToolResult result = runTool(readerSelfTestCommand(readerProgram()));
+    QVERIFY2(result.succeeded(), result.standardError.constData());
+    const ReaderConfinement confinement = readerSelfTestResult(result);
+    QVERIFY2(confinement.answered, result.standardOutput.constData());
+    QVERIFY(confinement.seccomp);
+    QStringList refused;
+    for (const ConfinementAttempt &attempt : confinement.attempts) {
+        QVERIFY2(attempt.refused,
+                 qPrintable(attempt.name + QStringLiteral(": ") + attempt.outcome));
+        refused << attempt.name;
+    }
+    QCOMPARE(refused, QStringList({QStringLiteral("open"), QStringLiteral("socket"),
+                                   QStringLiteral("connect"), QStringLiteral("exec")}));
+    // A kernel built without Landlock leaves only the filter; the rest holds.
+    const long abi =
+        ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+    QCOMPARE(confinement.landlockAbi, abi > 0 ? int(abi) : 0);
+    QCOMPARE(confinement.proven(), abi > 0);
 }
 
 QTEST_GUILESS_MAIN(TestPackage)

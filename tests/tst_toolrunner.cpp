@@ -12,7 +12,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 class TestToolRunner : public QObject
 {
@@ -32,6 +34,8 @@ private slots:
     void stoppedToolLeavesNothingRunning();
     void progressKeepsAToolGoing_data();
     void progressKeepsAToolGoing();
+    void toolGetsOnlyWhatItIsGiven_data();
+    void toolGetsOnlyWhatItIsGiven();
     void crashIsReported();
     void toolReadingInputDoesNotWait();
     void outputIsCollected();
@@ -192,6 +196,9 @@ void TestToolRunner::stoppedToolLeavesNothingRunning_data()
     QTest::addColumn<bool>("succeeds");
 
     QTest::newRow("past its bound") << QByteArray("exec sleep 30\n") << false << true << false;
+    QTest::newRow("prints all the time")
+        << QByteArray("while :; do echo x; echo y >&2; sleep 0.01; done\n") << false << true
+        << false;
     QTest::newRow("called off") << QByteArray("exec sleep 30\n") << true << false << false;
     QTest::newRow("called off, printing")
         << QByteArray("while :; do echo x; sleep 0.01; done\n") << true << false << false;
@@ -249,15 +256,15 @@ void TestToolRunner::progressKeepsAToolGoing_data()
         << QByteArray("i=0; while [ $i -lt 60 ]; do echo x >> \"$1\"; sleep 0.05; i=$((i+1)); "
                       "done\n")
         << true;
-    QTest::newRow("keeps printing")
+    QTest::newRow("prints, but writes nothing")
         << QByteArray("i=0; while [ $i -lt 60 ]; do echo x; sleep 0.05; i=$((i+1)); done\n")
-        << true;
+        << false;
     QTest::newRow("stops growing")
         << QByteArray("echo x >> \"$1\"\nsleep 30\necho x >> \"$1\"\n") << false;
 }
 
-// A tool watched by its progress is stopped for standing still, never for
-// its time in all.
+// A tool watched by its progress is stopped for its file standing still,
+// never for its time in all; what it prints is no progress.
 void TestToolRunner::progressKeepsAToolGoing()
 {
     QFETCH(QByteArray, body);
@@ -275,6 +282,65 @@ void TestToolRunner::progressKeepsAToolGoing()
     const ToolResult result = runTool(command);
     QCOMPARE(result.succeeded(), succeeds);
     QCOMPARE(result.timedOut, !succeeds);
+}
+
+void TestToolRunner::toolGetsOnlyWhatItIsGiven_data()
+{
+    QTest::addColumn<QByteArray>("body");       // what the tool prints
+    QTest::addColumn<bool>("emptyEnvironment"); // asked of the command
+    QTest::addColumn<QByteArray>("printed");
+
+    // $1: the number of a descriptor this program holds open, made for each
+    // row below without close-on-exec.
+    QTest::newRow("inherits a descriptor")
+        << QByteArray("if grep -qx secret \"/proc/self/fd/$1\" 2>/dev/null; then echo leaked; "
+                      "else echo closed; fi\n")
+        << false << QByteArray("closed\n");
+    QTest::newRow("handed a descriptor")
+        << QByteArray("cat <&3\n") << false << QByteArray("handed\n");
+    QTest::newRow("no environment inherited")
+        << QByteArray(
+               "echo \"HOME=${HOME-} DISPLAY=${DISPLAY-} BUS=${DBUS_SESSION_BUS_ADDRESS-}\"\n")
+        << true << QByteArray("HOME= DISPLAY= BUS=\n");
+}
+
+// A tool sees the descriptors it is handed and nothing else this program
+// holds open, close-on-exec or not; asked for, no variable of the session.
+void TestToolRunner::toolGetsOnlyWhatItIsGiven()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, emptyEnvironment);
+    QFETCH(QByteArray, printed);
+
+    const QString secret = scratch.filePath(QStringLiteral("secret"));
+    const QString handed = scratch.filePath(QStringLiteral("handed"));
+    QVERIFY(writeTextFile(secret, "secret\n"));
+    QVERIFY(writeTextFile(handed, "handed\n"));
+    // Opened as a careless library would: without O_CLOEXEC.
+    const int stray = ::open(QFile::encodeName(secret).constData(), O_RDONLY);
+    QVERIFY(stray >= 0);
+    const int given = ::open(QFile::encodeName(handed).constData(), O_RDONLY | O_CLOEXEC);
+    const int placeholder = ::open(QFile::encodeName(handed).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(given >= 0 && placeholder >= 0);
+    qputenv("DISPLAY", ":7");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nowhere");
+
+    const QString tool = scratch.filePath(QStringLiteral("looks around"));
+    QVERIFY(writeScript(tool, body));
+    ToolCommand command;
+    command.program = tool;
+    command.arguments = QStringList{QString::number(stray)};
+    command.handedFds = {placeholder, given};
+    command.emptyEnvironment = emptyEnvironment;
+    const ToolResult result = runTool(command);
+    ::close(stray);
+    ::close(given);
+    ::close(placeholder);
+    qunsetenv("DISPLAY");
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+
+    QVERIFY2(result.succeeded(), qPrintable(toolFailureText(result)));
+    QCOMPARE(result.standardOutput, printed);
 }
 
 void TestToolRunner::crashIsReported()

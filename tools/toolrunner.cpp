@@ -9,11 +9,14 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTimer>
 
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <unistd.h>
 #include <vector>
@@ -70,6 +73,50 @@ void placeHandedFds(const std::vector<int> &fds)
     }
 }
 
+// Also between fork and exec: every descriptor from `first` on is marked to
+// close at exec rather than closed here, because QProcess reports a failed
+// exec through a pipe of its own that must stay open until then. Without
+// close_range (Linux before 5.11) each possible descriptor is marked.
+void closeTheRestAtExec(int first)
+{
+#ifdef SYS_close_range
+    constexpr unsigned kCloseRangeCloexec = 1U << 2;
+    if (::syscall(SYS_close_range, unsigned(first), ~0U, kCloseRangeCloexec) == 0)
+        return;
+#endif
+    rlimit limit = {};
+    const rlim_t most = ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+                            ? limit.rlim_cur
+                            : rlim_t(1) << 20;
+    for (rlim_t fd = rlim_t(first); fd < most; ++fd)
+        ::fcntl(int(fd), F_SETFD, FD_CLOEXEC);
+}
+
+// The first descriptor past the standard ones and those handed over.
+int firstUnhanded(size_t handed)
+{
+    return handed == 0 ? 3 : 2 + int(handed);
+}
+
+// The environment of a tool that is to inherit nothing: one fixed setting,
+// a locale that names nothing of the session, for QProcess takes an empty
+// environment to mean this program's own. A sanitized test build keeps its
+// sanitizers' options.
+QProcessEnvironment nothingInherited()
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+#if defined(__SANITIZE_ADDRESS__)
+    const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {QStringLiteral("ASAN_OPTIONS"), QStringLiteral("LSAN_OPTIONS"),
+                                QStringLiteral("UBSAN_OPTIONS")}) {
+        if (own.contains(name))
+            environment.insert(name, own.value(name));
+    }
+#endif
+    return environment;
+}
+
 class GroupedProcess : public QProcess
 {
 public:
@@ -95,6 +142,7 @@ private:
     {
         enterOwnGroup(parent);
         placeHandedFds(handed);
+        closeTheRestAtExec(firstUnhanded(handed.size()));
     }
 
     const pid_t parent;
@@ -266,17 +314,17 @@ private:
         process.setStandardInputFile(QProcess::nullDevice());
         if (!command.workingDirectory.isEmpty())
             process.setWorkingDirectory(command.workingDirectory);
+        if (command.emptyEnvironment)
+            process.setProcessEnvironment(nothingInherited());
         QObject::connect(&process, &QProcess::started, q, [tool] { tool->result.started = true; });
         QObject::connect(&process, &QProcess::readyReadStandardOutput, q, [this, tool, &command] {
             const QByteArray chunk = tool->process->readAllStandardOutput();
             tool->result.standardOutput += chunk;
-            tool->sinceProgress.restart();
             emit q->output(chunk);
             checkOutputCap(tool, command);
         });
         QObject::connect(&process, &QProcess::readyReadStandardError, q, [this, tool, &command] {
             tool->result.standardError += tool->process->readAllStandardError();
-            tool->sinceProgress.restart();
             checkOutputCap(tool, command);
         });
         QObject::connect(&process, &QProcess::errorOccurred, q,
@@ -482,6 +530,8 @@ ToolResult runQuickTool(const ToolCommand &command)
     process.setStandardInputFile(QProcess::nullDevice());
     if (!command.workingDirectory.isEmpty())
         process.setWorkingDirectory(command.workingDirectory);
+    if (command.emptyEnvironment)
+        process.setProcessEnvironment(nothingInherited());
     process.start(command.program, command.arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(command.timeoutMs)) {
         result.startProblem = whyNotStarted(command);

@@ -13,8 +13,8 @@
 #include <functional>
 #include <memory>
 
-// How long an outside tool may run, or, for a tool watched by its progress,
-// how long it may go without making any.
+// How long an outside tool may run from its start, or, for a copy watched by
+// the file it writes, how long it may go without that file growing.
 constexpr int kToolTimeoutMs = 30000;
 
 // One run of an outside tool: a program and its arguments, never a shell line.
@@ -25,13 +25,19 @@ struct ToolCommand
     QString workingDirectory; // empty: the program's own
     int timeoutMs = kToolTimeoutMs;
     // When set, the bound counts only time without progress: the tool is
-    // stopped once this file has not grown and the tool has printed nothing
-    // for timeoutMs. A copy of a large file takes as long as it takes.
+    // stopped once this file has not grown for timeoutMs. A copy of a large
+    // file takes as long as it takes. What a tool prints never extends its
+    // bound: a tool could print for ever.
     QString progressPath;
     // Open descriptors the tool gets as its standard input and then as
     // descriptors 3, 4, …: a file handed over this way is read without the
-    // tool ever naming it. Empty: the standard input is empty.
+    // tool ever naming it. Empty: the standard input is empty. No other
+    // descriptor of this program reaches the tool, whether or not it was
+    // opened close-on-exec.
     QList<int> handedFds;
+    // The tool inherits no environment: nothing of the session (its bus,
+    // its display, its folders) reaches it, only LC_ALL=C.UTF-8.
+    bool emptyEnvironment = false;
     // Past this many bytes of output (standard output and error together)
     // the tool is stopped and its result says so; 0 for no bound.
     qint64 outputCap = 0;

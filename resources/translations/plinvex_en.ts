@@ -210,6 +210,22 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>Fail on warnings too</translation>
     </message>
     <message>
+        <source>读安装包的程序没能把自己关起来就算错误</source>
+        <translation>Make it an error when the reader of packages could not confine itself</translation>
+    </message>
+    <message>
+        <source>读安装包的程序没能把自己关起来（%1），包里的内容是在没有这层防护时读的</source>
+        <translation>The reader of packages could not confine itself (%1); the package was read without that protection</translation>
+    </message>
+    <message>
+        <source>自检没有结果</source>
+        <translation>its self-test gave no answer</translation>
+    </message>
+    <message>
+        <source>%1 没被拦住</source>
+        <translation>%1 not refused</translation>
+    </message>
+    <message>
         <source>试试“plinvex %1 --help”。</source>
         <translation>Try &apos;plinvex %1 --help&apos;.</translation>
     </message>
