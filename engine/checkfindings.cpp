@@ -187,6 +187,23 @@ const FindingWords kFindingWords[] = {
      QT_TRANSLATE_NOOP("CommandLine", "读取程序以状态 %1 结束")},
     {"package-metadata-unreadable", "CommandLine",
      QT_TRANSLATE_NOOP("CommandLine", "读取程序的回答看不懂")},
+    {"earlier-bundle-unread", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "桌面上早先那份的 app.json 太大了，没有读，什么也没从里面填：%1")},
+    {"reader-unconfined", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "读安装包的程序没能把自己关起来（%1），包里的内容是在没有这层防护时读的")},
+    {"reader-unconfined", "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "自检没有结果")},
+    {"reader-unconfined", "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "%1 没被拦住")},
+    {"hidden-character", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "这里有一个看不见的字符 %1，它会让商店和终端显示出别的样子，删掉它吧")},
+    {"homepage-scheme", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "主页只能是 http 或 https 网址，别的协议会被商店当成"
+                                      "链接打开：%1")},
+    {"image-too-large", "CommandLine",
+     QT_TRANSLATE_NOOP("CommandLine", "图片有 %1×%2 这么大，超过了能读的上限（每边 %3 "
+                                      "像素，一共 %4 像素）：%5")},
     {"package-not-application", "CommandLine",
      QT_TRANSLATE_NOOP("CommandLine", "安装包里既没有应用的桌面入口，也没有应用的 AppStream 信息，"
                                       "它不像是一个应用（插件或者库？）")},
