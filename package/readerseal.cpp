@@ -78,7 +78,11 @@ bool addRules(scmp_filter_ctx filter)
           // Clocks, random seeds for hashing, who it runs as.
           SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday),
           SCMP_SYS(clock_nanosleep), SCMP_SYS(nanosleep), SCMP_SYS(getrandom), SCMP_SYS(uname),
-          SCMP_SYS(getuid), SCMP_SYS(geteuid), SCMP_SYS(getgid), SCMP_SYS(getegid)})
+          SCMP_SYS(getuid), SCMP_SYS(geteuid), SCMP_SYS(getgid), SCMP_SYS(getegid),
+          // Each thread Qt starts (a large picture is converted on several)
+          // makes itself a wake-up counter: a descriptor of its own that
+          // names nothing outside the process.
+          SCMP_SYS(eventfd2)})
         ok = ok && allow(filter, call);
     // The answer and the error output, and no other descriptor.
     for (const int call : {SCMP_SYS(write), SCMP_SYS(writev)}) {
