@@ -59,6 +59,7 @@ struct PackageFacts
     QString missingIcon;
     QStringList iconCompanions;
     QString appStreamRelease; // the version of its newest AppStream <release>; empty for none
+    QStringList textsWithNul; // its text files that hold a NUL byte
 };
 
 // Every problem of a submission at once, in the order of the fields.

@@ -37,5 +37,6 @@ PackageFacts packageFacts(const QString &path, const PackageIdentity &probe,
     facts.ownName = probe.found ? probe.name : read.package;
     facts.ownVersion = probe.found ? probe.version : read.version;
     facts.appStreamRelease = read.newestRelease;
+    facts.textsWithNul = read.textsWithNul;
     return facts;
 }

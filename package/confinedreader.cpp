@@ -62,14 +62,14 @@ bool readText(const QJsonObject &object, const char *key, QString *text)
     return true;
 }
 
-bool readNames(const QJsonObject &object, const char *key, QStringList *names)
+bool readNames(const QJsonObject &object, const char *key, QStringList *names, int nameCap = 256)
 {
     constexpr int kNamesCap = 256;
     const QJsonArray array = object.value(QLatin1String(key)).toArray();
     if (array.size() > kNamesCap)
         return false;
     for (const QJsonValue &value : array) {
-        if (!value.isString() || value.toString().size() > 256)
+        if (!value.isString() || value.toString().size() > nameCap)
             return false;
         names->append(value.toString());
     }
@@ -345,6 +345,7 @@ QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
         {QStringLiteral("guessedEntry"), metadata.guessedEntry},
         {QStringLiteral("iconName"), metadata.iconName},
         {QStringLiteral("related"), QJsonArray::fromStringList(metadata.related)},
+        {QStringLiteral("textsWithNul"), QJsonArray::fromStringList(metadata.textsWithNul)},
         {QStringLiteral("name"), sourcedObject(metadata.name)},
         {QStringLiteral("author"), sourcedObject(metadata.author)},
         {QStringLiteral("homepage"), sourcedObject(metadata.homepage)},
@@ -375,8 +376,9 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readText(object, "newestRelease", &read.newestRelease) ||
         !readText(object, "guessedEntry", &read.guessedEntry) ||
         !readText(object, "iconName", &read.iconName) ||
-        !readNames(object, "related", &read.related) || !readSourced(object, "name", &read.name) ||
-        !readSourced(object, "author", &read.author) ||
+        !readNames(object, "related", &read.related) ||
+        !readNames(object, "textsWithNul", &read.textsWithNul, kPathCap) ||
+        !readSourced(object, "name", &read.name) || !readSourced(object, "author", &read.author) ||
         !readSourced(object, "homepage", &read.homepage) ||
         !readSourced(object, "description", &read.description) ||
         !readSourced(object, "logo", &logo))

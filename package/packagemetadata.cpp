@@ -38,6 +38,8 @@ constexpr int kSvgElementCap = 20000;
 constexpr int kXmlDepthCap = 64;
 constexpr int kXmlElementCap = 100000;
 constexpr int kEmbeddedImageCap = 4 << 20;
+// The text files with a NUL the answer names; the first few tell enough.
+constexpr int kNulTextsCap = 16;
 
 const QString kApplications = QStringLiteral("usr/share/applications/");
 const QString kMetainfo = QStringLiteral("usr/share/metainfo/");
@@ -131,6 +133,14 @@ private:
     QHash<QString, QByteArray> fetched;
 };
 
+// A text file's bytes as text, whole: a NUL does not end it (as it would
+// end a QString made from the bytes) but stands as U+FFFD.
+QString wholeText(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes.constData(), int(bytes.size()))
+        .replace(QChar(0), QChar(QChar::ReplacementCharacter));
+}
+
 // A text by language: "" for the untranslated one.
 using Localised = QHash<QString, QString>;
 
@@ -160,12 +170,14 @@ struct ControlFields
 QStringList relatedNames(const QString &field)
 {
     constexpr int kRelatedCap = 256;
+    constexpr int kRelatedNameCap = 256; // what the answer takes; no real name comes near
     QStringList names;
     for (const QString &alternatives : field.split(QLatin1Char(','))) {
         for (const QString &relation : alternatives.split(QLatin1Char('|'))) {
             const QString name =
                 relation.trimmed().section(QLatin1Char(' '), 0, 0).section(QLatin1Char(':'), 0, 0);
-            if (!name.isEmpty() && names.size() < kRelatedCap && !names.contains(name))
+            if (!name.isEmpty() && name.size() <= kRelatedNameCap && names.size() < kRelatedCap &&
+                !names.contains(name))
                 names.append(name);
         }
     }
@@ -195,7 +207,7 @@ ControlFields parseControl(const QByteArray &control)
 {
     QHash<QString, QStringList> fields;
     QString current;
-    const QStringList lines = QString::fromUtf8(control).split(QLatin1Char('\n'));
+    const QStringList lines = wholeText(control).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1Char(' ')) || line.startsWith(QLatin1Char('\t'))) {
             if (!current.isEmpty())
@@ -215,16 +227,19 @@ ControlFields parseControl(const QByteArray &control)
         current = line.left(colon).trimmed().toLower();
         fields[current] = QStringList{line.mid(colon + 1).trimmed()};
     }
+    // A control file may be far larger than any answer holds; a value
+    // beyond that is no value a store takes, and is cut to fit.
     const auto first = [&fields](const char *name) {
         const QStringList value = fields.value(QLatin1String(name));
-        return value.isEmpty() ? QString() : value.first();
+        return value.isEmpty() ? QString() : value.first().left(int(kTextCap));
     };
     ControlFields result;
     result.package = first("package");
     result.version = first("version");
     result.architecture = first("architecture");
     result.homepage = first("homepage");
-    result.description = debianDescription(fields.value(QStringLiteral("description")));
+    result.description =
+        debianDescription(fields.value(QStringLiteral("description"))).left(int(kTextCap));
     result.extendedDescription = result.description.section(QLatin1Char('\n'), 1);
     result.related = relatedNames(first("depends") + QLatin1Char(',') + first("pre-depends") +
                                   QLatin1Char(',') + first("recommends"));
@@ -296,7 +311,7 @@ DesktopEntry parseDesktopEntry(const QString &id, const QByteArray &contents)
     entry.id = id;
     bool inMainGroup = false;
     static const QRegularExpression localisedKey(QStringLiteral("^([A-Za-z0-9-]+)\\[([^]]+)\\]$"));
-    for (const QString &rawLine : QString::fromUtf8(contents).split(QLatin1Char('\n'))) {
+    for (const QString &rawLine : wholeText(contents).split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
@@ -685,8 +700,21 @@ QByteArray safeSvg(const QByteArray &svg)
                 ++skipping;
                 continue;
             }
-            writer.writeStartElement(reader.namespaceUri().toString(), reader.name().toString());
-            writer.writeAttributes(safeSvgAttributes(reader.attributes()));
+            // Names stay as written, prefixes and their declarations too: the
+            // renderer looks attributes up by prefix ("xlink:href"), and a
+            // prefix the writer made up would lose every reference within
+            // the drawing.
+            writer.writeStartElement(reader.qualifiedName().toString());
+            for (const QXmlStreamNamespaceDeclaration &declaration :
+                 reader.namespaceDeclarations()) {
+                const QString prefix = declaration.prefix().toString();
+                writer.writeAttribute(prefix.isEmpty() ? QStringLiteral("xmlns")
+                                                       : QStringLiteral("xmlns:") + prefix,
+                                      declaration.namespaceUri().toString());
+            }
+            for (const QXmlStreamAttribute &attribute : safeSvgAttributes(reader.attributes()))
+                writer.writeAttribute(attribute.qualifiedName().toString(),
+                                      attribute.value().toString());
             continue;
         }
         if (token == QXmlStreamReader::EndElement) {
@@ -925,6 +953,9 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     const ControlFields control = parseControl(scan.control);
     if (control.package.isEmpty())
         return {};
+    QStringList textsWithNul;
+    if (scan.control.contains('\0'))
+        textsWithNul.append(QStringLiteral("DEBIAN/control"));
     PackageFiles files(debFd, std::move(scan), cancelled);
 
     // Sets, not lists: a package may name many thousands of files.
@@ -954,7 +985,10 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     bool haveAppStream = false;
     for (const QString &path : appStreamPaths) {
         bool ok = false;
-        const AppStreamComponent component = parseAppStream(files.bytes(path), &ok);
+        const QByteArray contents = files.bytes(path);
+        if (contents.contains('\0') && textsWithNul.size() < kNulTextsCap)
+            textsWithNul.append(path);
+        const AppStreamComponent component = parseAppStream(contents, &ok);
         if (!ok)
             continue;
         const bool application = component.type == QLatin1String("desktop-application") ||
@@ -969,6 +1003,8 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     QList<DesktopEntry> entries;
     for (const QString &path : desktopPaths) {
         const QByteArray contents = files.bytes(path);
+        if (contents.contains('\0') && textsWithNul.size() < kNulTextsCap)
+            textsWithNul.append(path);
         if (!contents.isEmpty())
             entries.append(parseDesktopEntry(path.mid(kApplications.size()), contents));
     }
@@ -1002,6 +1038,7 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
              entryAndControlInfo(pickLanguage(entry->comment, languages), control),
              ValueSource::DesktopEntry);
     fill(&metadata.description, control.description, ValueSource::Control);
+    metadata.description.value.truncate(int(kTextCap));
 
     if (entry && !entry->icon.isEmpty()) {
         metadata.iconName = entry->icon;
@@ -1010,6 +1047,7 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
             metadata.logoSource = ValueSource::DesktopEntry;
     }
     metadata.related = control.related;
+    metadata.textsWithNul = textsWithNul;
     completeFromCompanions(&metadata, companionFds, languages, entry || haveAppStream, cancelled);
     if (isCancelled(cancelled))
         return {};

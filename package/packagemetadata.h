@@ -49,7 +49,11 @@ struct PackageMetadata
     QString guessedEntry;
     QString iconName;    // the icon the main entry names
     QStringList related; // the packages named in Depends, Pre-Depends and Recommends
-    QByteArray logoPng;  // the icon the main entry names, encoded as PNG; empty for none
+    // The text files read (DEBIAN/control, desktop entries, AppStream) that
+    // hold a NUL byte, by their path in the package. They are read whole,
+    // each NUL as U+FFFD; an AppStream file, no XML then, is not used.
+    QStringList textsWithNul;
+    QByteArray logoPng; // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
 
     // How the reading went, told by the program that started the reader:
