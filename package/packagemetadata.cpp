@@ -5,6 +5,7 @@
 
 #include "bundle/pngcheck.h"
 #include "package/debreader.h"
+#include "package/readerparsers.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -1086,4 +1087,45 @@ QString cacheLogo(const QString &pkgName, const QByteArray &png)
         return {};
     }
     return file.commit() ? path : QString();
+}
+
+QStringList readerparsers::controlValues(const QByteArray &control)
+{
+    const ControlFields fields = parseControl(control);
+    return QStringList{fields.package, fields.version, fields.architecture, fields.homepage,
+                       fields.description} +
+           fields.related;
+}
+
+QStringList readerparsers::desktopEntryValues(const QByteArray &entry)
+{
+    const DesktopEntry parsed = parseDesktopEntry(QStringLiteral("fuzz.desktop"), entry);
+    return {parsed.id, parsed.name.value(QString()), parsed.comment.value(QString()), parsed.icon,
+            parsed.program};
+}
+
+QStringList readerparsers::appStreamValues(const QByteArray &component,
+                                           const QStringList &languages)
+{
+    bool ok = false;
+    const AppStreamComponent parsed = parseAppStream(component, &ok);
+    if (!ok)
+        return {};
+    return {parsed.type,
+            parsed.launchable,
+            parsed.homepage,
+            pickLanguage(parsed.name, languages),
+            pickLanguage(parsed.developerName, languages),
+            appStreamInfo(parsed, languages),
+            parsed.newestRelease.version};
+}
+
+QByteArray readerparsers::cleanedSvg(const QByteArray &svg)
+{
+    return safeSvg(svg);
+}
+
+QImage readerparsers::drawnIcon(const QString &path, const QByteArray &bytes)
+{
+    return decodeIcon(path, bytes);
 }
