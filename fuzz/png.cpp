@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     quint32 height = 0;
     pngHeaderSides(png, width, height);
     pngHeaderSize(png);
+    pngChunksFit(png);
     QBuffer buffer;
     buffer.setData(png);
     buffer.open(QIODevice::ReadOnly);

@@ -637,7 +637,7 @@ bool isSafeEmbeddedImage(QStringView href)
         return false;
     const QByteArray png = QByteArray::fromBase64(trimmed.mid(prefix.size()).toLatin1(),
                                                   QByteArray::AbortOnBase64DecodingErrors);
-    return pngHeaderSize(png).isValid();
+    return pngHeaderSize(png).isValid() && pngChunksFit(png);
 }
 
 // Whether an element may stay in the drawing: no text (drawing glyphs needs
@@ -820,7 +820,7 @@ QImage decodeIcon(const QString &path, const QByteArray &bytes)
 {
     switch (iconKindOf(bytes, path.startsWith(kPixmaps))) {
     case IconKind::Png:
-        return decodeRaster(bytes, "png");
+        return pngChunksFit(bytes) ? decodeRaster(bytes, "png") : QImage();
     case IconKind::Xpm:
         return decodeRaster(bytes, "xpm");
     case IconKind::Svg:
