@@ -692,6 +692,7 @@ QByteArray safeSvg(const QByteArray &svg)
     int depth = 0;
     int elements = 0;
     int skipping = 0;
+    int written = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
@@ -706,6 +707,7 @@ QByteArray safeSvg(const QByteArray &svg)
             // prefix the writer made up would lose every reference within
             // the drawing.
             writer.writeStartElement(reader.qualifiedName().toString());
+            ++written;
             for (const QXmlStreamNamespaceDeclaration &declaration :
                  reader.namespaceDeclarations()) {
                 const QString prefix = declaration.prefix().toString();
@@ -736,7 +738,8 @@ QByteArray safeSvg(const QByteArray &svg)
             continue;
         writer.writeCurrentToken(reader);
     }
-    return reader.hasError() || elements == 0 ? QByteArray() : out;
+    // A document whose root was left out is no drawing at all.
+    return reader.hasError() || written == 0 ? QByteArray() : out;
 }
 
 QImage renderSvg(const QByteArray &bytes)
