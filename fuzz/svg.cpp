@@ -35,7 +35,8 @@ void checkCleaned(const QByteArray &svg)
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
             leak("a document type or entity", reader.text().toString());
-        if (token == QXmlStreamReader::Characters && outside.match(reader.text()).hasMatch())
+        if (token == QXmlStreamReader::Characters &&
+            outside.match(reader.text().toString()).hasMatch())
             leak("an outside reference in text", reader.text().toString());
         if (token != QXmlStreamReader::StartElement)
             continue;
