@@ -45,6 +45,22 @@ bool pngHeaderSides(const QByteArray &head, quint32 &width, quint32 &height)
     return true;
 }
 
+bool pngChunksFit(const QByteArray &png)
+{
+    if (!hasPngSignature(png))
+        return false;
+    qint64 at = kSignature.size();
+    while (png.size() - at >= 12) {
+        const qint64 length = qFromBigEndian<quint32>(png.constData() + at);
+        if (length > png.size() - at - 12)
+            return false;
+        if (png.mid(int(at) + 4, 4) == "IEND")
+            return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
 QByteArray firstPngChunkOf(QIODevice &file, const QList<QByteArray> &types)
 {
     qint64 next = kSignature.size();

@@ -23,6 +23,11 @@ bool hasPngSignature(const QByteArray &bytes);
 // signature and an IHDR chunk; the sides are as written, zero included.
 bool pngHeaderSides(const QByteArray &head, quint32 &width, quint32 &height);
 
+// Whether every chunk of the PNG in `png`, up to its IEND, fits within the
+// bytes there are: a decoder allocates what a chunk claims before reading it,
+// so a few bytes claiming gigabytes are refused before any decoding.
+bool pngChunksFit(const QByteArray &png);
+
 // Walks the chunk headers of the PNG open in `file`, from the first chunk
 // after the signature, and returns the type of the first chunk that is one
 // of `types`; empty when the file ends, or cannot be read on, before one.

@@ -111,6 +111,7 @@ const QStringList kKnownTags = {
     QStringLiteral("package-metadata-unreadable"),
     QStringLiteral("package-not-application"),
     QStringLiteral("reader-unconfined"),
+    QStringLiteral("package-text-nul"),
     QStringLiteral("desktop-entry-guessed"),
     QStringLiteral("earlier-bundle-unread"),
     QStringLiteral("filename-escaped"),
@@ -711,6 +712,11 @@ public:
             add("package-unreadable", Severity::Error, field,
                 QCoreApplication::translate("CommandLine", "这不是一个读得懂的 Debian 安装包：%1")
                     .arg(package.path));
+        if (!package.textsWithNul.isEmpty())
+            add("package-text-nul", Severity::Warning, field,
+                QCoreApplication::translate(
+                    "CommandLine", "安装包里的文本文件含有 NUL 字节，从中读到的内容可能不对：%1")
+                    .arg(package.textsWithNul.join(QStringLiteral(", "))));
         if (!package.guessedEntry.isEmpty())
             add("desktop-entry-guessed", Severity::Info, field,
                 QCoreApplication::translate("CommandLine",

@@ -98,6 +98,7 @@ struct PackageFacts
     // component of an application type was found in it or its companions.
     bool notApplication = false;
     ReaderConfinement confinement; // what the reader's self-test proved, when one ran
+    QStringList textsWithNul;      // its text files that hold a NUL byte
 };
 
 // Every problem of a submission at once, in the order of the fields.

@@ -41,5 +41,6 @@ PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
     facts.ownVersion = read.version;
     facts.appStreamRelease = read.newestRelease;
     facts.notApplication = read.readable && !read.application;
+    facts.textsWithNul = read.textsWithNul;
     return facts;
 }

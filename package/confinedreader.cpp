@@ -63,14 +63,14 @@ bool readText(const QJsonObject &object, const char *key, QString *text)
     return true;
 }
 
-bool readNames(const QJsonObject &object, const char *key, QStringList *names)
+bool readNames(const QJsonObject &object, const char *key, QStringList *names, int nameCap = 256)
 {
     constexpr int kNamesCap = 256;
     const QJsonArray array = object.value(QLatin1String(key)).toArray();
     if (array.size() > kNamesCap)
         return false;
     for (const QJsonValue &value : array) {
-        if (!value.isString() || value.toString().size() > 256)
+        if (!value.isString() || value.toString().size() > nameCap)
             return false;
         names->append(value.toString());
     }
@@ -461,8 +461,9 @@ bool decodeReaderAnswer(const QByteArray &answer, PackageMetadata *metadata)
         !readText(object, "guessedEntry", &read.guessedEntry) ||
         !readText(object, "iconName", &read.iconName) ||
         !readText(object, "logoTheme", &read.logoTheme) ||
-        !readNames(object, "related", &read.related) || !readSourced(object, "name", &read.name) ||
-        !readSourced(object, "author", &read.author) ||
+        !readNames(object, "related", &read.related) ||
+        !readNames(object, "textsWithNul", &read.textsWithNul, kPathCap) ||
+        !readSourced(object, "name", &read.name) || !readSourced(object, "author", &read.author) ||
         !readSourced(object, "homepage", &read.homepage) ||
         !readSourced(object, "description", &read.description) ||
         !readSourced(object, "logo", &logo))

@@ -130,29 +130,44 @@ ArchivePtr openInnerTar(MemberStream *stream, Filter filter)
 }
 
 // Reads the current entry's data: up to `cap` bytes kept in `kept` (when
-// given), the rest read and dropped. False when the archive is cut short,
-// corrupt or past its inflation bound.
-bool consumeEntry(archive *inner, qint64 inflateLimit, QByteArray *kept, qint64 cap, bool *overCap)
+// given), the rest read and dropped. A sparse member's holes are kept as the
+// zeros they stand for, up to its `size`, within the same cap. False when the
+// archive is cut short, corrupt or past its inflation bound.
+bool consumeEntry(archive *inner, qint64 inflateLimit, qint64 size, QByteArray *kept, qint64 cap,
+                  bool *overCap)
 {
+    // Zeros for the holes up to `end`, unless that passes the cap.
+    const auto fillTo = [kept, cap, overCap](qint64 end) {
+        if (end > cap) {
+            *overCap = true;
+            kept->clear();
+        } else if (end > kept->size()) {
+            kept->append(QByteArray(int(end - kept->size()), '\0'));
+        }
+    };
     for (;;) {
         if (archive_filter_bytes(inner, 0) > inflateLimit)
             return false;
         const void *block = nullptr;
-        size_t size = 0;
+        size_t length = 0;
         la_int64_t offset = 0;
-        const int status = archive_read_data_block(inner, &block, &size, &offset);
-        if (status == ARCHIVE_EOF)
+        const int status = archive_read_data_block(inner, &block, &length, &offset);
+        if (status == ARCHIVE_EOF) {
+            if (kept && !*overCap && size > kept->size())
+                fillTo(size);
             return true;
+        }
         if (status != ARCHIVE_OK)
             return false;
         if (!kept || *overCap)
             continue;
-        if (kept->size() + qint64(size) > cap) {
-            *overCap = true;
-            kept->clear();
+        // Blocks come in whatever order the member's map gives them.
+        if (offset < 0 || offset > cap || qint64(length) > cap - offset) {
+            fillTo(cap + 1);
             continue;
         }
-        kept->append(static_cast<const char *>(block), int(size));
+        fillTo(offset + qint64(length));
+        kept->replace(int(offset), int(length), static_cast<const char *>(block), int(length));
     }
 }
 
@@ -169,7 +184,9 @@ bool readControl(MemberStream *stream, Filter filter, qint64 inflateLimit, DebSc
                                normalisedPackagePath(entryPath(entry)) == QLatin1String("control");
         QByteArray contents;
         bool overCap = false;
-        if (!consumeEntry(inner.get(), limit, isControl ? &contents : nullptr, kTextCap, &overCap))
+        const qint64 size = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1;
+        if (!consumeEntry(inner.get(), limit, size, isControl ? &contents : nullptr, kControlCap,
+                          &overCap))
             return false;
         if (isControl) {
             if (overCap)
@@ -221,7 +238,7 @@ bool readData(MemberStream *stream, Filter filter, qint64 inflateLimit, const Ho
         const bool fits = cap > 0 && !tooLarge && (size < 0 || held + size <= kHeldCap);
         QByteArray contents;
         bool overCap = false;
-        if (!consumeEntry(inner.get(), limit, fits ? &contents : nullptr, cap, &overCap))
+        if (!consumeEntry(inner.get(), limit, size, fits ? &contents : nullptr, cap, &overCap))
             return false;
         if (cap <= 0)
             continue;

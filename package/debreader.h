@@ -16,6 +16,9 @@
 // beyond their cap are not read at all; everything held together stays
 // within kHeldCap, plus the names of the package's links within kLinkNamesCap.
 constexpr qint64 kTextCap = 1 << 20;
+// dpkg sets the control file no bound of its own below tar's 8 GiB a
+// member (it reads a 20 MiB one); real ones stay below a few hundred KiB.
+constexpr qint64 kControlCap = 16 << 20;
 constexpr qint64 kIconCap = 16 << 20;
 constexpr qint64 kHeldCap = 48 << 20;
 constexpr qint64 kLinkNamesCap = 4 << 20;

@@ -6,6 +6,7 @@
 #include "bundle/pngcheck.h"
 #include "package/debiansyntax.h"
 #include "package/debreader.h"
+#include "package/readerparsers.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -43,6 +44,8 @@ constexpr int kVisibleShare = 5;
 // Real icons come in a handful of sizes per theme; a package naming many
 // more would have each decoded in turn.
 constexpr int kTriedCandidates = 24;
+// The text files with a NUL the answer names; the first few tell enough.
+constexpr int kNulTextsCap = 16;
 
 const QString kApplications = QStringLiteral("usr/share/applications/");
 const QString kMetainfo = QStringLiteral("usr/share/metainfo/");
@@ -156,6 +159,14 @@ private:
     QHash<QString, QByteArray> fetched;
 };
 
+// A text file's bytes as text, whole: a NUL does not end it (as it would
+// end a QString made from the bytes) but stands as U+FFFD.
+QString wholeText(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes.constData(), int(bytes.size()))
+        .replace(QChar(0), QChar(QChar::ReplacementCharacter));
+}
+
 // A text by language: "" for the untranslated one.
 using Localised = QHash<QString, QString>;
 
@@ -185,12 +196,14 @@ struct ControlFields
 QStringList relatedNames(const QString &field)
 {
     constexpr int kRelatedCap = 256;
+    constexpr int kRelatedNameCap = 256; // what the answer takes; no real name comes near
     QStringList names;
     for (const QString &alternatives : field.split(QLatin1Char(','))) {
         for (const QString &relation : alternatives.split(QLatin1Char('|'))) {
             const QString name =
                 relation.trimmed().section(QLatin1Char(' '), 0, 0).section(QLatin1Char(':'), 0, 0);
-            if (!name.isEmpty() && names.size() < kRelatedCap && !names.contains(name))
+            if (!name.isEmpty() && name.size() <= kRelatedNameCap && names.size() < kRelatedCap &&
+                !names.contains(name))
                 names.append(name);
         }
     }
@@ -220,7 +233,7 @@ ControlFields parseControl(const QByteArray &control)
 {
     QHash<QString, QStringList> fields;
     QString current;
-    const QStringList lines = QString::fromUtf8(control).split(QLatin1Char('\n'));
+    const QStringList lines = wholeText(control).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1Char(' ')) || line.startsWith(QLatin1Char('\t'))) {
             if (!current.isEmpty())
@@ -240,16 +253,19 @@ ControlFields parseControl(const QByteArray &control)
         current = line.left(colon).trimmed().toLower();
         fields[current] = QStringList{line.mid(colon + 1).trimmed()};
     }
+    // A control file may be far larger than any answer holds; a value
+    // beyond that is no value a store takes, and is cut to fit.
     const auto first = [&fields](const char *name) {
         const QStringList value = fields.value(QLatin1String(name));
-        return value.isEmpty() ? QString() : value.first();
+        return value.isEmpty() ? QString() : value.first().left(int(kTextCap));
     };
     ControlFields result;
     result.package = first("package");
     result.version = first("version");
     result.architecture = first("architecture");
     result.homepage = first("homepage");
-    result.description = debianDescription(fields.value(QStringLiteral("description")));
+    result.description =
+        debianDescription(fields.value(QStringLiteral("description"))).left(int(kTextCap));
     result.extendedDescription = result.description.section(QLatin1Char('\n'), 1);
     result.related = relatedNames(first("depends") + QLatin1Char(',') + first("pre-depends") +
                                   QLatin1Char(',') + first("recommends"));
@@ -321,7 +337,7 @@ DesktopEntry parseDesktopEntry(const QString &id, const QByteArray &contents)
     entry.id = id;
     bool inMainGroup = false;
     static const QRegularExpression localisedKey(QStringLiteral("^([A-Za-z0-9-]+)\\[([^]]+)\\]$"));
-    for (const QString &rawLine : QString::fromUtf8(contents).split(QLatin1Char('\n'))) {
+    for (const QString &rawLine : wholeText(contents).split(QLatin1Char('\n'))) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
@@ -696,7 +712,7 @@ bool isSafeEmbeddedImage(QStringView href)
         return false;
     const QByteArray png = QByteArray::fromBase64(trimmed.mid(prefix.size()).toLatin1(),
                                                   QByteArray::AbortOnBase64DecodingErrors);
-    return pngHeaderSize(png).isValid();
+    return pngHeaderSize(png).isValid() && pngChunksFit(png);
 }
 
 // Whether an element may stay in the drawing: no text (drawing glyphs needs
@@ -751,6 +767,7 @@ QByteArray safeSvg(const QByteArray &svg)
     int depth = 0;
     int elements = 0;
     int skipping = 0;
+    int written = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
@@ -760,8 +777,22 @@ QByteArray safeSvg(const QByteArray &svg)
                 ++skipping;
                 continue;
             }
-            writer.writeStartElement(reader.namespaceUri().toString(), reader.name().toString());
-            writer.writeAttributes(safeSvgAttributes(reader.attributes()));
+            // Names stay as written, prefixes and their declarations too: the
+            // renderer looks attributes up by prefix ("xlink:href"), and a
+            // prefix the writer made up would lose every reference within
+            // the drawing.
+            writer.writeStartElement(reader.qualifiedName().toString());
+            ++written;
+            for (const QXmlStreamNamespaceDeclaration &declaration :
+                 reader.namespaceDeclarations()) {
+                const QString prefix = declaration.prefix().toString();
+                writer.writeAttribute(prefix.isEmpty() ? QStringLiteral("xmlns")
+                                                       : QStringLiteral("xmlns:") + prefix,
+                                      declaration.namespaceUri().toString());
+            }
+            for (const QXmlStreamAttribute &attribute : safeSvgAttributes(reader.attributes()))
+                writer.writeAttribute(attribute.qualifiedName().toString(),
+                                      attribute.value().toString());
             continue;
         }
         if (token == QXmlStreamReader::EndElement) {
@@ -782,7 +813,8 @@ QByteArray safeSvg(const QByteArray &svg)
             continue;
         writer.writeCurrentToken(reader);
     }
-    return reader.hasError() || elements == 0 ? QByteArray() : out;
+    // A document whose root was left out is no drawing at all.
+    return reader.hasError() || written == 0 ? QByteArray() : out;
 }
 
 QImage renderSvg(const QByteArray &bytes)
@@ -974,7 +1006,7 @@ QImage decodeIcon(const QString &path, const QByteArray &bytes)
 {
     switch (iconKindOf(bytes, path.startsWith(kPixmaps))) {
     case IconKind::Png:
-        return decodeRaster(bytes, "png");
+        return pngChunksFit(bytes) ? decodeRaster(bytes, "png") : QImage();
     case IconKind::Xpm:
         return decodeRaster(bytes, "xpm");
     case IconKind::Svg:
@@ -1241,6 +1273,9 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     }
     if (control.package.isEmpty())
         return {};
+    QStringList textsWithNul;
+    if (scan.control.contains('\0'))
+        textsWithNul.append(QStringLiteral("DEBIAN/control"));
     PackageFiles files(debFd, std::move(scan));
 
     // Sets, not lists: a package may name many thousands of files.
@@ -1268,7 +1303,10 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     bool haveAppStream = false;
     for (const QString &path : appStreamPaths) {
         bool ok = false;
-        const AppStreamComponent component = parseAppStream(files.bytes(path), &ok);
+        const QByteArray contents = files.bytes(path);
+        if (contents.contains('\0') && textsWithNul.size() < kNulTextsCap)
+            textsWithNul.append(path);
+        const AppStreamComponent component = parseAppStream(contents, &ok);
         if (!ok)
             continue;
         const bool application = component.type == QLatin1String("desktop-application") ||
@@ -1283,6 +1321,8 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
     QList<DesktopEntry> entries;
     for (const QString &path : desktopPaths) {
         const QByteArray contents = files.bytes(path);
+        if (contents.contains('\0') && textsWithNul.size() < kNulTextsCap)
+            textsWithNul.append(path);
         if (!contents.isEmpty())
             entries.append(parseDesktopEntry(path.mid(kApplications.size()), contents));
     }
@@ -1327,12 +1367,14 @@ PackageMetadata readPackageMetadata(int debFd, const QList<int> &companionFds,
              entryAndControlInfo(pickLanguage(entry->comment, languages), control),
              ValueSource::DesktopEntry);
     fill(&metadata.description, controlInfo(control), ValueSource::Control);
+    metadata.description.value.truncate(int(kTextCap));
 
     if (entry && !entry->icon.isEmpty()) {
         metadata.iconName = entry->icon;
         chooseEntryLogo(&metadata, files, companions, entry->icon);
     }
     metadata.related = control.related;
+    metadata.textsWithNul = textsWithNul;
     completeFromCompanions(&metadata, companionFds, languages, entry || haveAppStream);
     return metadata;
 }
@@ -1341,4 +1383,45 @@ bool isDebianPackageName(const QString &name)
 {
     static const QRegularExpression debian(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
     return debian.match(name).hasMatch();
+}
+
+QStringList readerparsers::controlValues(const QByteArray &control)
+{
+    const ControlFields fields = parseControl(control);
+    return QStringList{fields.package, fields.version, fields.architecture, fields.homepage,
+                       fields.description} +
+           fields.related;
+}
+
+QStringList readerparsers::desktopEntryValues(const QByteArray &entry)
+{
+    const DesktopEntry parsed = parseDesktopEntry(QStringLiteral("fuzz.desktop"), entry);
+    return {parsed.id, parsed.name.value(QString()), parsed.comment.value(QString()), parsed.icon,
+            parsed.program};
+}
+
+QStringList readerparsers::appStreamValues(const QByteArray &component,
+                                           const QStringList &languages)
+{
+    bool ok = false;
+    const AppStreamComponent parsed = parseAppStream(component, &ok);
+    if (!ok)
+        return {};
+    return {parsed.type,
+            parsed.launchable,
+            parsed.homepage,
+            pickLanguage(parsed.name, languages),
+            pickLanguage(parsed.developerName, languages),
+            appStreamInfo(parsed, languages),
+            parsed.newestRelease.version};
+}
+
+QByteArray readerparsers::cleanedSvg(const QByteArray &svg)
+{
+    return safeSvg(svg);
+}
+
+QImage readerparsers::drawnIcon(const QString &path, const QByteArray &bytes)
+{
+    return decodeIcon(path, bytes);
 }

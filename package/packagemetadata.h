@@ -71,7 +71,11 @@ struct PackageMetadata
     QString guessedEntry;
     QString iconName;    // the icon the main entry names
     QStringList related; // the packages named in Depends, Pre-Depends and Recommends
-    QByteArray logoPng;  // the icon the main entry names, encoded as PNG; empty for none
+    // The text files read (DEBIAN/control, desktop entries, AppStream) that
+    // hold a NUL byte, by their path in the package. They are read whole,
+    // each NUL as U+FFFD; an AppStream file, no XML then, is not used.
+    QStringList textsWithNul;
+    QByteArray logoPng; // the icon the main entry names, encoded as PNG; empty for none
     ValueSource logoSource = ValueSource::None;
     QString logoTheme; // the icon theme other than hicolor the logo came from; empty for none
     // A desktop entry of Type=Application or an AppStream component of an

@@ -31,6 +31,7 @@ QByteArray encodeReaderAnswer(const PackageMetadata &metadata)
         {QStringLiteral("application"), metadata.application},
         {QStringLiteral("iconName"), metadata.iconName},
         {QStringLiteral("related"), QJsonArray::fromStringList(metadata.related)},
+        {QStringLiteral("textsWithNul"), QJsonArray::fromStringList(metadata.textsWithNul)},
         {QStringLiteral("name"), sourcedObject(metadata.name)},
         {QStringLiteral("author"), sourcedObject(metadata.author)},
         {QStringLiteral("homepage"), sourcedObject(metadata.homepage)},

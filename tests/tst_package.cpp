@@ -16,7 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <linux/landlock.h>
@@ -195,6 +197,115 @@ QByteArray withPadding(QByteArray contents, int size)
 {
     contents.append(QByteArray(size - contents.size(), '\n'));
     return contents;
+}
+
+// The share of the image, in percent, that is not fully transparent.
+int opaqueShare(const QImage &image)
+{
+    qint64 opaque = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            opaque += image.pixelColor(x, y).alpha() > 0 ? 1 : 0;
+    }
+    const qint64 all = qint64(image.width()) * image.height();
+    return all > 0 ? int(opaque * 100 / all) : 0;
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffU;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
+    }
+    return ~crc;
+}
+
+// A real PNG with a private chunk of 64 KiB of zeros after its header: a
+// tar that keeps holes stores those zeros as a hole.
+QByteArray pngWithZeros(int side)
+{
+    QByteArray png = pngBytes(side, side);
+    const QByteArray typeAndData = "zeRo" + QByteArray(64 * 1024, '\0');
+    QByteArray chunk = QByteArray::fromHex("00010000") + typeAndData;
+    const quint32 crc = crc32(typeAndData);
+    for (const int shift : {24, 16, 8, 0})
+        chunk.append(char((crc >> shift) & 0xffU));
+    png.insert(8 + 25, chunk); // after the signature and IHDR
+    return png;
+}
+
+// Runs a program in `folder` to its successful end.
+bool runIn(const QString &folder, const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+// Writes `contents` to `path` with each 4 KiB block of zeros left a hole,
+// where the file system keeps holes.
+bool writeWithHoles(const QString &path, const QByteArray &contents)
+{
+    constexpr int kBlock = 4096;
+    if (!writeTextFile(path, {}))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray zeros(kBlock, '\0');
+    for (int at = 0; at < contents.size(); at += kBlock) {
+        const QByteArray block = contents.mid(at, kBlock);
+        if (block != zeros && (!file.seek(at) || file.write(block) != block.size()))
+            return false;
+    }
+    return file.resize(contents.size());
+}
+
+// Makes the package's data member a plain tar of `files` written as sparse
+// files, each run of zeros a hole in the tar too.
+bool makeDataSparse(const QString &deb, const FileMap &files)
+{
+    const QTemporaryDir work;
+    const QString tree = work.filePath(QStringLiteral("tree"));
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        if (!it.key().startsWith(QLatin1String("DEBIAN/")) &&
+            !writeWithHoles(tree + QLatin1Char('/') + it.key(), it.value()))
+            return false;
+    }
+    const QString members = work.path();
+    if (!runIn(members, QStringLiteral("ar"), {QStringLiteral("x"), deb}) ||
+        !runIn(members, QStringLiteral("tar"),
+               {QStringLiteral("--create"), QStringLiteral("--format=gnu"),
+                QStringLiteral("--sparse"), QStringLiteral("--owner=0"),
+                QStringLiteral("--group=0"), QStringLiteral("--file=data.tar"),
+                QStringLiteral("--directory=") + tree, QStringLiteral(".")}))
+        return false;
+    const QString control =
+        QDir(members).entryList({QStringLiteral("control.tar*")}, QDir::Files).value(0);
+    return !control.isEmpty() && QFile::remove(deb) &&
+           runIn(members, QStringLiteral("ar"),
+                 {QStringLiteral("rc"), deb, QStringLiteral("debian-binary"), control,
+                  QStringLiteral("data.tar")});
+}
+
+// The text files of a package that hold a NUL byte, sorted.
+QStringList textsWithNul(const FileMap &files)
+{
+    QStringList found;
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        const bool text = it.key() == QLatin1String("DEBIAN/control") ||
+                          it.key().endsWith(QLatin1String(".desktop")) ||
+                          it.key().endsWith(QLatin1String(".xml"));
+        if (text && it.value().contains('\0'))
+            found.append(it.key());
+    }
+    found.sort();
+    return found;
 }
 
 } // namespace
@@ -617,9 +728,10 @@ void TestPackage::resistsHostilePackages_data()
     QTest::addColumn<FileMap>("files");
     QTest::addColumn<LinkMap>("links");
     // "", "truncate", "no-package", "lying-size", "sparse" (a sparse member after
-    // debian-binary); "pipe-control" or "sparse-control" for a control member that is a
-    // pipe or a sparse 4 GiB file; "companion-link" for a sibling companion that is a link
-    // to a private package; "many-siblings" for 20000 siblings.
+    // debian-binary), "sparse-data" (data.tar's zeros stored as holes); "pipe-control" or
+    // "sparse-control" for a control member that is a pipe or a sparse 4 GiB file;
+    // "companion-link" for a sibling companion that is a link to a private package;
+    // "many-siblings" for 20000 siblings.
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("logoSide"); // 0: none
@@ -650,6 +762,24 @@ void TestPackage::resistsHostilePackages_data()
     QTest::newRow("SVG of 30000 elements")
         << viewerWithIcon(scalable, svgWith(QByteArray("<path d=\"M0 0h1v1z\"/>").repeated(30000)))
         << LinkMap() << QString() << QStringLiteral("看图") << 0 << false;
+    // Drawn only through references within the file: a gradient whose stops
+    // are another's and an embedded PNG placed by <use>, each a fifth of
+    // the canvas, together more than the quarter every logo here shows.
+    const QByteArray drawnByReference =
+        "<defs><linearGradient id=\"stops\"><stop offset=\"0\" stop-color=\"#00c000\"/>"
+        "<stop offset=\"1\" stop-color=\"#006000\"/></linearGradient>"
+        "<linearGradient id=\"fade\" xlink:href=\"#stops\"/>"
+        "<image id=\"picture\" width=\"64\" height=\"13\" xlink:href=\"data:image/png;base64," +
+        pngBytes(64, 13).toBase64() +
+        "\"/></defs>"
+        "<rect width=\"64\" height=\"13\" style=\"fill:url(#fade)\"/>"
+        "<use y=\"32\" xlink:href=\"#picture\"/>";
+    QTest::newRow("SVG drawn by references within itself")
+        << viewerWithIcon(scalable, "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                    "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"64\" "
+                                    "height=\"64\">" +
+                                        drawnByReference + "</svg>")
+        << LinkMap() << QString() << QStringLiteral("看图") << 256 << false;
     QTest::newRow("gzip data under a .png name")
         << viewerWithIcon(png256, QByteArray("\x1f\x8b\x08\x00", 4) + QByteArray(64, 'x'))
         << LinkMap() << QString() << QStringLiteral("看图") << 0 << false;
@@ -708,6 +838,27 @@ void TestPackage::resistsHostilePackages_data()
                    {iconPath(1024, QStringLiteral("viewer")),
                     QStringLiteral("../512x512/apps/viewer.png")}}
         << QString() << QStringLiteral("看图") << 64 << false;
+
+    // dpkg reads control files of any size; 2 MiB of description is no fault.
+    FileMap largeControl = desktopOnly();
+    largeControl.insert(QStringLiteral("DEBIAN/control"),
+                        "Package: viewer\nVersion: 2.0\nArchitecture: all\n"
+                        "Maintainer: T <t@example.org>\nDescription: large\n" +
+                            QByteArray(" " + QByteArray(70, 'x') + "\n").repeated(30000));
+    QTest::newRow("control file of 2 MiB")
+        << largeControl << LinkMap() << QString() << QStringLiteral("看图") << 64 << false;
+
+    // A NUL neither ends the entry (its name and icon follow it) nor goes unsaid.
+    FileMap nul = desktopOnly();
+    nul.insert(QStringLiteral("usr/share/applications/viewer.desktop"),
+               desktopEntry(QByteArray("Comment=Views\0", 14) +
+                            "\nName=Viewer\nName[zh_CN]=看图\nIcon=viewer\n"));
+    QTest::newRow("NUL in a desktop entry")
+        << nul << LinkMap() << QString() << QStringLiteral("看图") << 64 << false;
+
+    QTest::newRow("sparse member")
+        << viewerWithIcon(png256, pngWithZeros(256)) << LinkMap() << QStringLiteral("sparse-data")
+        << QStringLiteral("看图") << 256 << false;
 
     FileMap oversized = fullApplication();
     oversized.remove(QStringLiteral("usr/share/applications/aaa-settings.desktop"));
@@ -816,6 +967,8 @@ void TestPackage::resistsHostilePackages()
     } else if (damage == QLatin1String("no-package")) {
         QVERIFY(QFile::remove(deb));
         QVERIFY(makePng(deb, 64, 64));
+    } else if (damage == QLatin1String("sparse-data")) {
+        QVERIFY(makeDataSparse(deb, files));
     }
 
     // Read as both front ends read it: no byte of it outside the confined
@@ -851,6 +1004,11 @@ void TestPackage::resistsHostilePackages()
     const QImage logo = QImage::fromData(metadata.logoPng, "PNG");
     QCOMPARE(logo.width(), logoSide);
     QVERIFY(!hasPrivatePixel(logo));
+    if (logoSide > 0)
+        QVERIFY2(opaqueShare(logo) >= 25, "the logo is not drawn whole");
+    QStringList nulTexts = metadata.textsWithNul;
+    nulTexts.sort();
+    QCOMPARE(nulTexts, textsWithNul(files));
 }
 
 // A reading called off stops its reader at once, whatever the reader does.

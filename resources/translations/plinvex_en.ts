@@ -22,6 +22,10 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>The earlier bundle&apos;s app.json on the desktop is too large; it was not read and nothing was filled from it: %1</translation>
     </message>
     <message>
+        <source>安装包里的文本文件含有 NUL 字节，从中读到的内容可能不对：%1</source>
+        <translation>Text files in the package hold a NUL byte; what was read from them may be wrong: %1</translation>
+    </message>
+    <message>
         <source>这不是一个读得懂的 Debian 安装包：%1</source>
         <translation>This is not a readable Debian package: %1</translation>
     </message>
