@@ -3,6 +3,8 @@
 
 #include "engine/debversion.h"
 
+#include "package/debiansyntax.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -13,23 +15,6 @@ namespace {
 VersionVerdict verdict(VersionVerdict::Kind kind, const char *reason)
 {
     return {kind, QCoreApplication::translate("CommandLine", reason)};
-}
-
-// dpkg compares bytes, so only ASCII letters and digits count as such.
-bool isAsciiAlnum(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-
-bool onlyAllowed(const QString &part, const QString &punctuation)
-{
-    for (const QChar c : part) {
-        if (!isAsciiAlnum(c) && !punctuation.contains(c))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -84,10 +69,10 @@ VersionVerdict checkDebVersion(const QString &version)
                        QT_TRANSLATE_NOOP("CommandLine", "上游版本号是空的"));
     // deb-version(7) allows only these characters; a version holding others
     // cannot be built into a package.
-    if (!onlyAllowed(upstream, QStringLiteral(".-+~:")))
+    if (!onlyAsciiAlnumOr(upstream, QLatin1String(".-+~:")))
         return verdict(VersionVerdict::Invalid,
                        QT_TRANSLATE_NOOP("CommandLine", "上游版本号里有不允许的字符"));
-    if (!onlyAllowed(revision, QStringLiteral(".+~")))
+    if (!onlyAsciiAlnumOr(revision, QLatin1String(".+~")))
         return verdict(VersionVerdict::Invalid,
                        QT_TRANSLATE_NOOP("CommandLine", "修订号里有不允许的字符"));
     // "Should start with a digit": dpkg only warns.

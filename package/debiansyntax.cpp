@@ -14,14 +14,15 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// dpkg compares bytes, so only ASCII letters and digits count as such.
+} // namespace
+
 bool isAsciiAlnum(QChar c)
 {
     return isAsciiDigit(c) || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
            (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 
-bool onlyAllowed(const QString &part, QLatin1String punctuation)
+bool onlyAsciiAlnumOr(const QString &part, QLatin1String punctuation)
 {
     for (const QChar c : part) {
         if (!isAsciiAlnum(c) && !QString(punctuation).contains(c))
@@ -29,8 +30,6 @@ bool onlyAllowed(const QString &part, QLatin1String punctuation)
     }
     return true;
 }
-
-} // namespace
 
 bool isDebianVersion(const QString &version)
 {
@@ -61,8 +60,8 @@ bool isDebianVersion(const QString &version)
             return false;
     }
     return !upstream.isEmpty() && isAsciiDigit(upstream.at(0)) &&
-           onlyAllowed(upstream, QLatin1String(".-+~:")) &&
-           onlyAllowed(revision, QLatin1String(".+~"));
+           onlyAsciiAlnumOr(upstream, QLatin1String(".-+~:")) &&
+           onlyAsciiAlnumOr(revision, QLatin1String(".+~"));
 }
 
 QString debianPackageName(const QString &written)

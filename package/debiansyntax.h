@@ -4,7 +4,13 @@
 #ifndef PLINVEX_DEBIANSYNTAX_H
 #define PLINVEX_DEBIANSYNTAX_H
 
+#include <QLatin1String>
 #include <QString>
+
+// dpkg compares bytes, so only ASCII letters and digits count as such.
+bool isAsciiAlnum(QChar c);
+// Whether `part` holds nothing but ASCII letters, digits and `punctuation`.
+bool onlyAsciiAlnumOr(const QString &part, QLatin1String punctuation);
 
 // Whether dpkg-deb takes `version` ([epoch:]upstream[-revision],
 // deb-version(7)) as a package's version: what dpkg refuses, and what it
