@@ -248,15 +248,19 @@ private:
         for (const BundleImage &image : images) {
             // The decoder named, the first frame only (an animation gives one
             // picture, not one file a frame), and a PNG written whatever came in.
-            ToolCommand scale =
-                command(QStringLiteral("convert"),
-                        kImageLimits +
-                            QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
-                                        QStringLiteral("-resize"), geometryOf(image.box),
-                                        // No time stamps: the same inputs give the same bytes.
-                                        QStringLiteral("-define"),
-                                        QStringLiteral("png:exclude-chunks=date,time"),
-                                        QStringLiteral("png:") + image.name});
+            ToolCommand scale = command(
+                QStringLiteral("convert"),
+                kImageLimits +
+                    QStringList{coderOf(image.format) + image.name + QStringLiteral("[0]"),
+                                QStringLiteral("-resize"), geometryOf(image.box),
+                                // Only what the picture needs to look right: no
+                                // text, time or EXIF of the packager's, and the
+                                // same inputs give the same bytes.
+                                QStringLiteral("-define"), QStringLiteral("png:exclude-chunks=all"),
+                                QStringLiteral("-define"),
+                                QStringLiteral("png:include-chunks="
+                                               "PLTE,tRNS,gAMA,cHRM,sRGB,iCCP"),
+                                QStringLiteral("png:") + image.name});
             // The tool sees only the program's own file name, never a path
             // in which it could take characters for instructions.
             scale.workingDirectory = staging;

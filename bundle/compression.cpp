@@ -8,9 +8,13 @@
 #include "bundle/packagelock.h"
 #include "bundle/workfiles.h"
 
+#include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -138,6 +142,20 @@ qint64 entriesBeneath(const QString &folder)
     return entries;
 }
 
+// Every member's time in the archive: the bundle's own Update time from its
+// app.json, so that the packager's clock at the pack says nothing and two
+// packs of the same inputs give the same archive. A control file that is not
+// one plain object with that value gives the epoch, equally fixed.
+qint64 bundleUpdateTime(const QString &bundleDir)
+{
+    BundleFile file(bundleDir + QLatin1Char('/') + bundleControlFileName(), kControlFileCap);
+    const QJsonDocument control = QJsonDocument::fromJson(file.readAll());
+    const QJsonValue update = control.object().value(QStringLiteral("Update"));
+    const QDateTime time =
+        QDateTime::fromString(update.toString(), QStringLiteral("yyyy-MM-dd hh:mm"));
+    return time.isValid() ? qMax<qint64>(0, time.toSecsSinceEpoch()) : 0;
+}
+
 } // namespace
 
 class CompressJob::Steps
@@ -146,6 +164,7 @@ class CompressJob::Steps
     {
         GzipChoice gzip;
         qint64 entries = 0;
+        qint64 memberTime = 0;
     };
 
 public:
@@ -220,6 +239,7 @@ private:
         QThread *survey = QThread::create([found, folder = bundleDir] {
             found->gzip = chooseGzip(folder);
             found->entries = entriesBeneath(folder);
+            found->memberTime = bundleUpdateTime(folder);
         });
         QObject::connect(survey, &QThread::finished, survey, &QObject::deleteLater);
         QObject::connect(survey, &QThread::finished, job, [this, found] {
@@ -227,6 +247,7 @@ private:
                 return;
             gzip = found->gzip;
             total = found->entries;
+            memberTime = found->memberTime;
             startTar();
         });
         survey->start();
@@ -254,10 +275,19 @@ private:
         // Names relative to the desktop, so the archive holds ./<pkg>/... only.
         // --force-local: a colon in a name is part of the name, never a host
         // to connect to. tar splits the compressor's line into words itself, so
-        // it holds only words chosen here, never a name.
+        // it holds only words chosen here, never a name. The members carry
+        // nothing of the packager's (no user or group name, no uid, no time
+        // of theirs) and come in a fixed order: the same bundle gives the same
+        // archive.
         command.arguments =
-            QStringList{QStringLiteral("-cvf"), QFileInfo(temporary).fileName(),
+            QStringList{QStringLiteral("-cvf"),
+                        QFileInfo(temporary).fileName(),
                         QStringLiteral("--force-local"),
+                        QStringLiteral("--sort=name"),
+                        QStringLiteral("--owner=0"),
+                        QStringLiteral("--group=0"),
+                        QStringLiteral("--numeric-owner"),
+                        QStringLiteral("--mtime=@") + QString::number(memberTime),
                         QStringLiteral("--use-compress-program=") + gzip.compressProgram(),
                         QStringLiteral("./") + pkgName + QLatin1Char('/')};
         command.workingDirectory = desktopDir + QLatin1Char('/');
@@ -309,6 +339,7 @@ private:
     std::unique_ptr<PackageLock> lock;
     ToolRun *tar = nullptr;
     GzipChoice gzip;
+    qint64 memberTime = 0;
     qint64 listed = 0;
     qint64 total = 0;
     bool ended = false;

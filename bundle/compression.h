@@ -35,9 +35,11 @@ struct GzipChoice
 {
     QString program; // pigz when it is installed, else gzip
     int level = 6;   // 0 (pigz only): deflate stores the blocks as they are
+    // -n: no name and no time in the gzip header, so the same bundle gives
+    // the same archive.
     QString compressProgram() const
     {
-        return program + QStringLiteral(" -") + QString::number(level);
+        return program + QStringLiteral(" -n -") + QString::number(level);
     }
 };
 

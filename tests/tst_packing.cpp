@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -220,6 +221,46 @@ BundleRequest engineRequest(const Scene &scene)
     return request;
 }
 
+// PNG's CRC-32 of a chunk's type and data.
+quint32 pngCrc(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffU;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    QByteArray chunk;
+    QDataStream out(&chunk, QIODevice::WriteOnly);
+    out << quint32(data.size());
+    out.writeRawData(type.constData(), int(type.size()));
+    out.writeRawData(data.constData(), int(data.size()));
+    out << pngCrc(type + data);
+    return chunk;
+}
+
+// The types of a PNG's chunks in file order; empty when it is none.
+QStringList pngChunkTypes(const QByteArray &png)
+{
+    QStringList types;
+    if (!png.startsWith("\x89PNG\r\n\x1a\n"))
+        return types;
+    qint64 at = 8;
+    while (at + 12 <= png.size()) {
+        QDataStream in(png.mid(int(at), 4));
+        quint32 length = 0;
+        in >> length;
+        types << QString::fromLatin1(png.mid(int(at) + 4, 4));
+        at += 12 + qint64(length);
+    }
+    return types;
+}
+
 // A file system without the exchange, which can also be made to refuse the
 // step that puts the new folder in place, and the one that moves the earlier
 // folder back.
@@ -271,6 +312,7 @@ private slots:
     void packsUnderCLocale();
     void progressShowsDuringThePack();
     void repackReplacesEarlierBundle();
+    void sameInputsGiveSameBytes();
     void reportsFailedStep_data();
     void reportsFailedStep();
     void leavesWhatStandsInBundlePlace_data();
@@ -761,6 +803,79 @@ void TestPacking::repackReplacesEarlierBundle()
         QCOMPARE(entriesOf(bundle), kept);
         QCOMPARE(digestOf(bundle + QStringLiteral("/screen_01.png")), ownPicture);
     }
+}
+
+// A screenshot's text, EXIF and time do not reach the bundle, what its
+// colours need does, and two packs and compressions of the same inputs give
+// the same pictures and the same archive, byte for byte.
+void TestPacking::sameInputsGiveSameBytes()
+{
+    Scene scene;
+    QVERIFY(scene.ready());
+    QByteArray shot = pngBytes(640, 360);
+    QVERIFY(shot.size() > 33);
+    // After the signature and IHDR, where a camera or an editor puts them.
+    shot.insert(33, pngChunk("gAMA", QByteArray::fromHex("0000b18f")) +
+                        pngChunk("tEXt", "Author\0Jane Doe, 12 Home Street") +
+                        pngChunk("eXIf", QByteArray::fromHex("4d4d002a0000000800000000")) +
+                        pngChunk("tIME", QByteArray::fromHex("07e90102030405")));
+    const QString shotPath = scene.home.filePath(QStringLiteral("inputs/private.png"));
+    QVERIFY(writeTextFile(shotPath, shot));
+    QVERIFY(pngChunkTypes(readAll(shotPath)).contains(QStringLiteral("eXIf")));
+
+    BundleRequest request = engineRequest(scene);
+    request.submission.screenshotList = QStringList{shotPath};
+    request.submission.updateTime = QStringLiteral("2026-01-02 03:04");
+    const QString bundle = scene.bundle();
+    const QString archive = archivePath(scene.home.desktop(), QStringLiteral("hello"));
+    const QStringList pictures = {QStringLiteral("/icon.png"), QStringLiteral("/screen_1.png")};
+    QList<QByteArray> first;
+    for (int pack = 0; pack < 2; ++pack) {
+        QCOMPARE(assembleBundle(request).status, BundleOutcome::Built);
+        CompressJob compress(scene.home.desktop(), QStringLiteral("hello"));
+        QVERIFY(runToEnd(compress));
+        QCOMPARE(compress.result().status, ArchiveOutcome::Written);
+        QList<QByteArray> made;
+        for (const QString &picture : pictures)
+            made << readAll(bundle + picture);
+        made << readAll(archive);
+        if (pack == 0)
+            first = made;
+        else
+            QCOMPARE(made, first);
+    }
+
+    for (const QString &picture : pictures) {
+        const QStringList types = pngChunkTypes(readAll(bundle + picture));
+        QVERIFY2(types.contains(QStringLiteral("IDAT")), qPrintable(picture));
+        for (const QString &type : types) {
+            const bool allowed =
+                QStringList{QStringLiteral("IHDR"), QStringLiteral("IDAT"), QStringLiteral("IEND"),
+                            QStringLiteral("PLTE"), QStringLiteral("tRNS"), QStringLiteral("gAMA"),
+                            QStringLiteral("cHRM"), QStringLiteral("sRGB"), QStringLiteral("iCCP")}
+                    .contains(type);
+            QVERIFY2(allowed,
+                     qPrintable(picture + QLatin1Char(' ') + types.join(QLatin1Char(' '))));
+        }
+    }
+    QVERIFY(pngChunkTypes(readAll(bundle + QStringLiteral("/screen_1.png")))
+                .contains(QStringLiteral("gAMA")));
+
+    // Owned by 0:0 with no names, at the bundle's own Update time.
+    QProcess tar;
+    tar.start(QStringLiteral("tar"),
+              {QStringLiteral("--numeric-owner"), QStringLiteral("-tvzf"), archive});
+    QVERIFY(tar.waitForFinished(-1));
+    const QStringList members =
+        QString::fromUtf8(tar.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(members.size(), 5);
+    for (const QString &member : members) {
+        QVERIFY2(member.contains(QStringLiteral(" 0/0 ")), qPrintable(member));
+        QVERIFY2(member.contains(QStringLiteral(" 2026-01-02 03:04 ")), qPrintable(member));
+    }
+    tar.start(QStringLiteral("tar"), {QStringLiteral("-tvzf"), archive});
+    QVERIFY(tar.waitForFinished(-1));
+    QVERIFY(tar.readAllStandardOutput().contains(" 0/0 "));
 }
 
 // ---------------------------------------------------------------- failures
