@@ -521,41 +521,6 @@ const ToolResult &ToolRun::result() const
     return pool->result();
 }
 
-ToolResult runQuickTool(const ToolCommand &command)
-{
-    ToolResult result;
-    result.program = command.program;
-    result.workingDirectory = command.workingDirectory;
-    GroupedProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (!command.workingDirectory.isEmpty())
-        process.setWorkingDirectory(command.workingDirectory);
-    if (command.emptyEnvironment)
-        process.setProcessEnvironment(nothingInherited());
-    process.start(command.program, command.arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted(command.timeoutMs)) {
-        result.startProblem = whyNotStarted(command);
-        result.standardError = process.errorString().toLocal8Bit();
-        return result;
-    }
-    result.started = true;
-    const pid_t group = pid_t(process.processId());
-    ::setpgid(group, group);
-    if (!process.waitForFinished(command.timeoutMs)) {
-        result.timedOut = true;
-        ::kill(-group, SIGKILL);
-        process.kill();
-        process.waitForFinished(kReapAfterKillMs);
-    } else {
-        result.crashed = process.exitStatus() == QProcess::CrashExit;
-        result.exitCode = process.exitCode();
-        ::kill(-group, SIGKILL);
-    }
-    result.standardOutput = process.readAllStandardOutput();
-    result.standardError = process.readAllStandardError();
-    return result;
-}
-
 QString textUpToNul(const QByteArray &bytes)
 {
     return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), bytes.size())));

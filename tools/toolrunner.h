@@ -109,10 +109,6 @@ private:
     std::unique_ptr<Pool> pool;
 };
 
-// Runs a tool known to be quick and waits for it, within its bound: only for
-// a probe whose answer the caller needs before it can go on.
-ToolResult runQuickTool(const ToolCommand &command);
-
 // Tool output as text: the bytes before the first NUL, decoded as UTF-8.
 QString textUpToNul(const QByteArray &bytes);
 
