@@ -670,7 +670,7 @@ public:
     {
         Q_ASSERT(kKnownTags.contains(QLatin1String(tag)));
         findings << Finding{
-            QString::fromLatin1(tag), severity, field, message, measured, limit, false};
+            QString::fromLatin1(tag), severity, field, message, measured, limit, {}, {}, false};
     }
 
     // True after reporting the value's first hidden character. The value is

@@ -62,9 +62,13 @@ struct Finding
     QString tag;
     Severity severity = Severity::Error;
     QString field;
-    QString message;
+    QString message; // going away: each face words a finding from the facts below
     QString measured;
     QString limit;
+    // What the face's words put in, in order: the path, the value, the other
+    // screenshot's number… never an option name or a form label.
+    QStringList params;
+    QString member; // inside a bundle or archive, the member it concerns ("gimp/screen_2.png")
     bool ignored = false; // named with --ignore: listed, but counts for nothing
 };
 

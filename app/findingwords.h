@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PLINVEX_APP_FINDINGWORDS_H
+#define PLINVEX_APP_FINDINGWORDS_H
+
+#include "engine/checkfindings.h"
+
+// A finding in the window's words, in the UI language: what to fill is named
+// by the form's own label ("打包者还空着").
+QString windowWords(const Finding &finding);
+
+#endif

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Plinvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PLINVEX_RULEBOOK_H
+#define PLINVEX_RULEBOOK_H
+
+#include "engine/checkfindings.h"
+
+#include <QList>
+#include <QString>
+
+// What a rule looks at; the check's rules live in one file per subject.
+enum class RuleSubject { Package, Identity, Texts, Pictures, Bundle };
+
+// One row of the rule book: everything a face, the documentation or a CI
+// report says of a tag, defined once.
+struct Rule
+{
+    QString tag;
+    Severity severity = Severity::Error; // as the check reports it unless told otherwise
+    QString field;                       // "package", "pkgname", …, "screenshots", "bundle"
+    RuleSubject subject = RuleSubject::Package;
+    // The limit as findings of the tag report it ("128×128", "40"), and its
+    // unit ("px", "columns", "%"); both empty where the rule has no number.
+    QString limit;
+    QString unit;
+    // Untranslated (Chinese) sources in the translation context "RuleBook".
+    const char *summary = nullptr;     // one line
+    const char *explanation = nullptr; // why a store cares; the peer's rule it follows
+    const char *mend = nullptr;        // how to mend it
+};
+
+// Every rule, in the order the check reports them.
+const QList<Rule> &ruleBook();
+// The rule of `tag`; nullptr for a tag the book does not have.
+const Rule *ruleOf(const QString &tag);
+// A rule's text in the UI language.
+QString ruleText(const char *source);
+
+#endif
