@@ -3,8 +3,10 @@
 
 #include "app/findingslist.h"
 
+#include "app/findingwords.h"
 #include "bundle/submission.h"
 #include "engine/checkjob.h"
+#include "engine/picturemeasure.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -53,6 +55,7 @@ FindingsList::FindingsList(QListWidget *view, std::function<SubmissionValues()> 
     , view(view)
     , values(std::move(values))
     , facts(std::move(facts))
+    , measures(std::make_shared<ScreenshotMeasures>())
 {
     // Messages name whole paths: they wrap rather than run off the side.
     view->setWordWrap(true);
@@ -89,7 +92,7 @@ void FindingsList::check()
         running->deleteLater();
     }
     const SubmissionValues form = values();
-    running = new CheckJob(form, facts(), this);
+    running = new CheckJob(form, facts(), measures, this);
     // Until a package is chosen every field is empty for want of one, not
     // by the packager's oversight, and an empty path names no missing file.
     const bool packageChosen = !form.package.value.isEmpty();
@@ -117,7 +120,7 @@ void FindingsList::show(const QList<Finding> &findings)
     for (const Finding &finding : findings) {
         // Paths and values in a message may hold characters that would turn
         // the line around or hide part of it.
-        const QString message = printable(finding.message);
+        const QString message = printable(windowWords(finding));
         auto *item = new QListWidgetItem(mark(finding.severity) + QLatin1Char(' ') + message, view);
         item->setToolTip(finding.tag);
         item->setData(Qt::AccessibleDescriptionRole, finding.tag);

@@ -11,8 +11,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class CheckJob;
+class ScreenshotMeasures;
 class QListWidget;
 class QModelIndex;
 struct SubmissionValues;
@@ -50,6 +52,9 @@ private:
     std::function<PackageFacts()> facts;
     QTimer wait;
     QPointer<CheckJob> running;
+    // Kept across checks: the form's screenshots are decoded once, not after
+    // every key press.
+    std::shared_ptr<ScreenshotMeasures> measures;
 };
 
 #endif

@@ -3,7 +3,10 @@
 
 #include "app/findingwords.h"
 
+#include "cli/findingwords.h"
+
+// Until the window has words of its own, it borrows the command line's.
 QString windowWords(const Finding &finding)
 {
-    return finding.message;
+    return commandLineWords(finding);
 }

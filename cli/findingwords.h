@@ -6,8 +6,14 @@
 
 #include "engine/checkfindings.h"
 
+#include <QStringList>
+
 // A finding in the command line's words, in the UI language: what to give
 // is named by its option ("give it with --contributor").
 QString commandLineWords(const Finding &finding);
+
+// The untranslated sources (context "CommandLine") the words of a finding
+// of `tag` are made from; empty for a tag the command line cannot word.
+QStringList commandLineWordSources(const QString &tag);
 
 #endif

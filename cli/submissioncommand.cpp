@@ -9,6 +9,7 @@
 #include "bundle/submission.h"
 #include "bundle/textlines.h"
 #include "cli/cliprogress.h"
+#include "cli/findingwords.h"
 #include "engine/checkfindings.h"
 #include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
@@ -388,7 +389,8 @@ private:
         for (const Finding &f : findings)
             writeLine(stdout, severityName(f.severity) + QLatin1Char('[') + f.tag +
                                   QStringLiteral("] ") + f.field + QStringLiteral(": ") +
-                                  printable(f.message) + (f.ignored ? ignoredMark : QString()));
+                                  printable(commandLineWords(f)) +
+                                  (f.ignored ? ignoredMark : QString()));
         writeLine(stdout, printable(verdict));
     }
 
@@ -430,7 +432,7 @@ private:
             QJsonObject finding{{QStringLiteral("tag"), f.tag},
                                 {QStringLiteral("severity"), severityName(f.severity)},
                                 {QStringLiteral("field"), f.field},
-                                {QStringLiteral("message"), f.message},
+                                {QStringLiteral("message"), commandLineWords(f)},
                                 {QStringLiteral("ignored"), f.ignored}};
             if (!f.measured.isEmpty())
                 finding.insert(QStringLiteral("measured"), f.measured);

@@ -7,7 +7,6 @@
 #include "package/packagemetadata.h"
 
 #include <QList>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -51,9 +50,10 @@ bool hasForeignScheme(const QString &homepage);
 // "error", "warning" or "info", as scripts match them.
 QString severityName(Severity severity);
 
-// One problem of a submission. The tag is stable for scripts; the field is
-// the option's own name, or "package" for the package itself; the message
-// is in the UI language. What was measured and the limit it broke are
+// One problem of a submission, as facts: each face words it from its tag
+// and params (the command line naming options, the window its labels). The
+// tag is stable for scripts; the field is the value's own name ("pkgname",
+// "screenshots"), or "package" for the package itself. What was measured and the limit it broke are
 // strings as reports show them ("48×48", "128×128"; lengths as plain column
 // counts, "41" against "40"; shares as percentages, "12%"), empty where the
 // finding has no such number.
@@ -62,7 +62,6 @@ struct Finding
     QString tag;
     Severity severity = Severity::Error;
     QString field;
-    QString message; // going away: each face words a finding from the facts below
     QString measured;
     QString limit;
     // What the face's words put in, in order: the path, the value, the other
@@ -72,12 +71,9 @@ struct Finding
     bool ignored = false; // named with --ignore: listed, but counts for nothing
 };
 
-// Every tag a finding can have, in the order the check reports them.
+// Every tag a finding can have, in the order the check reports them: the
+// rule book's.
 const QStringList &knownFindingTags();
-
-// The texts the messages of the finding `tag` are made from, untranslated,
-// each with its translation context.
-QList<QPair<QString, QString>> findingMessageSources(const QString &tag);
 
 // What the package file is and what it says of itself.
 struct PackageFacts
@@ -105,7 +101,12 @@ struct PackageFacts
     QStringList textsWithNul;      // its text files that hold a NUL byte
 };
 
+class ScreenshotMeasures;
+
 // Every problem of a submission at once, in the order of the fields.
-QList<Finding> checkSubmission(const SubmissionValues &values, const PackageFacts &package);
+// Screenshots are measured with `measures` where given, which keeps them
+// for the next check of the same files; else afresh.
+QList<Finding> checkSubmission(const SubmissionValues &values, const PackageFacts &package,
+                               ScreenshotMeasures *measures = nullptr);
 
 #endif

@@ -3,6 +3,8 @@
 
 #include "engine/checkjob.h"
 
+#include "engine/picturemeasure.h"
+
 #include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
@@ -10,6 +12,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -34,16 +37,19 @@ struct CheckJob::Run
 {
     SubmissionValues values;
     PackageFacts facts;
+    std::shared_ptr<ScreenshotMeasures> measures;
     QList<Finding> findings;
     std::atomic<bool> dropped{false};
     QMutex mutex;
     CheckJob *job = nullptr; // guarded by mutex
 };
 
-CheckJob::CheckJob(const SubmissionValues &values, const PackageFacts &facts, QObject *parent)
+CheckJob::CheckJob(const SubmissionValues &values, const PackageFacts &facts,
+                   std::shared_ptr<ScreenshotMeasures> measures, QObject *parent)
     : Job(parent)
     , values(values)
     , facts(facts)
+    , measures(std::move(measures))
 {
 }
 
@@ -61,11 +67,12 @@ void CheckJob::begin()
     auto run = std::make_shared<Run>();
     run->values = values;
     run->facts = facts;
+    run->measures = measures;
     run->job = this;
     current = run;
     checkPool().start(QRunnable::create([run] {
         if (!run->dropped)
-            run->findings = checkSubmission(run->values, run->facts);
+            run->findings = checkSubmission(run->values, run->facts, run->measures.get());
         QMutexLocker lock(&run->mutex);
         // Posted while the job is sure to live; an event still queued for a
         // job deleted later is discarded with it.

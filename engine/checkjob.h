@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class ScreenshotMeasures;
+
 // Runs checkSubmission() on a worker thread: it decodes every screenshot,
 // which takes long enough to be felt between two key presses. The check
 // itself cannot be interrupted; killing the job drops its result, and a
@@ -23,7 +25,10 @@ class CheckJob : public Job
     Q_OBJECT
 
 public:
-    CheckJob(const SubmissionValues &values, const PackageFacts &facts, QObject *parent = nullptr);
+    // `measures`, where given, keeps the screenshots measured for the next
+    // check of the same files; it may be shared with checks still running.
+    CheckJob(const SubmissionValues &values, const PackageFacts &facts,
+             std::shared_ptr<ScreenshotMeasures> measures = nullptr, QObject *parent = nullptr);
     ~CheckJob() override;
 
     // The findings once finished; empty for a killed job.
@@ -40,6 +45,7 @@ private:
 
     SubmissionValues values;
     PackageFacts facts;
+    std::shared_ptr<ScreenshotMeasures> measures;
     std::shared_ptr<Run> current;
     QList<Finding> result;
     bool killed = false;

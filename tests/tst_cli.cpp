@@ -6,7 +6,9 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 
+#include "cli/findingwords.h"
 #include "engine/checkfindings.h"
+#include "engine/rulebook.h"
 #include "package/valuechoice.h"
 
 #include <QDir>
@@ -194,7 +196,8 @@ private slots:
     void commandLines();
     void versionAgainstAppStream_data();
     void versionAgainstAppStream();
-    void everyFindingHasEnglishWords();
+    void everyRuleHasWords_data();
+    void everyRuleHasWords();
     void packMatchesTheWindow();
     void stoppedPackKeepsEarlierBundle();
 };
@@ -710,21 +713,63 @@ void TestCli::commandLines()
     QVERIFY(json.err.isEmpty());
 }
 
-// A script or a packager reading English must never meet a Chinese message.
-void TestCli::everyFindingHasEnglishWords()
+void TestCli::everyRuleHasWords_data()
 {
+    QTest::addColumn<QString>("tag");
+    for (const Rule &rule : ruleBook())
+        QTest::newRow(qPrintable(rule.tag)) << rule.tag;
+}
+
+// Every rule of the book is explained in both languages, the command line
+// can word its findings in both, and a finding reports the very limit the
+// book states. A script or a packager reading English must never meet a
+// Chinese message.
+void TestCli::everyRuleHasWords()
+{
+    QFETCH(QString, tag);
     Q_INIT_RESOURCE(plinvex_translations);
     QTranslator english;
     QVERIFY(english.load(QStringLiteral("plinvex_en"), QStringLiteral(":/translations")));
-    for (const QString &tag : knownFindingTags()) {
-        const QList<QPair<QString, QString>> sources = findingMessageSources(tag);
-        QVERIFY2(!sources.isEmpty(), qPrintable(tag));
-        for (const auto &source : sources) {
-            const QString words =
-                english.translate(qPrintable(source.first), source.second.toUtf8().constData());
-            QVERIFY2(!words.isEmpty(), qPrintable(tag + QLatin1Char(' ') + source.second));
-        }
+    const Rule *rule = ruleOf(tag);
+    QVERIFY(rule);
+    QCOMPARE(rule->tag, tag);
+    for (const char *text : {rule->summary, rule->explanation, rule->mend}) {
+        QVERIFY(text && *text);
+        QVERIFY2(!english.translate("RuleBook", text).isEmpty(), text);
     }
+    QVERIFY(!QString::fromUtf8(rule->summary).contains(QLatin1Char('\n')));
+    QCOMPARE(rule->limit.isEmpty(), rule->unit.isEmpty());
+    const QStringList sources = commandLineWordSources(tag);
+    QVERIFY(!sources.isEmpty());
+    for (const QString &source : sources)
+        QVERIFY2(!english.translate("CommandLine", source.toUtf8().constData()).isEmpty(),
+                 qPrintable(source));
+
+    // One submission that breaks every limit easily reached without
+    // crafting a file, each far enough to be beyond doubt.
+    TemporaryHome home;
+    SubmissionValues values;
+    values.name = {QStringLiteral("A Viewer With A Name Far Wider Than Any List Shows"),
+                   ValueSource::Given};
+    values.description = {QStringLiteral("Views pictures."), ValueSource::Given};
+    values.logo = {makeInputImage(home, QStringLiteral("logo.png"), QSize(48, 48)),
+                   ValueSource::Given};
+    values.screenshots =
+        QStringList{makeInputImage(home, QStringLiteral("shot.png"), QSize(200, 150))};
+    PackageFacts facts;
+    facts.path = QStringLiteral("/nowhere/viewer_1.0_all.deb");
+    static const QSet<QString> reached = {
+        QStringLiteral("name-too-long"), QStringLiteral("description-short"),
+        QStringLiteral("logo-too-small"), QStringLiteral("screenshot-too-small")};
+    bool found = false;
+    for (const Finding &finding : checkSubmission(values, facts)) {
+        if (finding.tag != tag)
+            continue;
+        found = true;
+        QCOMPARE(finding.limit, rule->limit);
+        QVERIFY(!commandLineWords(finding).isEmpty());
+    }
+    QVERIFY(found || !reached.contains(tag));
 }
 
 void TestCli::versionAgainstAppStream_data()

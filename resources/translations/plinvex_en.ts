@@ -437,6 +437,18 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <source>它依赖的包或者图标主题包</source>
         <translation>the packages it depends on or an icon theme package</translation>
     </message>
+    <message>
+        <source>这是个不存在的文件啊喂！ %1</source>
+        <translation>Hey, that file doesn&apos;t even exist! %1</translation>
+    </message>
+    <message>
+        <source>这不是一个普通的文件哦，用不了呢～ %1</source>
+        <translation>That&apos;s not a regular file, so it can&apos;t be used~ %1</translation>
+    </message>
+    <message>
+        <source>包名不能包含斜杠，也不能是.或..哦～ %1</source>
+        <translation>A package name can&apos;t hold a slash, nor be . or ..~ %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -823,6 +835,593 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>复制和缩放</source>
         <translation>Copying and scaling</translation>
+    </message>
+</context>
+<context>
+    <name>RuleBook</name>
+    <message>
+        <source>安装包不存在</source>
+        <translation>The package does not exist</translation>
+    </message>
+    <message>
+        <source>给的路径上没有文件，没有安装包就什么也打不了。</source>
+        <translation>There is no file at the given path; without a package there is nothing to pack.</translation>
+    </message>
+    <message>
+        <source>检查路径有没有写错，或者先把安装包下载下来。</source>
+        <translation>Check the path for typos, or download the package first.</translation>
+    </message>
+    <message>
+        <source>安装包不是普通文件</source>
+        <translation>The package is not a regular file</translation>
+    </message>
+    <message>
+        <source>路径指向的是文件夹、设备或者管道；商店只收一个普通的 .deb 文件。</source>
+        <translation>The path names a folder, a device or a pipe; the store takes one regular .deb file.</translation>
+    </message>
+    <message>
+        <source>指向安装包文件本身。</source>
+        <translation>Point at the package file itself.</translation>
+    </message>
+    <message>
+        <source>不是读得懂的 Debian 安装包</source>
+        <translation>Not a readable Debian package</translation>
+    </message>
+    <message>
+        <source>文件不是 Debian 安装包（deb(5) 规定的 ar 归档，先是 debian-binary，再是 control 和 data），商店装不上它。</source>
+        <translation>The file is not a Debian package (the ar archive of deb(5): debian-binary, then control and data), so the store cannot install it.</translation>
+    </message>
+    <message>
+        <source>安装包坏了，读不到结尾</source>
+        <translation>The package is damaged and cannot be read to its end</translation>
+    </message>
+    <message>
+        <source>安装包开头没问题，但中途断了、校验或解压出错，或者解开后比自身大 64 倍以上（至少 256 MiB）；用户下载后也会装不上。</source>
+        <translation>The package begins well but is cut short, fails a checksum or its decompression, or inflates past 64 times its size (at least 256 MiB); users who download it could not install it either.</translation>
+    </message>
+    <message>
+        <source>没能读出安装包自己的信息</source>
+        <translation>The package&apos;s own information could not be read</translation>
+    </message>
+    <message>
+        <source>读安装包的程序没装、启动不了、崩溃、超时或回答不对，所以什么也没从安装包里填；给出的值照样检查。</source>
+        <translation>The program that reads packages is missing, did not start, crashed, ran out of time or answered nonsense, so nothing was filled from the package; the values given are checked all the same.</translation>
+    </message>
+    <message>
+        <source>装上 plinvex-reader，或者把每一项都自己填上。</source>
+        <translation>Install plinvex-reader, or give every value yourself.</translation>
+    </message>
+    <message>
+        <source>安装包看起来不是一个应用</source>
+        <translation>The package does not look like an application</translation>
+    </message>
+    <message>
+        <source>里面既没有 Type=Application 的桌面入口，也没有应用类型的 AppStream 组件；商店列的是用户能打开的应用，插件和库一般不收（AppStream 的组件类型也是这样区分的）。</source>
+        <translation>It has neither a Type=Application desktop entry nor an AppStream component of an application type; a store lists applications a user can open, and plugins and libraries are usually not taken (AppStream&apos;s component types draw the same line).</translation>
+    </message>
+    <message>
+        <source>读安装包的程序没能把自己关起来</source>
+        <translation>The package reader could not confine itself</translation>
+    </message>
+    <message>
+        <source>安装包的内容来自陌生人，本该在 Landlock 和系统调用过滤的防护下读；自检没看到这层防护生效，包里的内容是在没有防护时读的。</source>
+        <translation>A package&apos;s contents come from strangers and should be read under Landlock and a system-call filter; the self-test did not see that confinement hold, so the contents were read without it.</translation>
+    </message>
+    <message>
+        <source>安装包的文本文件里有 NUL 字节</source>
+        <translation>A text file of the package holds a NUL byte</translation>
+    </message>
+    <message>
+        <source>控制文件、桌面入口和 AppStream 文件都应该是 UTF-8 文本；NUL 字节按 U+FFFD 读，含 NUL 的 AppStream 文件不用，所以读到的内容可能不对。</source>
+        <translation>The control file, desktop entries and AppStream files should be UTF-8 text; each NUL is read as U+FFFD and an AppStream file holding one is not used, so what was read may be wrong.</translation>
+    </message>
+    <message>
+        <source>找出写进 NUL 的地方，修好那些文件后重新生成安装包。</source>
+        <translation>Find what wrote the NUL, mend those files and build the package again.</translation>
+    </message>
+    <message>
+        <source>有好几个桌面入口，猜了一个当主程序</source>
+        <translation>Several desktop entries; one was guessed as the main one</translation>
+    </message>
+    <message>
+        <source>菜单里显示的入口不止一个，而 AppStream、包名和程序名都没点明哪个是主程序，名字、图标这些就从猜的那个里填了。</source>
+        <translation>Several entries show in menus and neither AppStream, the package name nor its program names the main one, so the name, icon and the rest were filled from a guess.</translation>
+    </message>
+    <message>
+        <source>确认填的值是对的；要让它明确，就在 AppStream 信息里用 &lt;launchable&gt; 写明主入口。</source>
+        <translation>Make sure the values filled are right; to settle it, name the main entry with &lt;launchable&gt; in the AppStream data.</translation>
+    </message>
+    <message>
+        <source>早先那份的 app.json 太大，没有读</source>
+        <translation>The earlier bundle&apos;s app.json was too large to read</translation>
+    </message>
+    <message>
+        <source>桌面上早先打包的 app.json 超过了 1 MiB，正常的只有几百字节；为了安全没有读它，也就没从里面填任何值。</source>
+        <translation>The app.json of the earlier bundle on the desktop is over 1 MiB where a real one has a few hundred bytes; it was left unread for safety, so nothing was filled from it.</translation>
+    </message>
+    <message>
+        <source>删掉或挪走桌面上那个文件夹，再打一次。</source>
+        <translation>Delete or move that folder on the desktop and pack again.</translation>
+    </message>
+    <message>
+        <source>安装包的文件名里有网址转义</source>
+        <translation>The package&apos;s file name holds a URL escape</translation>
+    </message>
+    <message>
+        <source>从网上下载的文件名可能还留着 %3a 这样的转义（本该是纪元的冒号）；文件名会原样写进 app.json，商店也会原样显示。</source>
+        <translation>A file name fetched from the web may keep escapes such as %3a (for the epoch&apos;s colon); the file name goes into app.json as it is, and the store shows it so.</translation>
+    </message>
+    <message>
+        <source>把文件改回 Debian 的写法：包名_版本_架构.deb。</source>
+        <translation>Rename the file the Debian way: name_version_architecture.deb.</translation>
+    </message>
+    <message>
+        <source>读不出安装包的包名</source>
+        <translation>The package&apos;s name could not be read</translation>
+    </message>
+    <message>
+        <source>包名决定打包出的文件夹和商店里的条目；安装包没说，也没有给出。</source>
+        <translation>The package name names the bundle&apos;s folder and the store&apos;s entry; the package does not tell it and none was given.</translation>
+    </message>
+    <message>
+        <source>自己给出包名，或者修好安装包的 control 文件里的 Package 字段。</source>
+        <translation>Give the package name yourself, or mend the Package field of the package&apos;s control file.</translation>
+    </message>
+    <message>
+        <source>包名当不了文件夹名</source>
+        <translation>The package name cannot be a folder name</translation>
+    </message>
+    <message>
+        <source>包名就是打包出的文件夹名；斜杠、NUL、. 或 .. 会让它落到桌面上别的地方去。</source>
+        <translation>The package name is the bundle&apos;s folder name; a slash, a NUL, . or .. would put it somewhere else than the desktop.</translation>
+    </message>
+    <message>
+        <source>用安装包自己的包名。</source>
+        <translation>Use the package&apos;s own name.</translation>
+    </message>
+    <message>
+        <source>包名不合 Debian 的写法</source>
+        <translation>The package name is not a Debian package name</translation>
+    </message>
+    <message>
+        <source>Debian 政策（5.6.1）规定包名只用小写字母、数字和 + - .，至少两个字符，以字母或数字开头；商店按它找安装包。</source>
+        <translation>Debian policy (5.6.1) allows only lower-case letters, digits and + - . in a package name, at least two characters, beginning with a letter or digit; the store finds the package by it.</translation>
+    </message>
+    <message>
+        <source>用安装包 control 文件里的 Package 名。</source>
+        <translation>Use the Package name from the package&apos;s control file.</translation>
+    </message>
+    <message>
+        <source>给的包名和安装包自己的不一样</source>
+        <translation>The given package name differs from the package&apos;s own</translation>
+    </message>
+    <message>
+        <source>商店按包名把条目和安装包对上；两边不一样，装上的会是另一个包名。</source>
+        <translation>The store matches its entry to the package by name; when they differ, what gets installed carries another name.</translation>
+    </message>
+    <message>
+        <source>去掉给的包名，或者改成安装包自己的。</source>
+        <translation>Drop the given name, or make it the package&apos;s own.</translation>
+    </message>
+    <message>
+        <source>读不出安装包的版本号</source>
+        <translation>The package&apos;s version could not be read</translation>
+    </message>
+    <message>
+        <source>商店用版本号判断有没有更新；安装包没说，也没有给出。</source>
+        <translation>The store tells updates apart by the version; the package does not tell it and none was given.</translation>
+    </message>
+    <message>
+        <source>自己给出版本号，或者修好安装包 control 文件里的 Version 字段。</source>
+        <translation>Give the version yourself, or mend the Version field of the package&apos;s control file.</translation>
+    </message>
+    <message>
+        <source>dpkg 不认这个版本号</source>
+        <translation>dpkg rejects the version</translation>
+    </message>
+    <message>
+        <source>版本号要合 deb-version(7)：可选的纪元加冒号、以数字开头的上游版本、可选的连字符加修订号；dpkg 不认的，商店也装不上。</source>
+        <translation>A version must follow deb-version(7): an optional epoch and colon, an upstream version beginning with a digit, an optional hyphen and revision; what dpkg rejects the store cannot install.</translation>
+    </message>
+    <message>
+        <source>用安装包自己的版本号，或者照 deb-version(7) 改写。</source>
+        <translation>Use the package&apos;s own version, or write it as deb-version(7) says.</translation>
+    </message>
+    <message>
+        <source>dpkg 会对这个版本号发出警告</source>
+        <translation>dpkg warns about the version</translation>
+    </message>
+    <message>
+        <source>上游版本不以数字开头时 dpkg 只是警告，但排序可能出人意料，更新也会判断错（deb-version(7)）。</source>
+        <translation>dpkg only warns when the upstream version does not begin with a digit, but such versions sort unexpectedly and updates may be misjudged (deb-version(7)).</translation>
+    </message>
+    <message>
+        <source>让上游版本以数字开头。</source>
+        <translation>Make the upstream version begin with a digit.</translation>
+    </message>
+    <message>
+        <source>给的版本号和安装包自己的不一样</source>
+        <translation>The given version differs from the package&apos;s own</translation>
+    </message>
+    <message>
+        <source>商店显示的版本应该就是装上的版本；不一样时用户会以为有更新或者没有更新。</source>
+        <translation>The version the store shows should be the one that gets installed; when they differ, users think there is an update when there is none, or the reverse.</translation>
+    </message>
+    <message>
+        <source>去掉给的版本号，或者改成安装包自己的。</source>
+        <translation>Drop the given version, or make it the package&apos;s own.</translation>
+    </message>
+    <message>
+        <source>上游版本不是 AppStream 里最新的发布</source>
+        <translation>The upstream version is not AppStream&apos;s newest release</translation>
+    </message>
+    <message>
+        <source>AppStream 的 &lt;releases&gt; 应该以这个版本为最新（Flathub 之类的商店也这么要求）；不一致多半是忘了更新元数据，或者打错了包。</source>
+        <translation>AppStream&apos;s &lt;releases&gt; should have this version as the newest (stores such as Flathub ask the same); a mismatch usually means the metadata was not updated, or the wrong package was built.</translation>
+    </message>
+    <message>
+        <source>在 AppStream 信息里加上这个版本的 &lt;release&gt;，或者确认打的是对的版本。</source>
+        <translation>Add a &lt;release&gt; for this version to the AppStream data, or make sure the right version was built.</translation>
+    </message>
+    <message>
+        <source>这是一个预发布版本</source>
+        <translation>This is a pre-release version</translation>
+    </message>
+    <message>
+        <source>版本里有 ~，或者数字后面跟着 alpha、beta、rc；商店的用户多半想要正式版。</source>
+        <translation>The version holds a ~, or alpha, beta or rc after a digit; a store&apos;s users mostly expect a final release.</translation>
+    </message>
+    <message>
+        <source>确认真的要发布预发布版本；否则等正式版再投。</source>
+        <translation>Make sure a pre-release is meant; otherwise wait for the final release.</translation>
+    </message>
+    <message>
+        <source>值里有看不见的字符</source>
+        <translation>A value holds a hidden character</translation>
+    </message>
+    <message>
+        <source>控制字符、双向控制符、分隔符和零宽字符看不见，却会让商店和终端显示出别的样子，比如把文字倒过来，或藏起一个字母。</source>
+        <translation>Control, bidirectional, separator and zero-width characters show nothing, yet make the store and terminals show the text otherwise: turned around, or with a letter hidden.</translation>
+    </message>
+    <message>
+        <source>删掉那个字符（发现里给出了它的编码），最好重新输入这个值。</source>
+        <translation>Delete the character (the finding names its code point); typing the value again is surest.</translation>
+    </message>
+    <message>
+        <source>必填的一项空着</source>
+        <translation>A required value is empty</translation>
+    </message>
+    <message>
+        <source>名字、包名、版本号、打包者、简介、Logo 和截图都是商店页面要显示的，少一样都不收。</source>
+        <translation>The name, package name, version, contributor, description, logo and screenshots all show on the store&apos;s page; it takes no submission without any of them.</translation>
+    </message>
+    <message>
+        <source>把这一项填上。</source>
+        <translation>Fill in the value.</translation>
+    </message>
+    <message>
+        <source>名字太长</source>
+        <translation>The name is too long</translation>
+    </message>
+    <message>
+        <source>商店的列表里名字只显示这么宽，多出来的会被截掉（AppStream 和 Flathub 的质量准则也建议名字短一些）。</source>
+        <translation>The store&apos;s list shows a name only this wide and cuts off the rest (AppStream&apos;s and Flathub&apos;s quality guidelines also ask for a short name).</translation>
+    </message>
+    <message>
+        <source>只留应用的名字，说明放到简介里。</source>
+        <translation>Keep only the application&apos;s name and move the rest to the description.</translation>
+    </message>
+    <message>
+        <source>名字以标点结尾</source>
+        <translation>The name ends in punctuation</translation>
+    </message>
+    <message>
+        <source>名字不是句子，结尾的句号、感叹号、问号或波浪号在列表里很怪（Flathub 风格的质量准则也这么说）。</source>
+        <translation>A name is not a sentence; a full stop, exclamation or question mark or tilde at its end looks odd in the list (Flathub-style quality guidelines say the same).</translation>
+    </message>
+    <message>
+        <source>去掉结尾的标点。</source>
+        <translation>Drop the punctuation at the end.</translation>
+    </message>
+    <message>
+        <source>名字里好像带了一句口号</source>
+        <translation>The name seems to carry a tagline</translation>
+    </message>
+    <message>
+        <source>冒号、破折号或括号后面还有话，多半是口号；名字只该是名字（AppStream 把简短说明放在 summary 里）。</source>
+        <translation>More words after a colon, a dash or a bracket are most likely a slogan; a name should be just the name (AppStream keeps the short line in its summary).</translation>
+    </message>
+    <message>
+        <source>把口号挪到简介里。</source>
+        <translation>Move the slogan into the description.</translation>
+    </message>
+    <message>
+        <source>主页不是 http 或 https 网址</source>
+        <translation>The homepage is not an http or https address</translation>
+    </message>
+    <message>
+        <source>商店会把主页做成链接；javascript:、file:、data: 这样的协议会运行脚本、打开本地文件或显示链接里编造的页面。</source>
+        <translation>The store makes the homepage a link; a scheme such as javascript:, file: or data: would run a script, open a local file or show a page made up in the link.</translation>
+    </message>
+    <message>
+        <source>写成 https:// 开头的网址，或者留空。</source>
+        <translation>Give an address beginning with https://, or leave it empty.</translation>
+    </message>
+    <message>
+        <source>主页不像网址</source>
+        <translation>The homepage does not look like an address</translation>
+    </message>
+    <message>
+        <source>没有协议的 www.example.org 在商店里当不了链接，点了也打不开。</source>
+        <translation>www.example.org without a scheme does not work as a link in the store.</translation>
+    </message>
+    <message>
+        <source>在前面加上 https://。</source>
+        <translation>Put https:// in front of it.</translation>
+    </message>
+    <message>
+        <source>简介太短</source>
+        <translation>The description is short</translation>
+    </message>
+    <message>
+        <source>只有一行又比这窄，或者和名字一样的简介，说的不比名字多；商店页面靠简介告诉用户它能做什么（AppStream 的 description 也要求几句完整的话）。</source>
+        <translation>One line narrower than this, or the name again, says no more than the name; the store&apos;s page tells users what it does by the description (AppStream&apos;s description also asks for a few full sentences).</translation>
+    </message>
+    <message>
+        <source>写几句：它是做什么的、有什么特点。</source>
+        <translation>Write a few sentences: what it does and what sets it apart.</translation>
+    </message>
+    <message>
+        <source>简介太长</source>
+        <translation>The description is too long</translation>
+    </message>
+    <message>
+        <source>比这宽的简介在商店页面上是一大堵字，用户读不完。</source>
+        <translation>A description wider than this is a wall of text on the store&apos;s page that users do not read.</translation>
+    </message>
+    <message>
+        <source>挑重点写，细节放到主页上。</source>
+        <translation>Keep to the main points and leave the details to the homepage.</translation>
+    </message>
+    <message>
+        <source>简介里还有占位的字</source>
+        <translation>The description still holds placeholder text</translation>
+    </message>
+    <message>
+        <source>lorem ipsum、TODO、TBD、FIXME、coming soon、敬请期待、待补充、测试用，说明简介还没写完。</source>
+        <translation>Lorem ipsum, TODO, TBD, FIXME, coming soon, 敬请期待, 待补充 or 测试用 mean the description is not finished.</translation>
+    </message>
+    <message>
+        <source>写完简介再投。</source>
+        <translation>Finish the description before submitting.</translation>
+    </message>
+    <message>
+        <source>简介混着两种文字</source>
+        <translation>The description mixes two scripts</translation>
+    </message>
+    <message>
+        <source>有的行是界面语言的文字，有的不是，比如翻译了的概要下面是没翻译的正文；商店里会中英混杂。</source>
+        <translation>Some lines are in the interface language&apos;s script and some are not, such as a translated summary over an untranslated body; the store would show a mix of languages.</translation>
+    </message>
+    <message>
+        <source>把那几行也翻译了，或者整段用一种语言。</source>
+        <translation>Translate those lines too, or keep the whole text in one language.</translation>
+    </message>
+    <message>
+        <source>Logo 文件不存在</source>
+        <translation>The logo file does not exist</translation>
+    </message>
+    <message>
+        <source>给的路径上没有文件，商店页面需要一个 Logo。</source>
+        <translation>There is no file at the given path, and the store&apos;s page needs a logo.</translation>
+    </message>
+    <message>
+        <source>检查路径有没有写错。</source>
+        <translation>Check the path for typos.</translation>
+    </message>
+    <message>
+        <source>Logo 不是普通文件</source>
+        <translation>The logo is not a regular file</translation>
+    </message>
+    <message>
+        <source>路径指向的是文件夹、设备或者管道，不是图片文件。</source>
+        <translation>The path names a folder, a device or a pipe, not a picture file.</translation>
+    </message>
+    <message>
+        <source>指向图片文件本身。</source>
+        <translation>Point at the picture file itself.</translation>
+    </message>
+    <message>
+        <source>Logo 不是 PNG、JPEG 或 GIF 图片</source>
+        <translation>The logo is not a PNG, JPEG or GIF picture</translation>
+    </message>
+    <message>
+        <source>按文件内容判断，不看扩展名；别的格式转不成商店要的 PNG。</source>
+        <translation>Judged by the file&apos;s content, not its name; other formats cannot be turned into the PNG the store wants.</translation>
+    </message>
+    <message>
+        <source>把 Logo 导出成 PNG。</source>
+        <translation>Export the logo as PNG.</translation>
+    </message>
+    <message>
+        <source>Logo 太小</source>
+        <translation>The logo is too small</translation>
+    </message>
+    <message>
+        <source>商店把 Logo 放进这么大的方框；两边都更小的会被放大，看起来发虚（Flathub 也要求至少这么大的图标）。</source>
+        <translation>The store puts the logo in a square this large; one smaller in both sides is enlarged and looks blurred (Flathub also asks for an icon at least this large).</translation>
+    </message>
+    <message>
+        <source>用更大的 Logo，最好是 SVG 导出的 256×256 PNG。</source>
+        <translation>Use a larger logo, best a 256×256 PNG exported from SVG.</translation>
+    </message>
+    <message>
+        <source>Logo 不是正方形</source>
+        <translation>The logo is not square</translation>
+    </message>
+    <message>
+        <source>放进正方形的框里会在两边留空，和别的应用的图标排在一起很显眼（图标主题和 Flathub 都要求正方形）。</source>
+        <translation>In the square box it leaves margins, which stand out beside other applications&apos; icons (icon themes and Flathub ask for square icons).</translation>
+    </message>
+    <message>
+        <source>把 Logo 的画布裁成或扩成正方形。</source>
+        <translation>Crop or extend the logo&apos;s canvas to a square.</translation>
+    </message>
+    <message>
+        <source>Logo 大部分是透明的</source>
+        <translation>The logo is mostly transparent</translation>
+    </message>
+    <message>
+        <source>不透明的像素（alpha ≥ 128）少于画布的 5% 时几乎看不见；少于 20% 时看起来是一个小点（此时只是提示）。</source>
+        <translation>Under 5% of opaque pixels (alpha ≥ 128) the logo shows as almost nothing; under 20% it shows as a speck (then only a note).</translation>
+    </message>
+    <message>
+        <source>裁掉透明的边，让图案占满画布。</source>
+        <translation>Crop the transparent margins so the drawing fills the canvas.</translation>
+    </message>
+    <message>
+        <source>图标可能在别的包里</source>
+        <translation>The icon may be in another package</translation>
+    </message>
+    <message>
+        <source>桌面入口说的图标既不在安装包里，也不在给出的伴随包里；很多应用把图标放在 -data、-common 或图标主题包里。</source>
+        <translation>The icon the entry names is in neither the package nor a companion given; many applications keep their icons in a -data, -common or icon theme package.</translation>
+    </message>
+    <message>
+        <source>截图文件不存在</source>
+        <translation>A screenshot file does not exist</translation>
+    </message>
+    <message>
+        <source>给的路径上没有文件，商店页面靠截图展示应用。</source>
+        <translation>There is no file at the given path, and the store&apos;s page shows the application by its screenshots.</translation>
+    </message>
+    <message>
+        <source>截图不是普通文件</source>
+        <translation>A screenshot is not a regular file</translation>
+    </message>
+    <message>
+        <source>截图不是 PNG、JPEG 或 GIF 图片</source>
+        <translation>A screenshot is not a PNG, JPEG or GIF picture</translation>
+    </message>
+    <message>
+        <source>把截图存成 PNG。</source>
+        <translation>Save the screenshot as PNG.</translation>
+    </message>
+    <message>
+        <source>截图太小</source>
+        <translation>A screenshot is too small</translation>
+    </message>
+    <message>
+        <source>商店把截图放进这么大的框；两边都更小的会被放大，看不清（AppStream 的截图准则也要求够大的截图）。</source>
+        <translation>The store shows screenshots in a box this large; one smaller in both sides is enlarged and blurred (AppStream&apos;s screenshot guidelines also ask for large enough ones).</translation>
+    </message>
+    <message>
+        <source>截一张更大的窗口。</source>
+        <translation>Take the screenshot of a larger window.</translation>
+    </message>
+    <message>
+        <source>两张截图一模一样</source>
+        <translation>Two screenshots are the same</translation>
+    </message>
+    <message>
+        <source>同一个文件给了两次，商店页面上会出现两张一样的图。</source>
+        <translation>The same file content was given twice, and the store&apos;s page would show the same picture twice.</translation>
+    </message>
+    <message>
+        <source>去掉重复的那张，或者换一张别的截图。</source>
+        <translation>Drop the repeated one, or use another screenshot.</translation>
+    </message>
+    <message>
+        <source>两张截图几乎一样</source>
+        <translation>Two screenshots are nearly the same</translation>
+    </message>
+    <message>
+        <source>两张截图的 64 位差异哈希（9×8 的灰度）最多差这么多位，看起来是同一个画面。</source>
+        <translation>The 64-bit difference hashes (9×8 greys) of the two screenshots are at most this many bits apart: to the eye they show the same thing.</translation>
+    </message>
+    <message>
+        <source>换一张展示别的功能的截图。</source>
+        <translation>Use a screenshot that shows another part of the application.</translation>
+    </message>
+    <message>
+        <source>截图几乎是一片纯色</source>
+        <translation>A screenshot is almost one colour</translation>
+    </message>
+    <message>
+        <source>缩小到 128×96 后这么多像素都在同一种颜色附近（每个通道相差不过 8），多半是截错了窗口或截到了加载中的画面。</source>
+        <translation>This share of a 128×96 copy is within 8 per channel of one colour: most likely the wrong window, or one still loading.</translation>
+    </message>
+    <message>
+        <source>等应用显示出内容后重新截图。</source>
+        <translation>Take the screenshot again once the application shows its content.</translation>
+    </message>
+    <message>
+        <source>截图边上有全透明的带</source>
+        <translation>A screenshot has a transparent band along an edge</translation>
+    </message>
+    <message>
+        <source>带窗口阴影的截图边上是全透明的；至少占这条边这么多时，商店会把它显示成一条空带。</source>
+        <translation>A screenshot taken with the window&apos;s shadow has fully transparent edges; when a band takes at least this share of its side, the store shows it as an empty band.</translation>
+    </message>
+    <message>
+        <source>截图时不带阴影，或者把透明的边裁掉。</source>
+        <translation>Take the screenshot without the shadow, or crop the transparent edges.</translation>
+    </message>
+    <message>
+        <source>截图的比例和 4:3 差得远</source>
+        <translation>A screenshot is far from 4:3</translation>
+    </message>
+    <message>
+        <source>商店的截图框是 4:3；宽高比偏离超过这个倍数时，留的边比画面本身还宽。</source>
+        <translation>The store&apos;s screenshot box is 4:3; more than this many times off, the margins are wider than the picture&apos;s own content.</translation>
+    </message>
+    <message>
+        <source>截一个接近 4:3 的窗口。</source>
+        <translation>Take the screenshot of a window near 4:3.</translation>
+    </message>
+    <message>
+        <source>图片大得超过了能读的上限</source>
+        <translation>A picture is past the size that is read</translation>
+    </message>
+    <message>
+        <source>文件头说图片每边超过 16384 像素或一共超过 4000 万像素；这样的图片不解码，免得一张恶意图片吃光内存。</source>
+        <translation>The header claims more than 16384 pixels a side or 40 million in all; such a picture is not decoded, so that a hostile one cannot take all memory.</translation>
+    </message>
+    <message>
+        <source>把图片缩小后再用。</source>
+        <translation>Scale the picture down first.</translation>
+    </message>
+    <message>
+        <source>这是一张动图</source>
+        <translation>The picture is animated</translation>
+    </message>
+    <message>
+        <source>商店只显示静态图片，动图（APNG 或 GIF）只会用它的第一帧。</source>
+        <translation>The store shows still pictures; of an animated one (APNG or GIF) only the first frame is used.</translation>
+    </message>
+    <message>
+        <source>换成一张能说明问题的静态图片。</source>
+        <translation>Use a still picture that shows what matters.</translation>
+    </message>
+    <message>
+        <source>用 dpkg-deb 或 dpkg-buildpackage 重新生成安装包，再确认 dpkg-deb 能读出它的信息。</source>
+        <translation>Build the package again with dpkg-deb or dpkg-buildpackage and make sure dpkg-deb can show its information.</translation>
+    </message>
+    <message>
+        <source>重新下载或重新生成安装包，确认 dpkg-deb 能完整列出它的内容。</source>
+        <translation>Download or build the package again and make sure dpkg-deb lists all of its contents.</translation>
+    </message>
+    <message>
+        <source>给应用加上桌面入口或 AppStream 信息；如果它放在另一个包里，把那个包作为伴随包一起给出。</source>
+        <translation>Add a desktop entry or AppStream data to the application; if it ships in another package, give that one too as a companion.</translation>
+    </message>
+    <message>
+        <source>换一个支持 Landlock 和 seccomp 的内核，或者在容器里允许它们；也可以要求把它当作错误。</source>
+        <translation>Use a kernel with Landlock and seccomp, or allow them in the container; it can also be made an error.</translation>
+    </message>
+    <message>
+        <source>把那个包放在安装包旁边或者作为伴随包给出，或者自己给 Logo。</source>
+        <translation>Put that package beside the package or give it as a companion, or give the logo yourself.</translation>
     </message>
 </context>
 </TS>
