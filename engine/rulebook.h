@@ -18,10 +18,16 @@ struct Rule
 {
     QString tag;
     Severity severity = Severity::Error; // as the check reports it unless told otherwise
-    QString field;                       // "package", "pkgname", …, "screenshots", "bundle"
+    // "package", "pkgname", …, "screenshots", "bundle"; empty for a rule of
+    // several fields (a hidden character, an empty value, an image's size),
+    // whose findings name theirs.
+    QString field;
     RuleSubject subject = RuleSubject::Package;
-    // The limit as findings of the tag report it ("128×128", "40"), and its
-    // unit ("px", "columns", "%"); both empty where the rule has no number.
+    // The limit the rule compares against, written as findings of the tag
+    // report it where they do ("128×128", "40"), and its unit ("px",
+    // "columns", "%", "bits"); both empty where the rule has no number. Of a
+    // rule with two steps (a logo almost invisible, or only small) the row
+    // gives the step of its own severity.
     QString limit;
     QString unit;
     // Untranslated (Chinese) sources in the translation context "RuleBook".
