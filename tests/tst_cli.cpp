@@ -744,6 +744,23 @@ void TestCli::everyRuleHasWords()
     for (const QString &source : sources)
         QVERIFY2(!english.translate("CommandLine", source.toUtf8().constData()).isEmpty(),
                  qPrintable(source));
+    // Worded in English, a finding of the tag holds no Chinese but what its
+    // params bring, whichever of its words it takes.
+    QCoreApplication::installTranslator(&english);
+    for (const Severity severity : {Severity::Error, Severity::Warning, Severity::Info}) {
+        Finding finding;
+        finding.tag = tag;
+        finding.severity = severity;
+        finding.field = rule->field.isEmpty() ? QStringLiteral("name") : rule->field;
+        finding.params.clear();
+        for (int i = 0; i < 5; ++i) {
+            const QString words = commandLineWords(finding);
+            static const QRegularExpression han(QStringLiteral("\\p{Han}"));
+            QVERIFY2(!words.isEmpty() && !han.match(words).hasMatch(), qPrintable(words));
+            finding.params << QStringLiteral("x");
+        }
+    }
+    QCoreApplication::removeTranslator(&english);
 
     // One submission that breaks every limit easily reached without
     // crafting a file, each far enough to be beyond doubt.
