@@ -49,18 +49,18 @@ QList<Rule> makeBook()
         QT_TRANSLATE_NOOP(
             "RuleBook",
             "用 dpkg-deb 或 dpkg-buildpackage 重新生成安装包，再确认 dpkg-deb 能读出它的信息。")};
-    book << Rule{
-        QStringLiteral("package-corrupt"),
-        Severity::Error,
-        QStringLiteral("package"),
-        RuleSubject::Package,
-        QString(),
-        QString(),
-        QT_TRANSLATE_NOOP("RuleBook", "安装包坏了，读不到结尾"),
-        QT_TRANSLATE_NOOP("RuleBook", "安装包开头没问题，但中途断了、校验或解压出错，或者解开后比自"
-                                      "身大 64 倍以上（至少 256 MiB）；用户下载后也会装不上。"),
-        QT_TRANSLATE_NOOP("RuleBook",
-                          "重新下载或重新生成安装包，确认 dpkg-deb 能完整列出它的内容。")};
+    book << Rule{QStringLiteral("package-corrupt"),
+                 Severity::Error,
+                 QStringLiteral("package"),
+                 RuleSubject::Package,
+                 QString(),
+                 QString(),
+                 QT_TRANSLATE_NOOP("RuleBook", "安装包坏了，读不到结尾"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "安装包开头没问题，但中途断了、校验或解压出错，或者解开后比自"
+                                   "身大 64 倍以上（至少 256 MiB）；用户下载后也会装不上。"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "重新下载或重新生成安装包，确认 dpkg-deb 能完整列出它的内容。")};
     book << Rule{QStringLiteral("package-metadata-unreadable"),
                  Severity::Info,
                  QStringLiteral("package"),
@@ -173,17 +173,17 @@ QList<Rule> makeBook()
                      "RuleBook",
                      "包名就是打包出的文件夹名；斜杠、NUL、. 或 .. 会让它落到桌面上别的地方去。"),
                  QT_TRANSLATE_NOOP("RuleBook", "用安装包自己的包名。")};
-    book << Rule{
-        QStringLiteral("pkgname-not-debian"),
-        Severity::Warning,
-        QStringLiteral("pkgname"),
-        RuleSubject::Identity,
-        QString(),
-        QString(),
-        QT_TRANSLATE_NOOP("RuleBook", "包名不合 Debian 的写法"),
-        QT_TRANSLATE_NOOP("RuleBook", "Debian 政策（5.6.1）规定包名只用小写字母、数字和 + - "
-                                      ".，至少两个字符，以字母或数字开头；商店按它找安装包。"),
-        QT_TRANSLATE_NOOP("RuleBook", "用安装包 control 文件里的 Package 名。")};
+    book << Rule{QStringLiteral("pkgname-not-debian"),
+                 Severity::Warning,
+                 QStringLiteral("pkgname"),
+                 RuleSubject::Identity,
+                 QString(),
+                 QString(),
+                 QT_TRANSLATE_NOOP("RuleBook", "包名不合 Debian 的写法"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "Debian 政策（5.6.1）规定包名只用小写字母、数字和 + - "
+                                   ".，至少两个字符，以字母或数字开头；商店按它找安装包。"),
+                 QT_TRANSLATE_NOOP("RuleBook", "用安装包 control 文件里的 Package 名。")};
     book << Rule{
         QStringLiteral("pkgname-differs"),
         Severity::Warning,
@@ -267,18 +267,18 @@ QList<Rule> makeBook()
         QT_TRANSLATE_NOOP(
             "RuleBook", "版本里有 ~，或者数字后面跟着 alpha、beta、rc；商店的用户多半想要正式版。"),
         QT_TRANSLATE_NOOP("RuleBook", "确认真的要发布预发布版本；否则等正式版再投。")};
-    book << Rule{
-        QStringLiteral("hidden-character"),
-        Severity::Error,
-        QString(),
-        RuleSubject::Texts,
-        QString(),
-        QString(),
-        QT_TRANSLATE_NOOP("RuleBook", "值里有看不见的字符"),
-        QT_TRANSLATE_NOOP("RuleBook", "控制字符、双向控制符、分隔符和零宽字符看不见，却会让商店和终"
-                                      "端显示出别的样子，比如把文字倒过来，或藏起一个字母。"),
-        QT_TRANSLATE_NOOP("RuleBook",
-                          "删掉那个字符（发现里给出了它的编码），最好重新输入这个值。")};
+    book << Rule{QStringLiteral("hidden-character"),
+                 Severity::Error,
+                 QString(),
+                 RuleSubject::Texts,
+                 QString(),
+                 QString(),
+                 QT_TRANSLATE_NOOP("RuleBook", "值里有看不见的字符"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "控制字符、双向控制符、分隔符和零宽字符看不见，却会让商店和终"
+                                   "端显示出别的样子，比如把文字倒过来，或藏起一个字母。"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "删掉那个字符（发现里给出了它的编码），最好重新输入这个值。")};
     book << Rule{
         QStringLiteral("required-empty"),
         Severity::Error,
@@ -321,17 +321,17 @@ QList<Rule> makeBook()
                  QT_TRANSLATE_NOOP("RuleBook", "冒号、破折号或括号后面还有话，多半是口号；名字只该"
                                                "是名字（AppStream 把简短说明放在 summary 里）。"),
                  QT_TRANSLATE_NOOP("RuleBook", "把口号挪到简介里。")};
-    book << Rule{
-        QStringLiteral("homepage-scheme"),
-        Severity::Error,
-        QStringLiteral("homepage"),
-        RuleSubject::Texts,
-        QString(),
-        QString(),
-        QT_TRANSLATE_NOOP("RuleBook", "主页不是 http 或 https 网址"),
-        QT_TRANSLATE_NOOP("RuleBook", "商店会把主页做成链接；javascript:、file:、data: "
-                                      "这样的协议会运行脚本、打开本地文件或显示链接里编造的页面。"),
-        QT_TRANSLATE_NOOP("RuleBook", "写成 https:// 开头的网址，或者留空。")};
+    book << Rule{QStringLiteral("homepage-scheme"),
+                 Severity::Error,
+                 QStringLiteral("homepage"),
+                 RuleSubject::Texts,
+                 QString(),
+                 QString(),
+                 QT_TRANSLATE_NOOP("RuleBook", "主页不是 http 或 https 网址"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "商店会把主页做成链接；javascript:、file:、data: "
+                                   "这样的协议会运行脚本、打开本地文件或显示链接里编造的页面。"),
+                 QT_TRANSLATE_NOOP("RuleBook", "写成 https:// 开头的网址，或者留空。")};
     book << Rule{QStringLiteral("homepage-not-url"),
                  Severity::Warning,
                  QStringLiteral("homepage"),
@@ -363,17 +363,17 @@ QList<Rule> makeBook()
                  QT_TRANSLATE_NOOP("RuleBook", "简介太长"),
                  QT_TRANSLATE_NOOP("RuleBook", "比这宽的简介在商店页面上是一大堵字，用户读不完。"),
                  QT_TRANSLATE_NOOP("RuleBook", "挑重点写，细节放到主页上。")};
-    book << Rule{
-        QStringLiteral("description-placeholder"),
-        Severity::Warning,
-        QStringLiteral("description"),
-        RuleSubject::Texts,
-        QString(),
-        QString(),
-        QT_TRANSLATE_NOOP("RuleBook", "简介里还有占位的字"),
-        QT_TRANSLATE_NOOP("RuleBook", "lorem ipsum、TODO、TBD、FIXME、coming "
-                                      "soon、敬请期待、待补充、测试用，说明简介还没写完。"),
-        QT_TRANSLATE_NOOP("RuleBook", "写完简介再投。")};
+    book << Rule{QStringLiteral("description-placeholder"),
+                 Severity::Warning,
+                 QStringLiteral("description"),
+                 RuleSubject::Texts,
+                 QString(),
+                 QString(),
+                 QT_TRANSLATE_NOOP("RuleBook", "简介里还有占位的字"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "lorem ipsum、TODO、TBD、FIXME、coming "
+                                   "soon、敬请期待、待补充、测试用，说明简介还没写完。"),
+                 QT_TRANSLATE_NOOP("RuleBook", "写完简介再投。")};
     book << Rule{QStringLiteral("description-mixed-language"),
                  Severity::Info,
                  QStringLiteral("description"),
@@ -434,29 +434,29 @@ QList<Rule> makeBook()
                  QT_TRANSLATE_NOOP("RuleBook", "放进正方形的框里会在两边留空，和别的应用的图标排在"
                                                "一起很显眼（图标主题和 Flathub 都要求正方形）。"),
                  QT_TRANSLATE_NOOP("RuleBook", "把 Logo 的画布裁成或扩成正方形。")};
-    book << Rule{
-        QStringLiteral("logo-mostly-empty"),
-        Severity::Warning,
-        QStringLiteral("logo"),
-        RuleSubject::Pictures,
-        percentText(kLogoVisible),
-        QStringLiteral("%"),
-        QT_TRANSLATE_NOOP("RuleBook", "Logo 大部分是透明的"),
-        QT_TRANSLATE_NOOP("RuleBook", "不透明的像素（alpha ≥ 128）少于画布的 5% 时几乎看不见；少于 "
-                                      "20% 时看起来是一个小点（此时只是提示）。"),
-        QT_TRANSLATE_NOOP("RuleBook", "裁掉透明的边，让图案占满画布。")};
-    book << Rule{
-        QStringLiteral("logo-in-companion"),
-        Severity::Info,
-        QStringLiteral("logo"),
-        RuleSubject::Pictures,
-        QString(),
-        QString(),
-        QT_TRANSLATE_NOOP("RuleBook", "图标可能在别的包里"),
-        QT_TRANSLATE_NOOP("RuleBook", "桌面入口说的图标既不在安装包里，也不在给出的伴随包里；很多应"
-                                      "用把图标放在 -data、-common 或图标主题包里。"),
-        QT_TRANSLATE_NOOP("RuleBook",
-                          "把那个包放在安装包旁边或者作为伴随包给出，或者自己给 Logo。")};
+    book << Rule{QStringLiteral("logo-mostly-empty"),
+                 Severity::Warning,
+                 QStringLiteral("logo"),
+                 RuleSubject::Pictures,
+                 percentText(kLogoVisible),
+                 QStringLiteral("%"),
+                 QT_TRANSLATE_NOOP("RuleBook", "Logo 大部分是透明的"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "不透明的像素（alpha ≥ 128）少于画布的 5% 时几乎看不见；少于 "
+                                   "20% 时看起来是一个小点（此时只是提示）。"),
+                 QT_TRANSLATE_NOOP("RuleBook", "裁掉透明的边，让图案占满画布。")};
+    book << Rule{QStringLiteral("logo-in-companion"),
+                 Severity::Info,
+                 QStringLiteral("logo"),
+                 RuleSubject::Pictures,
+                 QString(),
+                 QString(),
+                 QT_TRANSLATE_NOOP("RuleBook", "图标可能在别的包里"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "桌面入口说的图标既不在安装包里，也不在给出的伴随包里；很多应"
+                                   "用把图标放在 -data、-common 或图标主题包里。"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "把那个包放在安装包旁边或者作为伴随包给出，或者自己给 Logo。")};
     book << Rule{QStringLiteral("screenshot-missing"),
                  Severity::Error,
                  QStringLiteral("screenshots"),
@@ -550,17 +550,17 @@ QList<Rule> makeBook()
         QT_TRANSLATE_NOOP("RuleBook",
                           "商店的截图框是 4:3；宽高比偏离超过这个倍数时，留的边比画面本身还宽。"),
         QT_TRANSLATE_NOOP("RuleBook", "截一个接近 4:3 的窗口。")};
-    book << Rule{
-        QStringLiteral("image-too-large"),
-        Severity::Error,
-        QString(),
-        RuleSubject::Pictures,
-        sizeText(QSize(kMaxPictureSide, kMaxPictureSide)),
-        QStringLiteral("px"),
-        QT_TRANSLATE_NOOP("RuleBook", "图片大得超过了能读的上限"),
-        QT_TRANSLATE_NOOP("RuleBook", "文件头说图片每边超过 16384 像素或一共超过 4000 "
-                                      "万像素；这样的图片不解码，免得一张恶意图片吃光内存。"),
-        QT_TRANSLATE_NOOP("RuleBook", "把图片缩小后再用。")};
+    book << Rule{QStringLiteral("image-too-large"),
+                 Severity::Error,
+                 QString(),
+                 RuleSubject::Pictures,
+                 sizeText(QSize(kMaxPictureSide, kMaxPictureSide)),
+                 QStringLiteral("px"),
+                 QT_TRANSLATE_NOOP("RuleBook", "图片大得超过了能读的上限"),
+                 QT_TRANSLATE_NOOP("RuleBook",
+                                   "文件头说图片每边超过 16384 像素或一共超过 4000 "
+                                   "万像素；这样的图片不解码，免得一张恶意图片吃光内存。"),
+                 QT_TRANSLATE_NOOP("RuleBook", "把图片缩小后再用。")};
     book << Rule{
         QStringLiteral("image-animated"),
         Severity::Warning,
