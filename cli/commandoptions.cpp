@@ -50,7 +50,7 @@ const OptionRow kOptions[] = {
      Both},
     {"no-prefill", nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "不从之前的投稿文件夹和安装包的信息里取任何值"), Both},
-    {"format", "text|json|jsonl|sarif|github",
+    {"format", "FORMAT",
      QT_TRANSLATE_NOOP("CommandLine", "输出格式：text、json、jsonl、sarif 或 github"), Both},
     {"ignore", "TAG", QT_TRANSLATE_NOOP("CommandLine", "这一项检查的结果不算数；可以给多次"), Both},
     {"companion", "FILE.deb",
@@ -102,7 +102,7 @@ void describe(QCommandLineParser &parser, bool pack)
         pack ? QCoreApplication::translate("CommandLine",
                                            "检查一份投稿，没有错误就在桌面上打包成 <包名> 文件夹。")
              : QCoreApplication::translate("CommandLine",
-                                           "一次找出一份投稿的所有问题，什么也不打包。"));
+                                           "一次找出每份投稿的所有问题，什么也不打包。"));
     parser.addHelpOption();
     const int command = pack ? Pack : Check;
     for (const OptionRow &row : kOptions) {
