@@ -113,6 +113,7 @@ void CheckRuns::write(int index, const InputOutcome &outcome)
 
 void CheckRuns::finish()
 {
+    progress.finish();
     const int inputs = options.inputs.size();
     switch (options.format) {
     case OutputFormat::Text:
