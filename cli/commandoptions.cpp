@@ -279,6 +279,8 @@ int parseOptions(const QStringList &arguments, Options &options)
         return usageError(options, parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         return showHelp(parser, arguments.first(), options.command);
+    // A step that may end the command before any input is needed goes
+    // before readInputs.
     using Step = int (*)(const QCommandLineParser &, Options &);
     for (const Step step : {readInputs, readFormat, readIgnored, readJobs, readPlaces,
                             readGivenValues, readDescription, readSwitches}) {
