@@ -14,9 +14,10 @@ enum CommandStatus { CommandSucceeded = 0, CommandFailed = 1, CommandUsageError 
 // line rather than a package for the window: "pack" or "check".
 bool isSubmissionCommand(const QString &firstArgument);
 
-// Runs `plinvex pack|check PACKAGE.deb [options]` from the whole argument
-// list (program, command, the rest) under a QCoreApplication with the UI
-// language installed; returns the exit status. Needs no display.
+// Runs `plinvex pack PACKAGE.deb [options]` or `plinvex check INPUT...
+// [options]` from the whole argument list (program, command, the rest) under
+// a QCoreApplication with the UI language installed; returns the exit status
+// of the worst input. Needs no display.
 int runSubmissionCommand(const QStringList &arguments);
 
 #endif

@@ -9,7 +9,8 @@ InputKind inputKindOf(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return InputKind::BundleFolder;
+        return QFileInfo(path + QStringLiteral("/app.json")).isFile() ? InputKind::BundleFolder
+                                                                      : InputKind::Unknown;
     return info.isFile() ? InputKind::Package : InputKind::Unknown;
 }
 

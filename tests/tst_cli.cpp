@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
@@ -194,6 +195,8 @@ class TestCli : public QObject
 private slots:
     void commandLines_data();
     void commandLines();
+    void severalInputs_data();
+    void severalInputs();
     void versionAgainstAppStream_data();
     void versionAgainstAppStream();
     void everyRuleHasWords_data();
@@ -330,7 +333,12 @@ void TestCli::commandLines_data()
     QTest::newRow("--strict is check's")
         << with(pack, {QStringLiteral("--strict")}) << 2 << QStringList{};
     QTest::newRow("no package") << QStringList{check} << 2 << QStringList{};
-    QTest::newRow("two packages") << with(check, {QStringLiteral("@deb")}) << 2 << QStringList{};
+    QTest::newRow("two packages to pack")
+        << with(pack, {QStringLiteral("@deb")}) << 2 << QStringList{};
+    QTest::newRow("no number of jobs")
+        << with(check, {QStringLiteral("--jobs"), QStringLiteral("0")}) << 2 << QStringList{};
+    QTest::newRow("--jobs is check's")
+        << with(pack, {QStringLiteral("--jobs"), QStringLiteral("2")}) << 2 << QStringList{};
     QTest::newRow("unknown format")
         << with(check, {QStringLiteral("--format"), QStringLiteral("xml")}) << 2 << QStringList{};
 
@@ -711,6 +719,116 @@ void TestCli::commandLines()
     }
     QCOMPARE(report.value(QStringLiteral("bundle")).toString(), packs ? bundle : QString());
     QVERIFY(json.err.isEmpty());
+}
+
+// Inputs as in commandLines: @deb and @other packages of viewer and of
+// other, @missing nothing, @dir a folder without app.json.
+void TestCli::severalInputs_data()
+{
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("passed");
+
+    const QString deb = QStringLiteral("@deb");
+    const QString other = QStringLiteral("@other");
+    QTest::newRow("every input passes") << QStringList{deb, other, deb} << QStringList{} << 0 << 3;
+    QTest::newRow("mixed inputs fail as the worst")
+        << QStringList{deb, QStringLiteral("@missing"), other, QStringLiteral("@dir")}
+        << QStringList{} << 1 << 2;
+    QTest::newRow("--strict over several")
+        << QStringList{other, deb}
+        << QStringList{QStringLiteral("--strict"), QStringLiteral("--homepage"),
+                       QStringLiteral("example.org:8080/viewer")}
+        << 1 << 0;
+}
+
+// However many run at once, the report is the same, in the order the inputs
+// were given; each input stands apart, a summary counts them, and jsonl
+// gives one object per input and line.
+void TestCli::severalInputs()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, more);
+    QFETCH(int, exitCode);
+    QFETCH(int, passed);
+
+    TemporaryHome home;
+    const QMap<QString, QString> made = {
+        {QStringLiteral("@deb"), makeInputPackage(home, QStringLiteral("viewer_1.0_all.deb"),
+                                                  QStringLiteral("viewer"), QStringLiteral("1.0"))},
+        {QStringLiteral("@other"),
+         makeInputPackage(home, QStringLiteral("other_2.0_all.deb"), QStringLiteral("other"),
+                          QStringLiteral("2.0"))},
+        {QStringLiteral("@missing"), home.filePath(QStringLiteral("inputs/missing.deb"))},
+        {QStringLiteral("@dir"), home.filePath(QStringLiteral("inputs/folder"))},
+        {QStringLiteral("@logo"),
+         makeInputImage(home, QStringLiteral("logo.png"), QSize(256, 256))},
+        {QStringLiteral("@shot"),
+         makeInputImage(home, QStringLiteral("shot.png"), QSize(800, 600))},
+        {QStringLiteral("@shot2"), home.filePath(QStringLiteral("inputs/shot2.png"))},
+    };
+    QVERIFY(QDir().mkpath(made.value(QStringLiteral("@dir"))));
+    QVERIFY(otherPicture(QSize(1024, 768)).save(made.value(QStringLiteral("@shot2"))));
+    for (QString &input : inputs)
+        input = made.value(input);
+    const QStringList options =
+        QStringList{QStringLiteral("--name"),        QStringLiteral("Viewer"),
+                    QStringLiteral("--contributor"), QStringLiteral("packer"),
+                    QStringLiteral("--description"), QStringLiteral("Shows pictures.\nOpens PNG."),
+                    QStringLiteral("--logo"),        made.value(QStringLiteral("@logo")),
+                    QStringLiteral("--screenshot"),  made.value(QStringLiteral("@shot")),
+                    QStringLiteral("--screenshot"),  made.value(QStringLiteral("@shot2"))} +
+        more;
+    const auto run = [&](const QStringList &extra) {
+        return runProgram(QStringList{QStringLiteral("check")} + inputs + options + extra);
+    };
+
+    const ProgramRun one = run({QStringLiteral("--jobs"), QStringLiteral("1")});
+    QVERIFY(one.exitedNormally);
+    QCOMPARE(one.exitCode, exitCode);
+    const ProgramRun two = run({QStringLiteral("--jobs"), QStringLiteral("2")});
+    QCOMPARE(two.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(two.out), QString::fromUtf8(one.out));
+    const QStringList lines = QString::fromUtf8(one.out).split(QLatin1Char('\n'));
+    QStringList headings;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1String("==> ")))
+            headings << line;
+    }
+    QStringList expectedHeadings;
+    for (const QString &input : qAsConst(inputs))
+        expectedHeadings << QStringLiteral("==> ") + input + QStringLiteral(" <==");
+    QCOMPARE(headings, expectedHeadings);
+    // The summary is the last line: inputs, passed, failed, in that order.
+    const QRegularExpression summary(QStringLiteral("^\\D*(\\d+)\\D+(\\d+)\\D+(\\d+)\\D*$"));
+    const QRegularExpressionMatch counted = summary.match(lines.value(lines.size() - 2));
+    QVERIFY2(counted.hasMatch(), one.out.constData());
+    QCOMPARE(counted.captured(1).toInt(), inputs.size());
+    QCOMPARE(counted.captured(2).toInt(), passed);
+    QCOMPARE(counted.captured(3).toInt(), inputs.size() - passed);
+
+    const ProgramRun jsonl = run({QStringLiteral("--format"), QStringLiteral("jsonl")});
+    QCOMPARE(jsonl.exitCode, exitCode);
+    QVERIFY(jsonl.out.endsWith('\n'));
+    const QList<QByteArray> objects = jsonl.out.chopped(1).split('\n');
+    QCOMPARE(objects.size(), inputs.size());
+    int passedObjects = 0;
+    for (int i = 0; i < objects.size(); ++i) {
+        QJsonParseError error{};
+        const QJsonDocument line = QJsonDocument::fromJson(objects.at(i), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError && line.isObject(),
+                 objects.at(i).constData());
+        QCOMPARE(line.object().value(QStringLiteral("input")).toString(), inputs.at(i));
+        passedObjects += line.object().value(QStringLiteral("passed")).toBool() ? 1 : 0;
+    }
+    QCOMPARE(passedObjects, passed);
+
+    const ProgramRun json = run({QStringLiteral("--format"), QStringLiteral("json")});
+    QCOMPARE(json.exitCode, exitCode);
+    const QJsonDocument array = QJsonDocument::fromJson(json.out);
+    QVERIFY2(array.isArray(), json.out.constData());
+    QCOMPARE(array.array().size(), inputs.size());
 }
 
 void TestCli::everyRuleHasWords_data()

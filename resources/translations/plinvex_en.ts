@@ -102,14 +102,6 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>This image is animated; only its first frame is used: %1</translation>
     </message>
     <message>
-        <source>压缩中 %1 / %2</source>
-        <translation type="vanished">Compressing %1 / %2</translation>
-    </message>
-    <message>
-        <source>复制安装包 %1 / %2，缩放图片 %3 / %4</source>
-        <translation type="vanished">Copying the package %1 / %2, scaling images %3 / %4</translation>
-    </message>
-    <message>
         <source>版本号是空的</source>
         <translation>the version is empty</translation>
     </message>
@@ -202,10 +194,6 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>Take nothing from the earlier bundle or the package&apos;s metadata</translation>
     </message>
     <message>
-        <source>输出格式：text 或 json</source>
-        <translation>Output format: text or json</translation>
-    </message>
-    <message>
         <source>打包后再压缩成 &lt;包名&gt;.tar.gz</source>
         <translation>Also compress the bundle into &lt;pkgname&gt;.tar.gz</translation>
     </message>
@@ -236,10 +224,6 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     <message>
         <source>检查一份投稿，没有错误就在桌面上打包成 &lt;包名&gt; 文件夹。</source>
         <translation>Checks a submission and, without errors, packs it into the folder &lt;pkgname&gt; on the desktop.</translation>
-    </message>
-    <message>
-        <source>一次找出一份投稿的所有问题，什么也不打包。</source>
-        <translation>Reports every problem of a submission at once; builds nothing.</translation>
     </message>
     <message>
         <source>要投稿的 deb 安装包</source>
@@ -448,6 +432,34 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     <message>
         <source>包名不能包含斜杠，也不能是.或..哦～ %1</source>
         <translation>A package name can&apos;t hold a slash, nor be . or ..~ %1</translation>
+    </message>
+    <message>
+        <source>检查了</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>%1 个输入：%2 个通过，%3 个没通过</source>
+        <translation>%1 inputs: %2 passed, %3 failed</translation>
+    </message>
+    <message>
+        <source>输出格式：text、json、jsonl、sarif 或 github</source>
+        <translation>Output format: text, json, jsonl, sarif or github</translation>
+    </message>
+    <message>
+        <source>同时检查几个输入；默认是处理器的核数</source>
+        <translation>How many inputs to check at once; the number of cores if not given</translation>
+    </message>
+    <message>
+        <source>一次找出每份投稿的所有问题，什么也不打包。</source>
+        <translation>Reports every problem of each submission at once; builds nothing.</translation>
+    </message>
+    <message>
+        <source>要检查的 deb 安装包、投稿文件夹或它的 .tar.gz；可以给多个</source>
+        <translation>The deb packages, bundle folders or their .tar.gz to check; give as many as you like</translation>
+    </message>
+    <message>
+        <source>--jobs 要一个不小于 1 的整数：%1</source>
+        <translation>--jobs takes a whole number of at least 1: %1</translation>
     </message>
 </context>
 <context>
