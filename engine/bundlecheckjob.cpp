@@ -11,6 +11,7 @@
 #include "package/readerselftest.h"
 #include "tools/toolrunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -139,7 +140,7 @@ void BundleCheckJob::begin()
             Finding finding;
             finding.tag = QStringLiteral("bundle-archive-unreadable");
             finding.field = QStringLiteral("bundle");
-            finding.member = QFileInfo(path).fileName();
+            finding.member = QFileInfo(QDir::cleanPath(path)).fileName();
             found.append(finding);
             return finish();
         }
@@ -153,7 +154,7 @@ void BundleCheckJob::begin()
         Finding finding;
         finding.tag = QStringLiteral("bundle-archive-unreadable");
         finding.field = QStringLiteral("bundle");
-        finding.member = QFileInfo(path).fileName();
+        finding.member = QFileInfo(QDir::cleanPath(path)).fileName();
         found.append(finding);
         return finish();
     }
@@ -203,7 +204,8 @@ void BundleCheckJob::judge(const ToolResult &result)
         }
         listing.reset();
     }
-    const QString top = bundle.top.isEmpty() ? QFileInfo(path).fileName() : bundle.top;
+    const QString top =
+        bundle.top.isEmpty() ? QFileInfo(QDir::cleanPath(path)).fileName() : bundle.top;
     if (bundle.package.readerProblem != ReaderProblem::None) {
         // Nothing of it was read: a bundle that stops the reader (a bomb
         // past its CPU time, say) is judged by that alone.

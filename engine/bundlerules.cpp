@@ -114,7 +114,9 @@ private:
             if (packages.contains(name) && name != facts.packageMember)
                 add("bundle-member-forbidden", Severity::Error, memberPath(name),
                     {QStringLiteral("package")});
-            else if (executables.contains(name))
+            // A picture or package copied from a disk that marks every file
+            // runnable is still what it is; its bytes are judged elsewhere.
+            else if (executables.contains(name) && !expected)
                 add("bundle-member-forbidden", Severity::Error, memberPath(name),
                     {QStringLiteral("executable")});
             else if (!expected)

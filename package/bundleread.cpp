@@ -8,6 +8,7 @@
 #include "package/debreader.h"
 #include "package/readerconfinement.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -101,7 +102,7 @@ BundleFolderListing::~BundleFolderListing()
 void listBundleFolder(const QString &path, BundleFolderListing *listing)
 {
     BundleFacts &facts = listing->facts;
-    facts.top = QFileInfo(path).fileName();
+    facts.top = QFileInfo(QDir::cleanPath(path)).fileName();
     const int folder = ::open(QFile::encodeName(path).constData(),
                               O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder < 0)
