@@ -89,7 +89,7 @@ QString bundleFindingWords(const Finding &finding)
     const auto source = sources.constFind(finding.tag);
     if (source == sources.cend())
         return {};
-    const QString words = QCoreApplication::translate("CommandLine", *source);
+    QString words = QCoreApplication::translate("CommandLine", *source);
     QStringList params;
     for (const QString &param : finding.params)
         params << printable(param);

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMap>
 #include <QSet>
 
@@ -261,8 +262,20 @@ void BundleCheckJob::judge(const ToolResult &result)
         } else if (picture) {
             finding.member = top;
         } else {
-            // An app.json that could not be read gives no values to judge.
-            if (!bundle.control.object)
+            // An app.json that could not be read gives no values to judge,
+            // and a key it lacks is a finding of its own already.
+            static const QHash<QString, QString> keys = {
+                {QStringLiteral("name"), QStringLiteral("Name")},
+                {QStringLiteral("pkgname"), QStringLiteral("Pkgname")},
+                {QStringLiteral("version"), QStringLiteral("Version")},
+                {QStringLiteral("author"), QStringLiteral("Author")},
+                {QStringLiteral("homepage"), QStringLiteral("Website")},
+                {QStringLiteral("contributor"), QStringLiteral("Contributor")},
+                {QStringLiteral("description"), QStringLiteral("More")},
+            };
+            const auto key = keys.constFind(field);
+            if (!bundle.control.object ||
+                (key != keys.cend() && !bundle.control.texts.contains(*key)))
                 continue;
             finding.member = controlMember;
         }

@@ -62,7 +62,8 @@ bool readStrings(const QJsonObject &object, const char *key, QStringList *string
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isArray() || value.toArray().size() > most)
         return false;
-    for (const QJsonValue &item : value.toArray()) {
+    const QJsonArray items = value.toArray();
+    for (const QJsonValue &item : items) {
         if (!item.isString() || item.toString().size() > longest)
             return false;
         strings->append(item.toString());

@@ -131,7 +131,9 @@ public:
             const int status = archive_read_next_header(a, &entry);
             if (status == ARCHIVE_EOF)
                 break;
-            if (status != ARCHIVE_OK || archive_filter_count(a) < 2) {
+            // A warning is a name the locale cannot show; the name is
+            // judged on its own below.
+            if ((status != ARCHIVE_OK && status != ARCHIVE_WARN) || archive_filter_count(a) < 2) {
                 problem(QStringLiteral("bundle-archive-unreadable"), {}, {});
                 break;
             }
@@ -160,7 +162,10 @@ private:
     // False when the archive cannot be read on.
     bool member(archive_entry *entry)
     {
-        const char *rawPath = archive_entry_pathname(entry);
+        // The name as UTF-8 when the archive says it is (a pax header), else
+        // its bytes as they are: the reader sets no locale to convert to.
+        const char *utf8Path = archive_entry_pathname_utf8(entry);
+        const char *rawPath = utf8Path ? utf8Path : archive_entry_pathname(entry);
         const QByteArray raw = rawPath ? QByteArray(rawPath) : QByteArray();
         const QString shown = QString::fromUtf8(raw.left(kPathCap));
         bool plain = raw.size() <= kPathCap && !raw.isEmpty() && isUtf8(raw);
@@ -202,7 +207,9 @@ private:
         const QString name = parts.mid(1).join(QLatin1Char('/'));
         if (type == AE_IFLNK || hardLink) {
             const char *target =
-                hardLink ? archive_entry_hardlink(entry) : archive_entry_symlink(entry);
+                hardLink ? archive_entry_hardlink_utf8(entry) : archive_entry_symlink_utf8(entry);
+            if (!target)
+                target = hardLink ? archive_entry_hardlink(entry) : archive_entry_symlink(entry);
             problem(QStringLiteral("bundle-link"), name,
                     {QString::fromUtf8(QByteArray(target ? target : "").left(kPathCap))});
             return skip();
