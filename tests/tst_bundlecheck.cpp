@@ -220,6 +220,7 @@ void TestBundleCheck::judgesWhatTheStoreReceives_data()
     row("parent path", true, "bundle-parent-path", "hello/../escaped");
     row("absolute path", true, "bundle-absolute-path", "/tmp/escaped");
     row("second folder", true, "bundle-not-one-folder", "other/app.json");
+    row("control character in a name", true, "bundle-bad-name", "hello/evil\nname");
     row("hard link", true, "bundle-link", "hello/screen_2.png");
     row("bomb", true, "bundle-inflated", "hello/zeros");
 }
@@ -268,6 +269,8 @@ void TestBundleCheck::judgesWhatTheStoreReceives()
         control["Author"] = "";
     else if (change == QLatin1String("fifo"))
         extra << Member{"hello/pipe", {}, Member::Fifo};
+    else if (change == QLatin1String("control character in a name"))
+        extra << Member{"hello/evil\nname", "x"};
     else if (change == QLatin1String("parent path"))
         extra << Member{"hello/../escaped", "x"};
     else if (change == QLatin1String("absolute path"))
