@@ -30,7 +30,7 @@ QString bundleFindingWords(const Finding &finding)
         {QStringLiteral("bundle-link"),
          QT_TRANSLATE_NOOP("CommandLine", "这个成员是链接，指向 %1")},
         {QStringLiteral("bundle-special-file"),
-         QT_TRANSLATE_NOOP("CommandLine", "这个成员不是普通文件（设备、管道或套接字）")},
+         QT_TRANSLATE_NOOP("CommandLine", "这个成员不是普通文件（设备、管道、套接字或稀疏文件）")},
         {QStringLiteral("bundle-member-repeated"),
          QT_TRANSLATE_NOOP("CommandLine", "这个成员在压缩包里出现了不止一次")},
         {QStringLiteral("bundle-package-too-large"),

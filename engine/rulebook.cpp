@@ -113,7 +113,7 @@ QList<Rule> bundleRuleRows()
          QT_TRANSLATE_NOOP("RuleBook", "把链接换成它指向的那个文件本身。")},
         {QStringLiteral("bundle-special-file"), Severity::Error, bundle, RuleSubject::Bundle,
          QStringLiteral(""), QStringLiteral(""),
-         QT_TRANSLATE_NOOP("RuleBook", "成员是设备、管道或套接字"),
+         QT_TRANSLATE_NOOP("RuleBook", "成员是设备、管道、套接字或稀疏文件"),
          QT_TRANSLATE_NOOP("RuleBook", "提交里只能有普通文件；设备文件和管道在解压的机器上会变成别"
                                        "的东西，读它们还可能永远等下去。"),
          QT_TRANSLATE_NOOP("RuleBook", "去掉这个成员。")},

@@ -263,6 +263,9 @@ private:
                 facts.pictures.insert(name, readPicture(bytes));
             return true;
         }
+        if (size > kBundlePackageCap && name.endsWith(QLatin1String(".deb")))
+            problem(QStringLiteral("bundle-package-too-large"), name,
+                    {QString::number(kBundlePackageCap)});
         return data(name, nullptr, 0, facts.packageMember.isEmpty() && size <= kBundlePackageCap);
     }
 

@@ -455,7 +455,7 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     </message>
     <message>
         <source>成员名不是有效的 UTF-8，或含有控制字符</source>
-        <translation>The member's name is no valid UTF-8, or holds a control character</translation>
+        <translation>The member&apos;s name is no valid UTF-8, or holds a control character</translation>
     </message>
     <message>
         <source>成员用的是绝对路径，解压时会写到文件夹外面</source>
@@ -463,7 +463,7 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     </message>
     <message>
         <source>成员路径里有 ..，解压时会跑到文件夹外面</source>
-        <translation>The member's path holds ..: unpacking it climbs out of the folder</translation>
+        <translation>The member&apos;s path holds ..: unpacking it climbs out of the folder</translation>
     </message>
     <message>
         <source>这个成员不在唯一的顶层文件夹里</source>
@@ -474,8 +474,8 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>This member is a link, to %1</translation>
     </message>
     <message>
-        <source>这个成员不是普通文件（设备、管道或套接字）</source>
-        <translation>This member is no regular file (a device, a pipe or a socket)</translation>
+        <source>这个成员不是普通文件（设备、管道、套接字或稀疏文件）</source>
+        <translation>This member is no regular file (a device, a pipe, a socket or a sparse file)</translation>
     </message>
     <message>
         <source>这个成员在压缩包里出现了不止一次</source>
@@ -535,39 +535,39 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     </message>
     <message>
         <source>app.json 的 %1 不是字符串</source>
-        <translation>app.json's %1 is no string</translation>
+        <translation>app.json&apos;s %1 is no string</translation>
     </message>
     <message>
         <source>app.json 的 Pkgname 是 %1，安装包自己的包名是 %2</source>
-        <translation>app.json's Pkgname is %1, the package's own name %2</translation>
+        <translation>app.json&apos;s Pkgname is %1, the package&apos;s own name %2</translation>
     </message>
     <message>
         <source>app.json 的 Version 是 %1，安装包自己的版本是 %2</source>
-        <translation>app.json's Version is %1, the package's own version %2</translation>
+        <translation>app.json&apos;s Version is %1, the package&apos;s own version %2</translation>
     </message>
     <message>
         <source>app.json 的 Filename 是 %1，包里的安装包是 %2</source>
-        <translation>app.json's Filename is %1, the package inside is %2</translation>
+        <translation>app.json&apos;s Filename is %1, the package inside is %2</translation>
     </message>
     <message>
         <source>app.json 的 Size 是 %1，按安装包的大小应该是 %2</source>
-        <translation>app.json's Size is %1; the package's size makes it %2</translation>
+        <translation>app.json&apos;s Size is %1; the package&apos;s size makes it %2</translation>
     </message>
     <message>
         <source>app.json 的 Update 不是 yyyy-MM-dd hh:mm 格式的有效时间：%1</source>
-        <translation>app.json's Update is no valid yyyy-MM-dd hh:mm time: %1</translation>
+        <translation>app.json&apos;s Update is no valid yyyy-MM-dd hh:mm time: %1</translation>
     </message>
     <message>
         <source>app.json 的 Update 在将来：%1</source>
-        <translation>app.json's Update lies in the future: %1</translation>
+        <translation>app.json&apos;s Update lies in the future: %1</translation>
     </message>
     <message>
         <source>app.json 的 %1 空着，应该写成一个空格</source>
-        <translation>app.json's %1 is empty; it is to be a single blank</translation>
+        <translation>app.json&apos;s %1 is empty; it is to be a single blank</translation>
     </message>
     <message>
         <source>app.json 的 More 不止一行</source>
-        <translation>app.json's More spans several lines</translation>
+        <translation>app.json&apos;s More spans several lines</translation>
     </message>
     <message>
         <source>这不是一张真正的 PNG 图片</source>
@@ -1025,7 +1025,7 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>成员名不是有效的 UTF-8，或含有控制字符</source>
-        <translation>A member's name is no valid UTF-8, or holds a control character</translation>
+        <translation>A member&apos;s name is no valid UTF-8, or holds a control character</translation>
     </message>
     <message>
         <source>名字里的控制字符能让终端和文件管理器显示出另一个名字；无效的 UTF-8 在不同系统上解出来也不一样。</source>
@@ -1041,15 +1041,15 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>以 / 开头的成员解压时可能写到系统的任何位置，而不是提交的文件夹里。</source>
-        <translation>A member starting with / may be unpacked anywhere on the system rather than into the bundle's folder.</translation>
+        <translation>A member starting with / may be unpacked anywhere on the system rather than into the bundle&apos;s folder.</translation>
     </message>
     <message>
         <source>成员路径里有 ..</source>
-        <translation>A member's path holds ..</translation>
+        <translation>A member&apos;s path holds ..</translation>
     </message>
     <message>
         <source>路径里的 .. 会让解压写到提交文件夹的外面。</source>
-        <translation>A .. in a path makes unpacking write outside the bundle's folder.</translation>
+        <translation>A .. in a path makes unpacking write outside the bundle&apos;s folder.</translation>
     </message>
     <message>
         <source>压缩包里不止一个顶层文件夹</source>
@@ -1076,8 +1076,8 @@ The archive couldn&apos;t take its name: %1</translation>
         <translation>Replace the link with the file itself.</translation>
     </message>
     <message>
-        <source>成员是设备、管道或套接字</source>
-        <translation>A member is a device, a pipe or a socket</translation>
+        <source>成员是设备、管道、套接字或稀疏文件</source>
+        <translation>A member is a device, a pipe, a socket or a sparse file</translation>
     </message>
     <message>
         <source>提交里只能有普通文件；设备文件和管道在解压的机器上会变成别的东西，读它们还可能永远等下去。</source>
@@ -1113,7 +1113,7 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>每份提交都要有 app.json、icon.png、从 screen_1.png 开始的截图，以及 app.json 的 Filename 所指的安装包。</source>
-        <translation>Every bundle needs app.json, icon.png, screenshots from screen_1.png on, and the package app.json's Filename names.</translation>
+        <translation>Every bundle needs app.json, icon.png, screenshots from screen_1.png on, and the package app.json&apos;s Filename names.</translation>
     </message>
     <message>
         <source>用 plinvex pack 重新打包，或补上缺少的文件。</source>
@@ -1121,7 +1121,7 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>截图编号不连续</source>
-        <translation>The screenshots' numbers have a gap</translation>
+        <translation>The screenshots&apos; numbers have a gap</translation>
     </message>
     <message>
         <source>商店按编号从 1 开始一张张读截图，遇到缺号就停，后面的截图就看不到了。</source>
@@ -1241,7 +1241,7 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>app.json 的 Pkgname 和安装包自己的包名不一样</source>
-        <translation>app.json's Pkgname differs from the package's own name</translation>
+        <translation>app.json&apos;s Pkgname differs from the package&apos;s own name</translation>
     </message>
     <message>
         <source>商店按 Pkgname 找安装包；名字对不上，安装的就不是页面上说的那个软件。</source>
@@ -1249,11 +1249,11 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>把 Pkgname 改成安装包自己的包名。</source>
-        <translation>Make Pkgname the package's own name.</translation>
+        <translation>Make Pkgname the package&apos;s own name.</translation>
     </message>
     <message>
         <source>app.json 的 Version 和安装包自己的版本不一样</source>
-        <translation>app.json's Version differs from the package's own version</translation>
+        <translation>app.json&apos;s Version differs from the package&apos;s own version</translation>
     </message>
     <message>
         <source>商店页面上的版本要和真正安装的一致。</source>
@@ -1261,11 +1261,11 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>把 Version 改成安装包自己的版本。</source>
-        <translation>Make Version the package's own version.</translation>
+        <translation>Make Version the package&apos;s own version.</translation>
     </message>
     <message>
         <source>app.json 的 Filename 和包里安装包的文件名不一样</source>
-        <translation>app.json's Filename differs from the package member's file name</translation>
+        <translation>app.json&apos;s Filename differs from the package member&apos;s file name</translation>
     </message>
     <message>
         <source>商店按 Filename 在提交里找安装包，找不到就没有东西可装。</source>
@@ -1273,19 +1273,19 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>把 Filename 改成安装包的文件名。</source>
-        <translation>Make Filename the package's file name.</translation>
+        <translation>Make Filename the package&apos;s file name.</translation>
     </message>
     <message>
         <source>app.json 的 Size 和安装包的实际大小对不上</source>
-        <translation>app.json's Size is not the package's real size</translation>
+        <translation>app.json&apos;s Size is not the package&apos;s real size</translation>
     </message>
     <message>
         <source>商店把 Size 显示给用户；它要按安装包的字节数算出来（例如 1.50MB）。</source>
-        <translation>The store shows Size to its users; it is the package's byte count as a size text (1.50MB, say).</translation>
+        <translation>The store shows Size to its users; it is the package&apos;s byte count as a size text (1.50MB, say).</translation>
     </message>
     <message>
         <source>app.json 的 Update 不是“年-月-日 时:分”</source>
-        <translation>app.json's Update is no yyyy-MM-dd hh:mm time</translation>
+        <translation>app.json&apos;s Update is no yyyy-MM-dd hh:mm time</translation>
     </message>
     <message>
         <source>商店按 yyyy-MM-dd hh:mm 读更新时间，别的写法它读不懂。</source>
@@ -1297,15 +1297,15 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>app.json 的 Update 在将来</source>
-        <translation>app.json's Update lies in the future</translation>
+        <translation>app.json&apos;s Update lies in the future</translation>
     </message>
     <message>
         <source>更新时间是打包的时间，不会在将来；将来的时间会让这份提交在商店里一直排在最前面。</source>
-        <translation>The update time is when the bundle was packed, never in the future; a future time would keep the submission on top of the store's list.</translation>
+        <translation>The update time is when the bundle was packed, never in the future; a future time would keep the submission on top of the store&apos;s list.</translation>
     </message>
     <message>
         <source>app.json 的 Author 或 Website 空着，却不是那一个空格</source>
-        <translation>app.json's Author or Website is empty, but not as the single blank</translation>
+        <translation>app.json&apos;s Author or Website is empty, but not as the single blank</translation>
     </message>
     <message>
         <source>商店要求每个键都有值；空着的 Author 和 Website 要写成一个空格。</source>
@@ -1317,7 +1317,7 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>app.json 的 More 不止一行</source>
-        <translation>app.json's More spans several lines</translation>
+        <translation>app.json&apos;s More spans several lines</translation>
     </message>
     <message>
         <source>商店把 More 显示成一行；换行符会在页面上变成乱码或被吞掉。</source>
