@@ -260,7 +260,15 @@ void BundleCheckJob::judge(const ToolResult &result)
         } else if (logo) {
             finding.member = top + QLatin1Char('/') + bundleIconName();
         } else if (picture) {
+            // The screenshot the finding names among its params, when it
+            // names one; else the bundle as a whole.
             finding.member = top;
+            for (const QString &param : qAsConst(finding.params)) {
+                if (read.screenshots.contains(param)) {
+                    finding.member = top + QLatin1Char('/') + QFileInfo(param).fileName();
+                    break;
+                }
+            }
         } else {
             // An app.json that could not be read gives no values to judge,
             // and a key it lacks is a finding of its own already.
