@@ -3,6 +3,8 @@
 
 #include "cli/findingwords.h"
 
+#include "cli/bundlewords.h"
+
 #include <QCoreApplication>
 #include <QHash>
 
@@ -250,6 +252,8 @@ QString commandLineWords(const Finding &finding)
                       {param(finding, 0),
                        companions.isEmpty() ? said("它依赖的包或者图标主题包") : companions});
     }
+    if (tag.startsWith(QLatin1String("bundle-")))
+        return bundleFindingWords(finding);
     // A tag these words do not know yet (a newer rule): its tag and facts.
     return tag + (finding.params.isEmpty()
                       ? QString()

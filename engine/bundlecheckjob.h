@@ -11,7 +11,15 @@
 #include <QList>
 #include <QString>
 
-// What a path given to the check is, by what it is rather than its name.
+#include <memory>
+
+class ToolRun;
+struct ToolResult;
+struct BundleFolderListing;
+
+// What a path given to the check is, by what it is rather than its name: a
+// folder holding app.json, a file that starts as gzip does, or one that
+// starts as a Debian package does.
 enum class InputKind { Package, BundleFolder, BundleArchive, Unknown };
 InputKind inputKindOf(const QString &path);
 
@@ -23,6 +31,7 @@ class BundleCheckJob : public Job
 
 public:
     explicit BundleCheckJob(QString path, QObject *parent = nullptr);
+    ~BundleCheckJob() override;
 
     // Read once finished() has been emitted.
     const QList<Finding> &findings() const { return found; }
@@ -34,10 +43,16 @@ protected:
     void callOff() override;
 
 private:
+    void judge(const ToolResult &result);
+
     QString path;
     QList<Finding> found;
     SubmissionValues read;
     PackageFacts facts;
+    InputKind kind = InputKind::Unknown;
+    int archiveFd = -1;
+    std::unique_ptr<BundleFolderListing> listing;
+    ToolRun *reader = nullptr;
 };
 
 #endif

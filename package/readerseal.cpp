@@ -63,9 +63,14 @@ bool failWith(scmp_filter_ctx filter, int call, int error)
     return rule(filter, SCMP_ACT_ERRNO(unsigned(error)), call);
 }
 
-bool addRules(scmp_filter_ctx filter)
+bool addRules(scmp_filter_ctx filter, int shrinkableFd)
 {
     bool ok = true;
+    // The memory file a bundle's package is copied into, cut to its size
+    // once copied; cutting needs no room the limits would have to grant.
+    if (shrinkableFd >= 0)
+        ok = rule(filter, SCMP_ACT_ALLOW, SCMP_SYS(ftruncate),
+                  SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(shrinkableFd)));
     // Reading what was handed over, and the memory to hold it.
     for (const int call :
          {SCMP_SYS(read), SCMP_SYS(readv), SCMP_SYS(pread64), SCMP_SYS(preadv), SCMP_SYS(lseek),
@@ -141,13 +146,13 @@ bool addRules(scmp_filter_ctx filter)
 }
 
 // Installs the filter; false when it could not, and then nothing changed.
-bool installFilter()
+bool installFilter(int shrinkableFd)
 {
     // Every call not named ends the whole process, not just the thread.
     scmp_filter_ctx filter = seccomp_init(kSanitized ? SCMP_ACT_ALLOW : SCMP_ACT_KILL_PROCESS);
     if (!filter)
         return false;
-    const bool installed = addRules(filter) && seccomp_load(filter) == 0;
+    const bool installed = addRules(filter, shrinkableFd) && seccomp_load(filter) == 0;
     seccomp_release(filter);
     return installed;
 }
@@ -254,11 +259,11 @@ QJsonObject outcome(const char *name, int status)
 
 } // namespace
 
-ReaderSeal sealReader(const ReaderLimits &limits)
+ReaderSeal sealReader(const ReaderLimits &limits, int shrinkableFd)
 {
     ReaderSeal seal;
     seal.landlockAbi = confineReader(limits);
-    seal.seccomp = installFilter();
+    seal.seccomp = installFilter(shrinkableFd);
     return seal;
 }
 

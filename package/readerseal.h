@@ -21,7 +21,9 @@ struct ReaderSeal
 // connection, running a program, ptrace, reading another process's memory,
 // a signal beyond itself, any call not named) ends the process at once.
 // Part of plinvex-reader only: nothing else links the filter library.
-ReaderSeal sealReader(const ReaderLimits &limits);
+// `shrinkableFd`, when given, may also be cut shorter (ftruncate), and only
+// that: the memory file a bundle's package is copied into.
+ReaderSeal sealReader(const ReaderLimits &limits, int shrinkableFd = -1);
 
 // The reader's self-test: for each way out (opening a file by name, making
 // a socket, connecting to a path socket, running a program) a child seals

@@ -461,6 +461,154 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <source>--jobs 要一个不小于 1 的整数：%1</source>
         <translation>--jobs takes a whole number of at least 1: %1</translation>
     </message>
+    <message>
+        <source>压缩包读不下去：不是完整的 gzip 压缩 tar 包</source>
+        <translation>The archive cannot be read: it is no complete gzip-compressed tar archive</translation>
+    </message>
+    <message>
+        <source>压缩包太大了：%1 字节，最多 %2 字节</source>
+        <translation>The archive is too large: %1 bytes, at most %2</translation>
+    </message>
+    <message>
+        <source>解压后的内容超过了压缩包的 %1 倍（且超过 %2 MiB），像是压缩炸弹，没有再读下去</source>
+        <translation>It unpacks to more than %1 times its size (and more than %2 MiB): an archive bomb, read no further</translation>
+    </message>
+    <message>
+        <source>成员太多，超过 %1 个，后面的没有再读</source>
+        <translation>Too many members, more than %1: the rest was not read</translation>
+    </message>
+    <message>
+        <source>成员名不是有效的 UTF-8，或含有控制字符</source>
+        <translation>The member&apos;s name is no valid UTF-8, or holds a control character</translation>
+    </message>
+    <message>
+        <source>成员用的是绝对路径，解压时会写到文件夹外面</source>
+        <translation>The member has an absolute path: unpacking it writes outside the folder</translation>
+    </message>
+    <message>
+        <source>成员路径里有 ..，解压时会跑到文件夹外面</source>
+        <translation>The member&apos;s path holds ..: unpacking it climbs out of the folder</translation>
+    </message>
+    <message>
+        <source>这个成员不在唯一的顶层文件夹里</source>
+        <translation>This member is not inside the one top folder</translation>
+    </message>
+    <message>
+        <source>这个成员是链接，指向 %1</source>
+        <translation>This member is a link, to %1</translation>
+    </message>
+    <message>
+        <source>这个成员不是普通文件（设备、管道、套接字或稀疏文件）</source>
+        <translation>This member is no regular file (a device, a pipe, a socket or a sparse file)</translation>
+    </message>
+    <message>
+        <source>这个成员在压缩包里出现了不止一次</source>
+        <translation>This member appears more than once in the archive</translation>
+    </message>
+    <message>
+        <source>包里的安装包超过 %1 字节，没有读</source>
+        <translation>The package inside is over %1 bytes and was not read</translation>
+    </message>
+    <message>
+        <source>缺少 %1</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>截图编号不连续：缺少第 %1 张</source>
+        <translation>The screenshots have a gap: number %1 is missing</translation>
+    </message>
+    <message>
+        <source>这个成员不该在提交里：%1</source>
+        <translation>This member does not belong in a bundle: %1</translation>
+    </message>
+    <message>
+        <source>这个成员不属于提交</source>
+        <translation>This member is no part of a bundle</translation>
+    </message>
+    <message>
+        <source>app.json 超过 %1 字节，没有读</source>
+        <translation>app.json is over %1 bytes and was not read</translation>
+    </message>
+    <message>
+        <source>app.json 不是有效的 UTF-8</source>
+        <translation>app.json is no valid UTF-8</translation>
+    </message>
+    <message>
+        <source>app.json 不是有效的 JSON</source>
+        <translation>app.json is no valid JSON</translation>
+    </message>
+    <message>
+        <source>app.json 不是一个 JSON 对象</source>
+        <translation>app.json is no JSON object</translation>
+    </message>
+    <message>
+        <source>app.json 的第一个对象后面还接着第二个对象</source>
+        <translation>app.json has a second object after the first</translation>
+    </message>
+    <message>
+        <source>app.json 缺少 %1</source>
+        <translation>app.json lacks %1</translation>
+    </message>
+    <message>
+        <source>app.json 有多余的键 %1</source>
+        <translation>app.json has a key of its own: %1</translation>
+    </message>
+    <message>
+        <source>app.json 的 %1 出现了不止一次</source>
+        <translation>app.json has %1 more than once</translation>
+    </message>
+    <message>
+        <source>app.json 的 %1 不是字符串</source>
+        <translation>app.json&apos;s %1 is no string</translation>
+    </message>
+    <message>
+        <source>app.json 的 Pkgname 是 %1，安装包自己的包名是 %2</source>
+        <translation>app.json&apos;s Pkgname is %1, the package&apos;s own name %2</translation>
+    </message>
+    <message>
+        <source>app.json 的 Version 是 %1，安装包自己的版本是 %2</source>
+        <translation>app.json&apos;s Version is %1, the package&apos;s own version %2</translation>
+    </message>
+    <message>
+        <source>app.json 的 Filename 是 %1，包里的安装包是 %2</source>
+        <translation>app.json&apos;s Filename is %1, the package inside is %2</translation>
+    </message>
+    <message>
+        <source>app.json 的 Size 是 %1，按安装包的大小应该是 %2</source>
+        <translation>app.json&apos;s Size is %1; the package&apos;s size makes it %2</translation>
+    </message>
+    <message>
+        <source>app.json 的 Update 不是 yyyy-MM-dd hh:mm 格式的有效时间：%1</source>
+        <translation>app.json&apos;s Update is no valid yyyy-MM-dd hh:mm time: %1</translation>
+    </message>
+    <message>
+        <source>app.json 的 Update 在将来：%1</source>
+        <translation>app.json&apos;s Update lies in the future: %1</translation>
+    </message>
+    <message>
+        <source>app.json 的 %1 空着，应该写成一个空格</source>
+        <translation>app.json&apos;s %1 is empty; it is to be a single blank</translation>
+    </message>
+    <message>
+        <source>app.json 的 More 不止一行</source>
+        <translation>app.json&apos;s More spans several lines</translation>
+    </message>
+    <message>
+        <source>这不是一张真正的 PNG 图片</source>
+        <translation>This is no real PNG picture</translation>
+    </message>
+    <message>
+        <source>图片是 %1×%2，超出了 %3×%4</source>
+        <translation>The picture is %1×%2, larger than %3×%4</translation>
+    </message>
+    <message>
+        <source>图片是动画（APNG）</source>
+        <translation>The picture is animated (APNG)</translation>
+    </message>
+    <message>
+        <source>图片里带有可能泄露隐私的块：%1</source>
+        <translation>The picture carries chunks that may give away something private: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1434,6 +1582,398 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>把那个包放在安装包旁边或者作为伴随包给出，或者自己给 Logo。</source>
         <translation>Put that package beside the package or give it as a companion, or give the logo yourself.</translation>
+    </message>
+    <message>
+        <source>压缩包读不下去</source>
+        <translation>The archive cannot be read</translation>
+    </message>
+    <message>
+        <source>商店收到的压缩包必须是完整的 gzip 压缩 tar 包；读到一半出错、被截断或根本不是这种格式，商店也解不开。</source>
+        <translation>The store unpacks a complete gzip-compressed tar archive; one cut short, corrupt or of another kind it cannot unpack either.</translation>
+    </message>
+    <message>
+        <source>用 plinvex pack --compress 重新打包。</source>
+        <translation>Pack it again with plinvex pack --compress.</translation>
+    </message>
+    <message>
+        <source>压缩包或解开后的内容太大</source>
+        <translation>The archive, or what it unpacks to, is too large</translation>
+    </message>
+    <message>
+        <source>压缩包最多 1 GiB，解开后合计最多 1.125 GiB；再大的东西不会是一份正常的提交，读它只会耗尽资源。</source>
+        <translation>An archive may be at most 1 GiB, and what it unpacks to at most 1.125 GiB together; anything larger is no real submission, and reading it would only use up resources.</translation>
+    </message>
+    <message>
+        <source>去掉包里多余的文件，或换一个更小的安装包。</source>
+        <translation>Take out what does not belong, or use a smaller package.</translation>
+    </message>
+    <message>
+        <source>解压后的大小和压缩包不成比例（压缩炸弹）</source>
+        <translation>It unpacks out of all proportion to its size (an archive bomb)</translation>
+    </message>
+    <message>
+        <source>一份提交里的安装包和图片本来就是压缩过的，解开后的大小和压缩包差不多；超过压缩包 64 倍（且超过 16 MiB）的内容只可能是压缩炸弹，读到这里就停下。</source>
+        <translation>A package and PNGs are compressed already, so a bundle unpacks to about its own size; past 64 times the archive (and past 16 MiB) it can only be an archive bomb, and reading stops there.</translation>
+    </message>
+    <message>
+        <source>不要收下这个压缩包；重新从原始文件打包。</source>
+        <translation>Do not accept this archive; pack again from the original files.</translation>
+    </message>
+    <message>
+        <source>压缩包里的成员太多</source>
+        <translation>The archive holds too many members</translation>
+    </message>
+    <message>
+        <source>一份提交只有 app.json、icon.png、安装包和几张截图；成员多到这个数目的压缩包不是正常的提交。</source>
+        <translation>A bundle holds app.json, icon.png, the package and a few screenshots; an archive with this many members is no real one.</translation>
+    </message>
+    <message>
+        <source>只留下提交需要的文件。</source>
+        <translation>Keep only the files a submission needs.</translation>
+    </message>
+    <message>
+        <source>成员名不是有效的 UTF-8，或含有控制字符</source>
+        <translation>A member&apos;s name is no valid UTF-8, or holds a control character</translation>
+    </message>
+    <message>
+        <source>名字里的控制字符能让终端和文件管理器显示出另一个名字；无效的 UTF-8 在不同系统上解出来也不一样。</source>
+        <translation>A control character in a name can make a terminal or a file manager show another name, and invalid UTF-8 unpacks differently from system to system.</translation>
+    </message>
+    <message>
+        <source>把这个文件改成普通的名字，或者去掉它。</source>
+        <translation>Give the file a plain name, or take it out.</translation>
+    </message>
+    <message>
+        <source>成员用的是绝对路径</source>
+        <translation>A member has an absolute path</translation>
+    </message>
+    <message>
+        <source>以 / 开头的成员解压时可能写到系统的任何位置，而不是提交的文件夹里。</source>
+        <translation>A member starting with / may be unpacked anywhere on the system rather than into the bundle&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>成员路径里有 ..</source>
+        <translation>A member&apos;s path holds ..</translation>
+    </message>
+    <message>
+        <source>路径里的 .. 会让解压写到提交文件夹的外面。</source>
+        <translation>A .. in a path makes unpacking write outside the bundle&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>压缩包里不止一个顶层文件夹</source>
+        <translation>The archive holds more than one top folder</translation>
+    </message>
+    <message>
+        <source>商店要的压缩包里只有一个文件夹，以包名命名，所有文件都在里面。</source>
+        <translation>The store wants exactly one folder in the archive, named after the package, with every file inside it.</translation>
+    </message>
+    <message>
+        <source>把所有文件放进同一个文件夹再打包。</source>
+        <translation>Put every file into the one folder and pack again.</translation>
+    </message>
+    <message>
+        <source>成员是链接</source>
+        <translation>A member is a link</translation>
+    </message>
+    <message>
+        <source>符号链接和硬链接可能指向提交以外的任何文件，解压后商店读到的就不是提交里的内容了。</source>
+        <translation>A symbolic or hard link may point at any file outside the bundle; once unpacked, the store would read something that is not in it.</translation>
+    </message>
+    <message>
+        <source>把链接换成它指向的那个文件本身。</source>
+        <translation>Replace the link with the file itself.</translation>
+    </message>
+    <message>
+        <source>成员是设备、管道、套接字或稀疏文件</source>
+        <translation>A member is a device, a pipe, a socket or a sparse file</translation>
+    </message>
+    <message>
+        <source>提交里只能有普通文件；设备文件和管道在解压的机器上会变成别的东西，读它们还可能永远等下去。</source>
+        <translation>A bundle holds regular files only; a device or a pipe becomes something else on the machine that unpacks it, and reading one may wait for ever.</translation>
+    </message>
+    <message>
+        <source>去掉这个成员。</source>
+        <translation>Take the member out.</translation>
+    </message>
+    <message>
+        <source>同一个成员出现了两次</source>
+        <translation>A member appears twice</translation>
+    </message>
+    <message>
+        <source>解压时后一个会覆盖前一个，检查看到的和商店最后得到的就可能不是同一个文件。</source>
+        <translation>Unpacking lets the second overwrite the first, so what a check saw and what the store ends up with may differ.</translation>
+    </message>
+    <message>
+        <source>包里的安装包太大，没有读</source>
+        <translation>The package inside is too large to be read</translation>
+    </message>
+    <message>
+        <source>压缩包里的安装包要在内存里读，最多 512 MiB。</source>
+        <translation>The package inside an archive is read in memory, at most 512 MiB of it.</translation>
+    </message>
+    <message>
+        <source>解开压缩包，直接检查文件夹或安装包本身。</source>
+        <translation>Unpack the archive and check the folder or the package itself.</translation>
+    </message>
+    <message>
+        <source>缺少提交必需的文件</source>
+        <translation>A file the submission needs is missing</translation>
+    </message>
+    <message>
+        <source>每份提交都要有 app.json、icon.png、从 screen_1.png 开始的截图，以及 app.json 的 Filename 所指的安装包。</source>
+        <translation>Every bundle needs app.json, icon.png, screenshots from screen_1.png on, and the package app.json&apos;s Filename names.</translation>
+    </message>
+    <message>
+        <source>用 plinvex pack 重新打包，或补上缺少的文件。</source>
+        <translation>Pack it again with plinvex pack, or add the missing file.</translation>
+    </message>
+    <message>
+        <source>截图编号不连续</source>
+        <translation>The screenshots&apos; numbers have a gap</translation>
+    </message>
+    <message>
+        <source>商店按编号从 1 开始一张张读截图，遇到缺号就停，后面的截图就看不到了。</source>
+        <translation>The store reads the screenshots by number from 1 and stops at the first one missing, so the ones after it are never shown.</translation>
+    </message>
+    <message>
+        <source>把截图重新编号，让它们从 1 开始连续。</source>
+        <translation>Number the screenshots again, from 1 without gaps.</translation>
+    </message>
+    <message>
+        <source>有商店不会接受的成员：可执行文件或第二个安装包</source>
+        <translation>A member a store would not take: a program, or a second package</translation>
+    </message>
+    <message>
+        <source>提交里只能有 app.json 指明的那一个安装包；可执行文件和另一个安装包不会是提交的一部分，却可能被误装或误运行。</source>
+        <translation>A bundle holds only the one package app.json names; a program or a second package is no part of it, yet may be installed or run by mistake.</translation>
+    </message>
+    <message>
+        <source>有提交以外的成员</source>
+        <translation>A member that is no part of a bundle</translation>
+    </message>
+    <message>
+        <source>提交只包含固定的几个文件；多出来的文件商店用不上，可能是不小心带进去的私人文件。</source>
+        <translation>A bundle holds a fixed set of files; anything more is of no use to the store and may be a private file carried along by mistake.</translation>
+    </message>
+    <message>
+        <source>app.json 太大，没有读</source>
+        <translation>app.json is too large to be read</translation>
+    </message>
+    <message>
+        <source>程序写出的 app.json 只有几百字节；超过 1 MiB 的不会是它写的。</source>
+        <translation>The app.json a pack writes is a few hundred bytes; one over 1 MiB is not its own.</translation>
+    </message>
+    <message>
+        <source>用 plinvex pack 重新生成 app.json。</source>
+        <translation>Make app.json again with plinvex pack.</translation>
+    </message>
+    <message>
+        <source>app.json 不是有效的 UTF-8</source>
+        <translation>app.json is no valid UTF-8</translation>
+    </message>
+    <message>
+        <source>JSON 必须是 UTF-8 编码，商店才能读出正确的文字。</source>
+        <translation>JSON is UTF-8, or the store reads the wrong text.</translation>
+    </message>
+    <message>
+        <source>用 UTF-8 保存 app.json，或用 plinvex pack 重新生成。</source>
+        <translation>Save app.json as UTF-8, or make it again with plinvex pack.</translation>
+    </message>
+    <message>
+        <source>app.json 不是有效的 JSON</source>
+        <translation>app.json is no valid JSON</translation>
+    </message>
+    <message>
+        <source>商店用 JSON 解析器读 app.json，读不懂就什么也得不到。</source>
+        <translation>The store reads app.json with a JSON parser; what it cannot parse gives it nothing.</translation>
+    </message>
+    <message>
+        <source>app.json 不是一个 JSON 对象</source>
+        <translation>app.json is no JSON object</translation>
+    </message>
+    <message>
+        <source>app.json 应该是一个对象，里面是十个键。</source>
+        <translation>app.json is one object holding the ten keys.</translation>
+    </message>
+    <message>
+        <source>app.json 后面还接着第二个对象</source>
+        <translation>app.json has a second object after the first</translation>
+    </message>
+    <message>
+        <source>旧的打包工具重新打包时会把新内容接在旧内容后面；商店只认一个对象，读到的可能是旧值，也可能整个读不了。</source>
+        <translation>An older writer appended the new values after the old ones on a re-pack; the store takes one object, and may read the old values or nothing at all.</translation>
+    </message>
+    <message>
+        <source>app.json 缺少一个键</source>
+        <translation>app.json lacks a key</translation>
+    </message>
+    <message>
+        <source>商店要求十个键都在：Name、Version、Filename、Pkgname、Author、Contributor、Website、Update、Size、More。</source>
+        <translation>The store wants all ten keys: Name, Version, Filename, Pkgname, Author, Contributor, Website, Update, Size, More.</translation>
+    </message>
+    <message>
+        <source>app.json 有多余的键</source>
+        <translation>app.json has a key of its own</translation>
+    </message>
+    <message>
+        <source>app.json 只有十个规定的键；多出来的键商店不认识。</source>
+        <translation>app.json has the ten keys and no others; the store knows no further key.</translation>
+    </message>
+    <message>
+        <source>去掉这个键。</source>
+        <translation>Take the key out.</translation>
+    </message>
+    <message>
+        <source>app.json 的某个键出现了不止一次</source>
+        <translation>A key of app.json appears more than once</translation>
+    </message>
+    <message>
+        <source>同一个键出现两次时，不同的 JSON 解析器会取不同的值，商店看到的可能不是检查看到的。</source>
+        <translation>With a key twice, JSON parsers differ on which value they take, so the store may see another value than the check did.</translation>
+    </message>
+    <message>
+        <source>只留一个。</source>
+        <translation>Keep only one.</translation>
+    </message>
+    <message>
+        <source>app.json 的值不是字符串</source>
+        <translation>A value of app.json is no string</translation>
+    </message>
+    <message>
+        <source>app.json 的每个值都是字符串；数字、数组或对象商店都不会读。</source>
+        <translation>Every value of app.json is a string; the store reads no number, array or object.</translation>
+    </message>
+    <message>
+        <source>把这个值写成字符串。</source>
+        <translation>Write the value as a string.</translation>
+    </message>
+    <message>
+        <source>app.json 的 Pkgname 和安装包自己的包名不一样</source>
+        <translation>app.json&apos;s Pkgname differs from the package&apos;s own name</translation>
+    </message>
+    <message>
+        <source>商店按 Pkgname 找安装包；名字对不上，安装的就不是页面上说的那个软件。</source>
+        <translation>The store finds the package by Pkgname; when they differ, what is installed is not what the page names.</translation>
+    </message>
+    <message>
+        <source>把 Pkgname 改成安装包自己的包名。</source>
+        <translation>Make Pkgname the package&apos;s own name.</translation>
+    </message>
+    <message>
+        <source>app.json 的 Version 和安装包自己的版本不一样</source>
+        <translation>app.json&apos;s Version differs from the package&apos;s own version</translation>
+    </message>
+    <message>
+        <source>商店页面上的版本要和真正安装的一致。</source>
+        <translation>The version a store page shows must be the one that is installed.</translation>
+    </message>
+    <message>
+        <source>把 Version 改成安装包自己的版本。</source>
+        <translation>Make Version the package&apos;s own version.</translation>
+    </message>
+    <message>
+        <source>app.json 的 Filename 和包里安装包的文件名不一样</source>
+        <translation>app.json&apos;s Filename differs from the package member&apos;s file name</translation>
+    </message>
+    <message>
+        <source>商店按 Filename 在提交里找安装包，找不到就没有东西可装。</source>
+        <translation>The store looks for the package by Filename; when it is not there, there is nothing to install.</translation>
+    </message>
+    <message>
+        <source>把 Filename 改成安装包的文件名。</source>
+        <translation>Make Filename the package&apos;s file name.</translation>
+    </message>
+    <message>
+        <source>app.json 的 Size 和安装包的实际大小对不上</source>
+        <translation>app.json&apos;s Size is not the package&apos;s real size</translation>
+    </message>
+    <message>
+        <source>商店把 Size 显示给用户；它要按安装包的字节数算出来（例如 1.50MB）。</source>
+        <translation>The store shows Size to its users; it is the package&apos;s byte count as a size text (1.50MB, say).</translation>
+    </message>
+    <message>
+        <source>app.json 的 Update 不是“年-月-日 时:分”</source>
+        <translation>app.json&apos;s Update is no yyyy-MM-dd hh:mm time</translation>
+    </message>
+    <message>
+        <source>商店按 yyyy-MM-dd hh:mm 读更新时间，别的写法它读不懂。</source>
+        <translation>The store reads the update time as yyyy-MM-dd hh:mm and no other way.</translation>
+    </message>
+    <message>
+        <source>按 yyyy-MM-dd hh:mm 写，例如 2024-05-01 12:30。</source>
+        <translation>Write it as yyyy-MM-dd hh:mm, 2024-05-01 12:30 say.</translation>
+    </message>
+    <message>
+        <source>app.json 的 Update 在将来</source>
+        <translation>app.json&apos;s Update lies in the future</translation>
+    </message>
+    <message>
+        <source>更新时间是打包的时间，不会在将来；将来的时间会让这份提交在商店里一直排在最前面。</source>
+        <translation>The update time is when the bundle was packed, never in the future; a future time would keep the submission on top of the store&apos;s list.</translation>
+    </message>
+    <message>
+        <source>app.json 的 Author 或 Website 空着，却不是那一个空格</source>
+        <translation>app.json&apos;s Author or Website is empty, but not as the single blank</translation>
+    </message>
+    <message>
+        <source>商店要求每个键都有值；空着的 Author 和 Website 要写成一个空格。</source>
+        <translation>The store wants every key filled; an empty Author or Website is written as one blank.</translation>
+    </message>
+    <message>
+        <source>填上，或者写成一个空格。</source>
+        <translation>Fill it in, or write a single blank.</translation>
+    </message>
+    <message>
+        <source>app.json 的 More 不止一行</source>
+        <translation>app.json&apos;s More spans several lines</translation>
+    </message>
+    <message>
+        <source>商店把 More 显示成一行；换行符会在页面上变成乱码或被吞掉。</source>
+        <translation>The store shows More as one line; a line break shows as garbage on the page, or is lost.</translation>
+    </message>
+    <message>
+        <source>把描述连成一行。</source>
+        <translation>Join the description into one line.</translation>
+    </message>
+    <message>
+        <source>图片不是真正的 PNG</source>
+        <translation>A picture is no real PNG</translation>
+    </message>
+    <message>
+        <source>按内容而不是文件名判断：商店只接受 PNG，文件名叫 .png 而内容是别的格式的图片显示不出来。</source>
+        <translation>Judged by its bytes, not its name: the store takes PNGs only, and a picture of another kind named .png does not show.</translation>
+    </message>
+    <message>
+        <source>用 plinvex pack 重新生成图片。</source>
+        <translation>Make the pictures again with plinvex pack.</translation>
+    </message>
+    <message>
+        <source>图片超出了它的尺寸框</source>
+        <translation>A picture is larger than its box</translation>
+    </message>
+    <message>
+        <source>图标在 128×128 以内，截图在 400×300 以内；更大的图片商店会裁掉或拒收。</source>
+        <translation>The icon fits 128×128 and a screenshot 400×300; the store crops or refuses anything larger.</translation>
+    </message>
+    <message>
+        <source>图片是动画（APNG）</source>
+        <translation>A picture is animated (APNG)</translation>
+    </message>
+    <message>
+        <source>商店只显示静态图片。</source>
+        <translation>The store shows still pictures only.</translation>
+    </message>
+    <message>
+        <source>图片里带有文字、EXIF 或时间信息</source>
+        <translation>A picture carries text, EXIF or time chunks</translation>
+    </message>
+    <message>
+        <source>这些块可能带着名字、路径或拍摄地点，商店会原样发布出去。</source>
+        <translation>Such chunks may carry a name, a path or a place, and the store publishes them as they are.</translation>
+    </message>
+    <message>
+        <source>用 plinvex pack 重新生成图片，它会去掉这些块。</source>
+        <translation>Make the pictures again with plinvex pack, which drops them.</translation>
     </message>
 </context>
 </TS>
