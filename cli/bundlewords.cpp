@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QHash>
 
-QString bundleFindingWords(const Finding &finding)
+namespace {
+
+const QHash<QString, const char *> &wordSources()
 {
     static const QHash<QString, const char *> sources = {
         {QStringLiteral("bundle-archive-unreadable"),
@@ -86,24 +88,12 @@ QString bundleFindingWords(const Finding &finding)
         {QStringLiteral("bundle-picture-private"),
          QT_TRANSLATE_NOOP("CommandLine", "图片里带有可能泄露隐私的块：%1")},
     };
-    const auto source = sources.constFind(finding.tag);
-    if (source == sources.cend())
-        return {};
-    QString words = QCoreApplication::translate("CommandLine", *source);
-    QStringList params;
-    for (const QString &param : finding.params)
-        params << printable(param);
-    // One pass over the words: a param holding "%2" stays as it is.
-    switch (params.size()) {
-    case 0:
-        return words;
-    case 1:
-        return words.arg(params.at(0));
-    case 2:
-        return words.arg(params.at(0), params.at(1));
-    case 3:
-        return words.arg(params.at(0), params.at(1), params.at(2));
-    default:
-        return words.arg(params.at(0), params.at(1), params.at(2), params.at(3));
-    }
+    return sources;
+}
+
+} // namespace
+
+const char *bundleFindingWordSource(const QString &tag)
+{
+    return wordSources().value(tag);
 }

@@ -8,10 +8,9 @@
 
 #include <QString>
 
-// The command line's words for a finding of the bundle's own rules (a tag
-// beginning "bundle-"), its params put in as a terminal may show them; empty
-// for any other finding. The member it concerns is the face's to show beside
-// them.
-QString bundleFindingWords(const Finding &finding);
+// The command line's untranslated words for a finding of the bundle's own
+// rules (a tag beginning "bundle-"), in the context "CommandLine"; nullptr
+// for any other tag. The member it concerns is shown beside them.
+const char *bundleFindingWordSource(const QString &tag);
 
 #endif

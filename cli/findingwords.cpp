@@ -252,8 +252,14 @@ QString commandLineWords(const Finding &finding)
                       {param(finding, 0),
                        companions.isEmpty() ? said("它依赖的包或者图标主题包") : companions});
     }
-    if (tag.startsWith(QLatin1String("bundle-")))
-        return bundleFindingWords(finding);
+    // A bundle's member names and values come from strangers: shown as a
+    // terminal may show them.
+    if (const char *bundle = bundleFindingWordSource(tag)) {
+        QStringList shown;
+        for (const QString &value : finding.params)
+            shown << printable(value);
+        return filled(said(bundle), shown);
+    }
     // A tag these words do not know yet (a newer rule): its tag and facts.
     return tag + (finding.params.isEmpty()
                       ? QString()
@@ -271,5 +277,7 @@ QStringList commandLineWordSources(const QString &tag)
         if (tag == QLatin1String(words.tag))
             sources << QString::fromUtf8(words.source);
     }
+    if (const char *bundle = bundleFindingWordSource(tag))
+        sources << QString::fromUtf8(bundle);
     return sources;
 }
