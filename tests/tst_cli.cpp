@@ -6,12 +6,15 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 
+#include "cli/inputreport.h"
 #include "engine/checkfindings.h"
+#include "engine/rulebook.h"
 #include "package/valuechoice.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
@@ -197,6 +200,8 @@ private slots:
     void everyFindingHasEnglishWords();
     void packMatchesTheWindow();
     void stoppedPackKeepsEarlierBundle();
+    void sarifNamesEveryRuleItUses();
+    void githubCommandsEscape();
 };
 
 // Inputs by placeholder: @deb a real package viewer 1.0, @escdeb the same
@@ -881,6 +886,112 @@ void TestCli::stoppedPackKeepsEarlierBundle()
     QVERIFY(shelf.hangingToolEnded(QStringLiteral("convert")));
     const QString difference = snapshotDifference(before, folderSnapshot(home.desktop()));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// Code scanning takes a report whose every result points at a rule of its
+// driver; a finding inside a bundle still points at the input given.
+void TestCli::sarifNamesEveryRuleItUses()
+{
+    Finding empty;
+    empty.tag = QStringLiteral("required-empty");
+    empty.field = QStringLiteral("contributor");
+    empty.message = QStringLiteral("这一项不能空着");
+    Finding small = empty;
+    small.tag = QStringLiteral("screenshot-too-small");
+    small.severity = Severity::Warning;
+    small.field = QStringLiteral("screenshots");
+    small.params =
+        QStringList{QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("screen_2.png")};
+    small.member = QStringLiteral("viewer/screen_2.png");
+    Finding ignored = empty;
+    ignored.tag = QStringLiteral("homepage-not-url");
+    ignored.severity = Severity::Info;
+    ignored.ignored = true;
+    InputReport package{QStringLiteral("inputs/viewer_1.0_all.deb"),
+                        QStringLiteral("/work/inputs/viewer_1.0_all.deb"),
+                        {empty, ignored},
+                        {},
+                        1};
+    InputReport bundle{
+        QStringLiteral("/work/viewer"), QStringLiteral("/work/viewer"), {small}, {}, 0};
+
+    QJsonParseError error{};
+    const QByteArray sarif = sarifReport({package, bundle});
+    const QJsonObject document = QJsonDocument::fromJson(sarif, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, sarif.constData());
+    QCOMPARE(document.value(QStringLiteral("version")).toString(), QStringLiteral("2.1.0"));
+    QVERIFY(document.contains(QStringLiteral("$schema")));
+    const QJsonArray runs = document.value(QStringLiteral("runs")).toArray();
+    QCOMPARE(runs.size(), 1);
+    const QJsonObject driver = runs.at(0)
+                                   .toObject()
+                                   .value(QStringLiteral("tool"))
+                                   .toObject()
+                                   .value(QStringLiteral("driver"))
+                                   .toObject();
+    QCOMPARE(driver.value(QStringLiteral("name")).toString(), QStringLiteral("plinvex"));
+    QSet<QString> ruleIds;
+    for (const QJsonValue rule : driver.value(QStringLiteral("rules")).toArray())
+        ruleIds << rule.toObject().value(QStringLiteral("id")).toString();
+    QCOMPARE(ruleIds.size(), ruleBook().size());
+
+    const QJsonArray results = runs.at(0).toObject().value(QStringLiteral("results")).toArray();
+    QCOMPARE(results.size(), 3);
+    QStringList levels;
+    QSet<QString> fingerprints;
+    for (const QJsonValue value : results) {
+        const QJsonObject result = value.toObject();
+        QVERIFY(ruleIds.contains(result.value(QStringLiteral("ruleId")).toString()));
+        levels << result.value(QStringLiteral("level")).toString();
+        fingerprints << result.value(QStringLiteral("partialFingerprints"))
+                            .toObject()
+                            .value(QStringLiteral("plinvexFinding/v1"))
+                            .toString();
+        QVERIFY(!result.value(QStringLiteral("message"))
+                     .toObject()
+                     .value(QStringLiteral("text"))
+                     .toString()
+                     .isEmpty());
+    }
+    QCOMPARE(levels, (QStringList{QStringLiteral("error"), QStringLiteral("note"),
+                                  QStringLiteral("warning")}));
+    QCOMPARE(fingerprints.size(), 3);
+    QVERIFY(results.at(1).toObject().contains(QStringLiteral("suppressions")));
+    const QJsonObject inBundle =
+        results.at(2).toObject().value(QStringLiteral("locations")).toArray().at(0).toObject();
+    QCOMPARE(inBundle.value(QStringLiteral("physicalLocation"))
+                 .toObject()
+                 .value(QStringLiteral("artifactLocation"))
+                 .toObject()
+                 .value(QStringLiteral("uri"))
+                 .toString(),
+             QStringLiteral("file:///work/viewer"));
+    QCOMPARE(inBundle.value(QStringLiteral("logicalLocations"))
+                 .toArray()
+                 .at(0)
+                 .toObject()
+                 .value(QStringLiteral("fullyQualifiedName"))
+                 .toString(),
+             small.member);
+}
+
+// A workflow command ends at the line's end and its properties at a comma:
+// whatever a file name holds, each finding is one command naming its file.
+void TestCli::githubCommandsEscape()
+{
+    const QString path = QStringLiteral("in,puts/view%er\n.deb");
+    Finding notFile;
+    notFile.tag = QStringLiteral("package-not-file");
+    notFile.field = QStringLiteral("package");
+    notFile.params = QStringList{path};
+    notFile.message = QStringLiteral("这不是一个普通的文件哦，用不了呢～\n") + path;
+    Finding ignored = notFile;
+    ignored.ignored = true;
+    const QByteArray github = githubReport({{path, path, {notFile, ignored}, {}, 1}});
+    QCOMPARE(github.count('\n'), 1);
+    QVERIFY2(github.startsWith("::error file=in%2Cputs/view%25er%0A.deb,title=package-not-file::"),
+             github.constData());
+    QVERIFY2(github.endsWith("view%25er%0A.deb\n"), github.constData());
 }
 
 QTEST_MAIN(TestCli)
