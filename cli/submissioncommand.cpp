@@ -9,6 +9,7 @@
 #include "bundle/submission.h"
 #include "bundle/textlines.h"
 #include "cli/cliprogress.h"
+#include "cli/explaincommand.h"
 #include "engine/checkfindings.h"
 #include "engine/packagefacts.h"
 #include "engine/prefilljob.h"
@@ -195,6 +196,8 @@ int parseOptions(const QStringList &arguments, Options &options)
                                                    "一次找出一份投稿的所有问题，什么也不打包。"));
     parser.addHelpOption();
     addOptions(parser, options.pack);
+    if (!options.pack)
+        addExplainOption(parser);
     parser.addPositionalArgument(QStringLiteral("PACKAGE.deb"),
                                  QCoreApplication::translate("CommandLine", "要投稿的 deb 安装包"));
     QStringList rest = arguments;
@@ -212,6 +215,11 @@ int parseOptions(const QStringList &arguments, Options &options)
         return CommandSucceeded;
     }
     const QStringList positional = parser.positionalArguments();
+    if (!options.pack && explainAsked(parser)) {
+        QString problem;
+        const int status = explainRules(positional, &problem);
+        return problem.isEmpty() ? status : usageError(options.command, problem);
+    }
     if (positional.isEmpty())
         return usageError(options.command,
                           QCoreApplication::translate("CommandLine", "缺少安装包"));

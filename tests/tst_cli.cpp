@@ -6,7 +6,9 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 
+#include "cli/explaincommand.h"
 #include "cli/inputreport.h"
+#include "cli/rulebookdocs.h"
 #include "engine/checkfindings.h"
 #include "engine/rulebook.h"
 #include "package/valuechoice.h"
@@ -200,6 +202,8 @@ private slots:
     void everyFindingHasEnglishWords();
     void packMatchesTheWindow();
     void stoppedPackKeepsEarlierBundle();
+    void explainTellsTheBook();
+    void readmeTableIsTheBooks();
     void sarifNamesEveryRuleItUses();
     void githubCommandsEscape();
 };
@@ -495,6 +499,13 @@ void TestCli::commandLines_data()
         << with(check, {ignore, QStringLiteral("no-such-finding")}) << 2 << QStringList{};
     QTest::newRow("unknown tag to ignore in a pack")
         << with(pack, {ignore, QStringLiteral("logo")}) << 2 << QStringList{};
+    const QString explain = QStringLiteral("--explain");
+    QTest::newRow("unknown tag to explain")
+        << QStringList{check, explain, QStringLiteral("no-such-finding")} << 2 << QStringList{};
+    QTest::newRow("one tag to explain at a time")
+        << QStringList{check, explain, QStringLiteral("required-empty"), differs} << 2
+        << QStringList{};
+    QTest::newRow("a pack explains nothing") << with(pack, {explain}) << 2 << QStringList{};
 
     QTest::newRow("a reader that could not confine itself")
         << with(check, {QStringLiteral("@unconfined")}) << 0
@@ -886,6 +897,52 @@ void TestCli::stoppedPackKeepsEarlierBundle()
     QVERIFY(shelf.hangingToolEnded(QStringLiteral("convert")));
     const QString difference = snapshotDifference(before, folderSnapshot(home.desktop()));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// `--explain` alone lists every tag of the book once; with a tag it prints
+// that row, and checks nothing.
+void TestCli::explainTellsTheBook()
+{
+    TemporaryHome home;
+    const ProgramRun list = runProgram({QStringLiteral("check"), QStringLiteral("--explain")});
+    QCOMPARE(list.exitCode, 0);
+    const QStringList lines =
+        QString::fromUtf8(list.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), ruleBook().size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const Rule &rule = ruleBook().at(i);
+        QVERIFY2(lines.at(i).startsWith(severityName(rule.severity) + QLatin1Char(' ')),
+                 qPrintable(lines.at(i)));
+        QVERIFY2(lines.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1) == rule.tag,
+                 qPrintable(lines.at(i)));
+    }
+
+    const Rule &rule = ruleBook().constLast();
+    const ProgramRun one =
+        runProgram({QStringLiteral("check"), rule.tag, QStringLiteral("--explain")});
+    QCOMPARE(one.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(one.out), ruleExplanation(rule));
+    QVERIFY(one.out.startsWith((rule.tag + QStringLiteral(" (")).toUtf8()));
+    QVERIFY(one.err.isEmpty());
+}
+
+// The README's table is the book's as it stands; a change to the book
+// needs the table written again.
+void TestCli::readmeTableIsTheBooks()
+{
+    Q_INIT_RESOURCE(plinvex_translations);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral("plinvex_en"), QStringLiteral(":/translations")));
+    QCoreApplication::installTranslator(&english);
+    const auto uninstall =
+        qScopeGuard([&english] { QCoreApplication::removeTranslator(&english); });
+    QFile readme(QStringLiteral(PLINVEX_SOURCE_DIR "/README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString committed = findingsTableOf(QString::fromUtf8(readme.readAll()));
+    QVERIFY2(!committed.isNull(), "README.md has lost its findings table markers");
+    QVERIFY2(committed == findingsMarkdownTable(),
+             "README.md's table of findings is not the rule book's: rewrite it with "
+             "`cmake --build build --target readme-findings-table` and commit it");
 }
 
 // Code scanning takes a report whose every result points at a rule of its

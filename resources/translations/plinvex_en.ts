@@ -437,6 +437,22 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <source>它依赖的包或者图标主题包</source>
         <translation>the packages it depends on or an icon theme package</translation>
     </message>
+    <message>
+        <source>说明检查项 TAG（写在安装包的位置）；不给就列出所有检查项</source>
+        <translation>Explain the finding TAG (given in the package&apos;s place); without one, list every finding</translation>
+    </message>
+    <message>
+        <source>上限：</source>
+        <translation>Limit: </translation>
+    </message>
+    <message>
+        <source>为什么：</source>
+        <translation>Why: </translation>
+    </message>
+    <message>
+        <source>怎么改：</source>
+        <translation>How to mend: </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
