@@ -518,7 +518,7 @@ private:
     void run(Job *job, const std::function<void()> &next)
     {
         current = job;
-        connect(job, &Job::progress, this, [this](const QString &step, qint64 done, qint64 total) {
+        connect(job, &Job::progress, this, [this](Job::Step step, qint64 done, qint64 total) {
             progress.show(step, done, total);
         });
         connect(job, &Job::finished, this, [this, job, next] {

@@ -806,11 +806,11 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation>Copying</translation>
+        <translation type="vanished">Copying</translation>
     </message>
     <message>
         <source>缩放</source>
-        <translation>Scaling</translation>
+        <translation type="vanished">Scaling</translation>
     </message>
     <message>
         <source>搬运</source>
@@ -830,7 +830,7 @@ The archive couldn&apos;t take its name: %1</translation>
     </message>
     <message>
         <source>检查</source>
-        <translation>Checking</translation>
+        <translation type="vanished">Checking</translation>
     </message>
     <message>
         <source>这个安装包不完整或者坏掉了，不能打包哦～</source>
