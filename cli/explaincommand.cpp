@@ -94,8 +94,9 @@ QString ruleList()
     const int severityColumns = displayColumns(severityName(Severity::Warning));
     QString text;
     for (const Rule &rule : ruleBook()) {
-        const QString summary = ruleText(rule.summary);
-        QString line =
+        // One line a rule, whatever a summary holds.
+        const QString summary = oneLine(ruleText(rule.summary));
+        const QString line =
             padded(severityName(rule.severity), severityColumns) + QStringLiteral("  ") +
             (summary.isEmpty() ? rule.tag
                                : padded(rule.tag, tagColumns) + QStringLiteral("  ") + summary);
