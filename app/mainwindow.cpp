@@ -725,20 +725,33 @@ void MainWindow::showNotRegularFileBox(const QString &path)
 
 // ---------------------------------------------------------------- progress
 
-void MainWindow::showProgress(const QString &step, qint64 done, qint64 total)
+namespace {
+
+// The step in the window's words, short enough for the bar.
+QString stepText(Job::Step step)
 {
-    static const QMap<QString, const char *> words = {
-        {QStringLiteral("lock"), QT_TR_NOOP("等待锁")},
-        {QStringLiteral("build"), QT_TR_NOOP("复制和缩放")},
-        {QStringLiteral("copy"), QT_TR_NOOP("复制")},
-        {QStringLiteral("scale"), QT_TR_NOOP("缩放")},
-        {QStringLiteral("carry"), QT_TR_NOOP("搬运")},
-        {QStringLiteral("swap"), QT_TR_NOOP("换上新的")},
-        {QStringLiteral("compress"), QT_TR_NOOP("压缩")},
-        {QStringLiteral("read"), QT_TR_NOOP("读取")},
-        {QStringLiteral("check"), QT_TR_NOOP("检查")}};
-    const char *word = words.value(step);
-    const QString text = word ? tr(word) : step;
+    switch (step) {
+    case Job::Step::Read:
+        return QCoreApplication::translate("MainWindow", "读取");
+    case Job::Step::Lock:
+        return QCoreApplication::translate("MainWindow", "等待锁");
+    case Job::Step::Build:
+        return QCoreApplication::translate("MainWindow", "复制和缩放");
+    case Job::Step::Carry:
+        return QCoreApplication::translate("MainWindow", "搬运");
+    case Job::Step::Swap:
+        return QCoreApplication::translate("MainWindow", "换上新的");
+    case Job::Step::Compress:
+        break;
+    }
+    return QCoreApplication::translate("MainWindow", "压缩");
+}
+
+} // namespace
+
+void MainWindow::showProgress(Job::Step step, qint64 done, qint64 total)
+{
+    const QString text = stepText(step);
     QProgressBar *bar = form->progress;
     // Shown first, so that every value it takes is one the packager sees.
     bar->show();

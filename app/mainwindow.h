@@ -7,6 +7,7 @@
 #include "bundle/submission.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
+#include "tools/job.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -19,7 +20,6 @@ struct Prefill;
 
 class FindingsList;
 class FormPrefill;
-class Job;
 class PrefillJob;
 class ScreenshotList;
 struct FormWidgets;
@@ -50,7 +50,7 @@ public slots:
     // Shows how far the work has come: `step` is one of the step names of
     // tools/job.h, worded in the UI language; total 0 shows only that work
     // runs. Hidden again by hideProgress() once the work ends.
-    void showProgress(const QString &step, qint64 done, qint64 total);
+    void showProgress(Job::Step step, qint64 done, qint64 total);
     void hideProgress();
 
 protected:

@@ -119,7 +119,7 @@ public:
         lock = std::make_unique<PackageLock>(r.desktopDir, r.submission.pkgName);
         QObject::connect(lock.get(), &PackageLock::decided, job,
                          [this](PackageLock::Result held) { lockDecided(held); });
-        emit job->progress(QStringLiteral("lock"), 0, total);
+        job->reportProgress(Job::Step::Lock, 0, total);
         // Whoever watches may have called the pack off right then.
         if (!ended)
             lock->acquire();
@@ -151,7 +151,7 @@ private:
                                packageLockPath(r.desktopDir, r.submission.pkgName)));
         removeLeftWorkOfKilledPack();
         staging = newWorkPath(r.desktopDir, WorkKind::Staging, r.submission.pkgName);
-        step = QStringLiteral("build");
+        step = Job::Step::Build;
         ToolCommand mkdir = command(QStringLiteral("mkdir"), {QStringLiteral("--"), staging});
         runTools({{mkdir}}, 1, [this] {
             runTools(fillChains(), QThread::idealThreadCount(), [this] { finishStaging(); });
@@ -177,8 +177,7 @@ private:
         if (tools)
             tools->deleteLater();
         tools = new ToolRun(chains, parallel);
-        QObject::connect(tools, &ToolRun::toolSucceeded, job,
-                         [this] { emit job->progress(step, ++done, total); });
+        job->countToolsDone(tools, step, total);
         QObject::connect(tools, &ToolRun::finished, job, [this, next](const ToolResult &result) {
             if (!result.succeeded())
                 return end(toolFailure(result));
@@ -273,7 +272,7 @@ private:
     // into the folder while the images were made still moves on.
     void carryPackagersOwnFiles()
     {
-        step = QStringLiteral("carry");
+        step = Job::Step::Carry;
         if (!isRealDirectory(bundleDir))
             return swap();
         QList<QList<ToolCommand>> chains;
@@ -380,8 +379,8 @@ private:
 
     void swap()
     {
-        step = QStringLiteral("swap");
-        emit job->progress(step, done, total);
+        step = Job::Step::Swap;
+        job->reportStep(step);
         // Whoever watches may have called the pack off right then.
         if (!ended)
             end(putInPlace());
@@ -449,8 +448,7 @@ private:
     QString staging;
     std::unique_ptr<PackageLock> lock;
     ToolRun *tools = nullptr;
-    QString step;
-    qint64 done = 0;
+    Job::Step step = Job::Step::Lock;
     qint64 total = 0;
     bool killed = false;
     bool ended = false;

@@ -59,9 +59,9 @@ bool isPlainFolderName(const QString &pkgName);
 // of the earlier folder that a pack does not make are carried over, but for
 // any package (.deb) file: a bundle holds the one packed. One pack
 // or compression of a package at a time: a second waits for the first, and
-// without the lock nothing is done at all. Its steps are "lock", "build"
-// (the package copied, each image copied and scaled), "carry" and "swap";
-// progress counts the tools done.
+// without the lock nothing is done at all. Its steps are Lock, Build (the
+// package copied, each image copied and scaled), Carry and Swap; progress
+// counts the tools done.
 class PackJob : public Job
 {
     Q_OBJECT

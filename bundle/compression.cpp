@@ -198,7 +198,7 @@ public:
         lock = std::make_unique<PackageLock>(desktopDir, pkgName);
         QObject::connect(lock.get(), &PackageLock::decided, job,
                          [this](PackageLock::Result held) { lockDecided(held); });
-        emit job->progress(QStringLiteral("lock"), 0, 0);
+        job->reportProgress(Job::Step::Lock, 0, 0);
         // Whoever watches may have called the compression off right then.
         if (!ended)
             lock->acquire();
@@ -259,11 +259,11 @@ private:
         QObject::connect(tar, &ToolRun::output, job, [this](const QByteArray &chunk) {
             listed += chunk.count('\n');
             emit job->listing(chunk);
-            emit job->progress(QStringLiteral("compress"), qMin(listed, total), total);
+            job->reportProgress(Job::Step::Compress, qMin(listed, total), total);
         });
         QObject::connect(tar, &ToolRun::finished, job,
                          [this](const ToolResult &result) { tarEnded(result); });
-        emit job->progress(QStringLiteral("compress"), 0, total);
+        job->reportProgress(Job::Step::Compress, 0, total);
         if (!ended)
             tar->start();
     }

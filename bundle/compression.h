@@ -58,7 +58,7 @@ QString archivePath(const QString &desktopDir, const QString &pkgName);
 // handing tar's listing of each archived path to listing() as it comes. tar
 // writes a temporary file that takes the archive's name only once it is
 // complete, so an earlier archive survives any failure whole. tar may run as
-// long as it keeps writing. Its steps are "lock" and "compress", whose
+// long as it keeps writing. Its steps are Lock and Compress, whose
 // progress counts the entries listed against those in the folder.
 class CompressJob : public Job
 {

@@ -9,21 +9,23 @@
 
 namespace {
 
-QString stepText(const QString &step)
+QString stepText(Job::Step step)
 {
-    if (step == QLatin1String("read"))
+    switch (step) {
+    case Job::Step::Read:
         return QCoreApplication::translate("CommandLine", "读取安装包");
-    if (step == QLatin1String("lock"))
+    case Job::Step::Lock:
         return QCoreApplication::translate("CommandLine", "等这个包的另一次打包结束");
-    if (step == QLatin1String("build"))
+    case Job::Step::Build:
         return QCoreApplication::translate("CommandLine", "复制和缩放");
-    if (step == QLatin1String("carry"))
+    case Job::Step::Carry:
         return QCoreApplication::translate("CommandLine", "带上你自己的文件");
-    if (step == QLatin1String("swap"))
+    case Job::Step::Swap:
         return QCoreApplication::translate("CommandLine", "换上新的投稿文件夹");
-    if (step == QLatin1String("compress"))
-        return QCoreApplication::translate("CommandLine", "压缩中");
-    return step;
+    case Job::Step::Compress:
+        break;
+    }
+    return QCoreApplication::translate("CommandLine", "压缩中");
 }
 
 } // namespace
@@ -38,11 +40,16 @@ ProgressLine::~ProgressLine()
     finish();
 }
 
-void ProgressLine::show(const QString &step, qint64 done, qint64 total)
+void ProgressLine::show(Job::Step step, qint64 done, qint64 total)
+{
+    show(stepText(step), done, total);
+}
+
+void ProgressLine::show(const QString &what, qint64 done, qint64 total)
 {
     if (!enabled)
         return;
-    QString text = stepText(step);
+    QString text = what;
     if (total > 0)
         text += QStringLiteral(" %1 / %2").arg(done).arg(total);
     std::fputs((QStringLiteral("\r\033[K") + text).toUtf8().constData(), stderr);

@@ -4,6 +4,8 @@
 #ifndef PLINVEX_CLIPROGRESS_H
 #define PLINVEX_CLIPROGRESS_H
 
+#include "tools/job.h"
+
 #include <QString>
 
 // One line on standard error that tells a job's progress, rewritten in
@@ -17,7 +19,9 @@ public:
     ProgressLine &operator=(const ProgressLine &) = delete;
 
     // What a job's progress signal says: its step, and done of total.
-    void show(const QString &step, qint64 done, qint64 total);
+    void show(Job::Step step, qint64 done, qint64 total);
+    // Progress in words of the caller's own: "检查了 3 / 200".
+    void show(const QString &what, qint64 done, qint64 total);
     // Takes the line away again.
     void finish();
 

@@ -5,6 +5,7 @@
 
 #include "bundle/desktopfolder.h"
 #include "cli/commandoutput.h"
+#include "cli/explaincommand.h"
 #include "cli/submissioncommand.h"
 #include "engine/checkfindings.h"
 
@@ -60,6 +61,9 @@ const OptionRow kOptions[] = {
     {"compress", nullptr, QT_TRANSLATE_NOOP("CommandLine", "打包后再压缩成 <包名>.tar.gz"), Pack},
     {"strict", nullptr, QT_TRANSLATE_NOOP("CommandLine", "有警告也算没通过"), Check},
     {"jobs", "N", QT_TRANSLATE_NOOP("CommandLine", "同时检查几个输入；默认是处理器的核数"), Check},
+    {"explain", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "说明检查项 TAG（写在安装包的位置）；不给就列出所有检查项"),
+     Check},
 };
 
 const struct
@@ -138,6 +142,17 @@ int showHelp(const QCommandLineParser &parser, const QString &program, const QSt
 
 // Each step reads one part of the command line into the options: -1 to go
 // on, else the status the command ends with.
+// `--explain` checks nothing: the tag it explains stands where an input
+// would, and none lists every rule.
+int readExplain(const QCommandLineParser &parser, Options &options)
+{
+    if (options.pack || !isSet(parser, "explain"))
+        return -1;
+    QString problem;
+    const int status = explainRules(parser.positionalArguments(), &problem);
+    return problem.isEmpty() ? status : usageError(options, problem);
+}
+
 int readInputs(const QCommandLineParser &parser, Options &options)
 {
     const QStringList positional = parser.positionalArguments();
@@ -282,7 +297,7 @@ int parseOptions(const QStringList &arguments, Options &options)
     // A step that may end the command before any input is needed goes
     // before readInputs.
     using Step = int (*)(const QCommandLineParser &, Options &);
-    for (const Step step : {readInputs, readFormat, readIgnored, readJobs, readPlaces,
+    for (const Step step : {readExplain, readInputs, readFormat, readIgnored, readJobs, readPlaces,
                             readGivenValues, readDescription, readSwitches}) {
         const int ended = step(parser, options);
         if (ended >= 0)

@@ -297,10 +297,9 @@ private:
     void run(Job *job, const std::function<void()> &next)
     {
         current = job;
-        QObject::connect(job, &Job::progress, q,
-                         [this](const QString &step, qint64 done, qint64 total) {
-                             progress.show(step, done, total);
-                         });
+        QObject::connect(job, &Job::progress, q, [this](Job::Step step, qint64 done, qint64 total) {
+            progress.show(step, done, total);
+        });
         QObject::connect(job, &Job::finished, q, [this, job, next] {
             progress.finish();
             current = nullptr;

@@ -54,11 +54,19 @@ function(plinvex_add_theme_icons)
 endfunction()
 
 # Debian wants man pages gzipped; -n leaves name and time out so builds repeat exactly.
+# Its lists of findings are written into it from the rule book.
 function(plinvex_add_man_page)
     set(page ${PROJECT_BINARY_DIR}/man/plinvex.1)
-    configure_file(${PROJECT_SOURCE_DIR}/data/plinvex.1.in ${page} @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/data/plinvex.1.in ${page}.in @ONLY)
+    add_custom_command(
+        OUTPUT ${page}
+        COMMAND plinvex-rulebook-docs man ${page}.in ${page}
+        DEPENDS plinvex-rulebook-docs ${page}.in
+        COMMENT "Writing the findings into the man page"
+        VERBATIM)
     find_program(PLINVEX_GZIP_EXECUTABLE gzip)
     if(NOT PLINVEX_GZIP_EXECUTABLE)
+        add_custom_target(plinvex-man-page ALL DEPENDS ${page})
         install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
         return()
     endif()

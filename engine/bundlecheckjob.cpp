@@ -164,7 +164,7 @@ void BundleCheckJob::begin()
         judge(missing);
         return;
     }
-    emit progress(QStringLiteral("read"), 0, 0);
+    reportStep(Step::Read);
     reader = new ToolRun(command);
     connect(reader, &ToolRun::finished, this, [this](const ToolResult &result) {
         if (result.cancelled)

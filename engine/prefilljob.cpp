@@ -36,7 +36,7 @@ void PrefillJob::read()
     if (!QFileInfo(package).isFile())
         return choose({});
     reading = new PackageReadJob(package, request.languages, request.companions, this);
-    connect(reading, &Job::progress, this, &Job::progress);
+    forwardProgress(reading);
     connect(reading, &Job::finished, this, [this] {
         reading->deleteLater();
         choose(reading->result());

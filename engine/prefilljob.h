@@ -39,7 +39,7 @@ class PackageReadJob;
 // reading, the earlier bundle of that package name on the desktop, then the
 // choice of values (given, earlier bundle, package). The
 // package's logo is kept in the cache folder when nothing given or earlier
-// comes first. Its step is "read".
+// comes first. Its step is Read.
 class PrefillJob : public Job
 {
     Q_OBJECT

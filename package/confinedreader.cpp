@@ -313,7 +313,7 @@ public:
         const QString program = readerProgram();
         if (program.isEmpty())
             return end(problem(ReaderProblem::Missing));
-        emit job->progress(QStringLiteral("read"), 0, 0);
+        job->reportProgress(Job::Step::Read, 0, 0);
         if (knownConfinement(program, &confinement))
             return readOwn();
         // The reader's confinement is proven here, once, by trying the ways

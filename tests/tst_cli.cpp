@@ -6,7 +6,10 @@
 #include "support/testfiles.h"
 #include "support/toolshelf.h"
 
+#include "cli/explaincommand.h"
 #include "cli/findingwords.h"
+#include "cli/inputreport.h"
+#include "cli/rulebookdocs.h"
 #include "engine/checkfindings.h"
 #include "engine/rulebook.h"
 #include "package/valuechoice.h"
@@ -203,6 +206,10 @@ private slots:
     void everyRuleHasWords();
     void packMatchesTheWindow();
     void stoppedPackKeepsEarlierBundle();
+    void explainTellsTheBook();
+    void readmeTableIsTheBooks();
+    void sarifNamesEveryRuleItUses();
+    void githubCommandsEscape();
 };
 
 // Inputs by placeholder: @deb a real package viewer 1.0, @escdeb the same
@@ -501,6 +508,13 @@ void TestCli::commandLines_data()
         << with(check, {ignore, QStringLiteral("no-such-finding")}) << 2 << QStringList{};
     QTest::newRow("unknown tag to ignore in a pack")
         << with(pack, {ignore, QStringLiteral("logo")}) << 2 << QStringList{};
+    const QString explain = QStringLiteral("--explain");
+    QTest::newRow("unknown tag to explain")
+        << QStringList{check, explain, QStringLiteral("no-such-finding")} << 2 << QStringList{};
+    QTest::newRow("one tag to explain at a time")
+        << QStringList{check, explain, QStringLiteral("required-empty"), differs} << 2
+        << QStringList{};
+    QTest::newRow("a pack explains nothing") << with(pack, {explain}) << 2 << QStringList{};
 
     QTest::newRow("a reader that could not confine itself")
         << with(check, {QStringLiteral("@unconfined")}) << 0
@@ -1061,6 +1075,156 @@ void TestCli::stoppedPackKeepsEarlierBundle()
     QVERIFY(shelf.hangingToolEnded(QStringLiteral("convert")));
     const QString difference = snapshotDifference(before, folderSnapshot(home.desktop()));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// `--explain` alone lists every tag of the book once; with a tag it prints
+// that row, and checks nothing.
+void TestCli::explainTellsTheBook()
+{
+    TemporaryHome home;
+    const ProgramRun list = runProgram({QStringLiteral("check"), QStringLiteral("--explain")});
+    QCOMPARE(list.exitCode, 0);
+    const QStringList lines =
+        QString::fromUtf8(list.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), ruleBook().size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const Rule &rule = ruleBook().at(i);
+        QVERIFY2(lines.at(i).startsWith(severityName(rule.severity) + QLatin1Char(' ')),
+                 qPrintable(lines.at(i)));
+        QVERIFY2(lines.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1) == rule.tag,
+                 qPrintable(lines.at(i)));
+    }
+
+    const Rule &rule = ruleBook().constLast();
+    const ProgramRun one =
+        runProgram({QStringLiteral("check"), rule.tag, QStringLiteral("--explain")});
+    QCOMPARE(one.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(one.out), ruleExplanation(rule));
+    QVERIFY(one.out.startsWith((rule.tag + QStringLiteral(" (")).toUtf8()));
+    QVERIFY(one.err.isEmpty());
+}
+
+// The README's table is the book's as it stands; a change to the book
+// needs the table written again.
+void TestCli::readmeTableIsTheBooks()
+{
+    Q_INIT_RESOURCE(plinvex_translations);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral("plinvex_en"), QStringLiteral(":/translations")));
+    QCoreApplication::installTranslator(&english);
+    const auto uninstall =
+        qScopeGuard([&english] { QCoreApplication::removeTranslator(&english); });
+    QFile readme(QStringLiteral(PLINVEX_SOURCE_DIR "/README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString committed = findingsTableOf(QString::fromUtf8(readme.readAll()));
+    QVERIFY2(!committed.isNull(), "README.md has lost its findings table markers");
+    QVERIFY2(committed == findingsMarkdownTable(),
+             "README.md's table of findings is not the rule book's: rewrite it with "
+             "`cmake --build build --target readme-findings-table` and commit it");
+}
+
+// Code scanning takes a report whose every result points at a rule of its
+// driver; a finding inside a bundle still points at the input given.
+void TestCli::sarifNamesEveryRuleItUses()
+{
+    Finding empty;
+    empty.tag = QStringLiteral("required-empty");
+    empty.field = QStringLiteral("contributor");
+    Finding small = empty;
+    small.tag = QStringLiteral("screenshot-too-small");
+    small.severity = Severity::Warning;
+    small.field = QStringLiteral("screenshots");
+    small.params =
+        QStringList{QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("screen_2.png")};
+    small.member = QStringLiteral("viewer/screen_2.png");
+    Finding ignored = empty;
+    ignored.tag = QStringLiteral("homepage-not-url");
+    ignored.severity = Severity::Info;
+    ignored.ignored = true;
+    InputReport package{QStringLiteral("inputs/viewer_1.0_all.deb"),
+                        QStringLiteral("/work/inputs/viewer_1.0_all.deb"),
+                        {empty, ignored},
+                        {},
+                        1};
+    InputReport bundle{
+        QStringLiteral("/work/viewer"), QStringLiteral("/work/viewer"), {small}, {}, 0};
+
+    QJsonParseError error{};
+    const QByteArray sarif = sarifReport({package, bundle});
+    const QJsonObject document = QJsonDocument::fromJson(sarif, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, sarif.constData());
+    QCOMPARE(document.value(QStringLiteral("version")).toString(), QStringLiteral("2.1.0"));
+    QVERIFY(document.contains(QStringLiteral("$schema")));
+    const QJsonArray runs = document.value(QStringLiteral("runs")).toArray();
+    QCOMPARE(runs.size(), 1);
+    const QJsonObject driver = runs.at(0)
+                                   .toObject()
+                                   .value(QStringLiteral("tool"))
+                                   .toObject()
+                                   .value(QStringLiteral("driver"))
+                                   .toObject();
+    QCOMPARE(driver.value(QStringLiteral("name")).toString(), QStringLiteral("plinvex"));
+    QSet<QString> ruleIds;
+    for (const QJsonValue rule : driver.value(QStringLiteral("rules")).toArray())
+        ruleIds << rule.toObject().value(QStringLiteral("id")).toString();
+    QCOMPARE(ruleIds.size(), ruleBook().size());
+
+    const QJsonArray results = runs.at(0).toObject().value(QStringLiteral("results")).toArray();
+    QCOMPARE(results.size(), 3);
+    QStringList levels;
+    QSet<QString> fingerprints;
+    for (const QJsonValue value : results) {
+        const QJsonObject result = value.toObject();
+        QVERIFY(ruleIds.contains(result.value(QStringLiteral("ruleId")).toString()));
+        levels << result.value(QStringLiteral("level")).toString();
+        fingerprints << result.value(QStringLiteral("partialFingerprints"))
+                            .toObject()
+                            .value(QStringLiteral("plinvexFinding/v1"))
+                            .toString();
+        QVERIFY(!result.value(QStringLiteral("message"))
+                     .toObject()
+                     .value(QStringLiteral("text"))
+                     .toString()
+                     .isEmpty());
+    }
+    QCOMPARE(levels, (QStringList{QStringLiteral("error"), QStringLiteral("note"),
+                                  QStringLiteral("warning")}));
+    QCOMPARE(fingerprints.size(), 3);
+    QVERIFY(results.at(1).toObject().contains(QStringLiteral("suppressions")));
+    const QJsonObject inBundle =
+        results.at(2).toObject().value(QStringLiteral("locations")).toArray().at(0).toObject();
+    QCOMPARE(inBundle.value(QStringLiteral("physicalLocation"))
+                 .toObject()
+                 .value(QStringLiteral("artifactLocation"))
+                 .toObject()
+                 .value(QStringLiteral("uri"))
+                 .toString(),
+             QStringLiteral("file:///work/viewer"));
+    QCOMPARE(inBundle.value(QStringLiteral("logicalLocations"))
+                 .toArray()
+                 .at(0)
+                 .toObject()
+                 .value(QStringLiteral("fullyQualifiedName"))
+                 .toString(),
+             small.member);
+}
+
+// A workflow command ends at the line's end and its properties at a comma:
+// whatever a file name holds, each finding is one command naming its file.
+void TestCli::githubCommandsEscape()
+{
+    const QString path = QStringLiteral("in,puts/view%er\n.deb");
+    Finding notFile;
+    notFile.tag = QStringLiteral("package-not-file");
+    notFile.field = QStringLiteral("package");
+    notFile.params = QStringList{path};
+    Finding ignored = notFile;
+    ignored.ignored = true;
+    const QByteArray github = githubReport({{path, path, {notFile, ignored}, {}, 1}});
+    QCOMPARE(github.count('\n'), 1);
+    QVERIFY2(github.startsWith("::error file=in%2Cputs/view%25er%0A.deb,title=package-not-file::"),
+             github.constData());
+    QVERIFY2(github.endsWith("view%25er%0A.deb\n"), github.constData());
 }
 
 QTEST_MAIN(TestCli)

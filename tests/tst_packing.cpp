@@ -1394,11 +1394,11 @@ void TestPacking::waitsForPackageLock()
     QCOMPARE(::flock(other, LOCK_EX), 0);
 
     PackJob job(engineRequest(scene));
-    QString step;
-    connect(&job, &Job::progress, &job, [&step](const QString &now) { step = now; });
+    Job::Step step = Job::Step::Read;
+    connect(&job, &Job::progress, &job, [&step](Job::Step now) { step = now; });
     job.start();
     // The pack waits for the lock, having touched nothing yet.
-    QCOMPARE(step, QStringLiteral("lock"));
+    QCOMPARE(step, Job::Step::Lock);
     QCOMPARE(entriesOf(scene.home.desktop()), QStringList{lockName});
     if (callOff) {
         job.kill();
@@ -1425,12 +1425,16 @@ void TestPacking::waitsForPackageLock()
 void TestPacking::killedJobLeavesNothing_data()
 {
     QTest::addColumn<QString>("work");
-    QTest::addColumn<QString>("step"); // killed as soon as the job tells it is at this step
-    for (const char *step : {"lock", "build", "carry", "swap"})
-        QTest::addRow("pack at %s", step) << QStringLiteral("pack") << QString::fromLatin1(step);
-    for (const char *step : {"lock", "compress"})
-        QTest::addRow("compression at %s", step)
-            << QStringLiteral("compress") << QString::fromLatin1(step);
+    QTest::addColumn<Job::Step>("step"); // killed as soon as the job tells it is at this step
+    const auto name = [](Job::Step step) {
+        return QByteArray(QMetaEnum::fromType<Job::Step>().valueToKey(int(step))).toLower();
+    };
+    for (const Job::Step step :
+         {Job::Step::Lock, Job::Step::Build, Job::Step::Carry, Job::Step::Swap})
+        QTest::addRow("pack at %s", name(step).constData()) << QStringLiteral("pack") << step;
+    for (const Job::Step step : {Job::Step::Lock, Job::Step::Compress})
+        QTest::addRow("compression at %s", name(step).constData())
+            << QStringLiteral("compress") << step;
 }
 
 // A job killed at any of its steps stops there, takes away what it half
@@ -1438,7 +1442,7 @@ void TestPacking::killedJobLeavesNothing_data()
 void TestPacking::killedJobLeavesNothing()
 {
     QFETCH(QString, work);
-    QFETCH(QString, step);
+    QFETCH(Job::Step, step);
     Scene scene;
     QVERIFY(scene.ready());
     QCOMPARE(assembleBundle(engineRequest(scene)).status, BundleOutcome::Built);
@@ -1453,7 +1457,7 @@ void TestPacking::killedJobLeavesNothing()
     else
         job = std::make_unique<CompressJob>(scene.home.desktop(), QStringLiteral("hello"));
     bool killed = false;
-    connect(job.get(), &Job::progress, job.get(), [&](const QString &now) {
+    connect(job.get(), &Job::progress, job.get(), [&](Job::Step now) {
         if (!killed && now == step) {
             killed = true;
             job->kill();

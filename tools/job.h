@@ -5,7 +5,8 @@
 #define PLINVEX_JOB_H
 
 #include <QObject>
-#include <QString>
+
+class ToolRun;
 
 // One long operation of the engine, in the manner of KDE's KJob: started
 // once, it reports its progress and ends with finished(), after which its
@@ -18,6 +19,17 @@ class Job : public QObject
     Q_OBJECT
 
 public:
+    // What a job is doing, as facts: each face words them its own way.
+    enum class Step {
+        Read,     // the package read by the confined reader
+        Lock,     // waiting for another pack or compression of the package
+        Build,    // the package copied, each image copied and scaled
+        Carry,    // the packager's own files of the earlier bundle carried over
+        Swap,     // the new bundle folder put in place
+        Compress, // the bundle archived
+    };
+    Q_ENUM(Step)
+
     using QObject::QObject;
 
     // Starts the job; one that runs already is left to run.
@@ -28,10 +40,9 @@ public:
     bool isRunning() const { return running; }
 
 signals:
-    // `step` names what runs now ("lock", "copy", "scale", "carry", "swap",
-    // "compress", "read", "check"); done and total count items or bytes,
-    // total 0 when not known.
-    void progress(const QString &step, qint64 done, qint64 total);
+    // `step` runs now; done and total count items or bytes, total 0 when
+    // not known.
+    void progress(Job::Step step, qint64 done, qint64 total);
     void finished(Job *job);
 
 protected:
@@ -43,8 +54,19 @@ protected:
     // once still ends after start() has returned.
     void finish();
 
+    // Tells the watchers `step` runs, done of total.
+    void reportProgress(Step step, qint64 done, qint64 total);
+    // Tells the watchers `step` runs, with as much done as told last.
+    void reportStep(Step step);
+    // Each tool of `run` that succeeds is one more done of `step`, of `total`.
+    void countToolsDone(ToolRun *run, Step step, qint64 total);
+    // The progress of `part`, a job this one runs, told as this job's own.
+    void forwardProgress(Job *part);
+
 private:
     bool running = false;
+    qint64 done = 0;
+    qint64 total = 0;
 };
 
 #endif

@@ -609,6 +609,22 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <source>图片里带有可能泄露隐私的块：%1</source>
         <translation>The picture carries chunks that may give away something private: %1</translation>
     </message>
+    <message>
+        <source>说明检查项 TAG（写在安装包的位置）；不给就列出所有检查项</source>
+        <translation>Explain the finding TAG (given in the package&apos;s place); without one, list every finding</translation>
+    </message>
+    <message>
+        <source>上限：</source>
+        <translation>Limit: </translation>
+    </message>
+    <message>
+        <source>为什么：</source>
+        <translation>Why: </translation>
+    </message>
+    <message>
+        <source>怎么改：</source>
+        <translation>How to mend: </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -961,14 +977,6 @@ The archive couldn&apos;t take its name: %1</translation>
         <translation>Waiting for the lock</translation>
     </message>
     <message>
-        <source>复制</source>
-        <translation>Copying</translation>
-    </message>
-    <message>
-        <source>缩放</source>
-        <translation>Scaling</translation>
-    </message>
-    <message>
         <source>搬运</source>
         <translation>Carrying over</translation>
     </message>
@@ -983,10 +991,6 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>读取</source>
         <translation>Reading</translation>
-    </message>
-    <message>
-        <source>检查</source>
-        <translation>Checking</translation>
     </message>
     <message>
         <source>这个安装包不完整或者坏掉了，不能打包哦～</source>
