@@ -3,8 +3,10 @@
 
 #include "app/findingslist.h"
 
+#include "app/findingwords.h"
 #include "bundle/submission.h"
 #include "engine/checkjob.h"
+#include "engine/rulebook.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -43,6 +45,22 @@ QString severityWord(Severity severity)
         break;
     }
     return QCoreApplication::translate("MainWindow", "提示");
+}
+
+// Why the store cares and how to mend it, as the rule book says; the tag
+// where the book has no words for it, so it can still be looked up.
+QString explanationOf(const QString &tag)
+{
+    const Rule *rule = ruleOf(tag);
+    if (!rule)
+        return tag;
+    QStringList parts;
+    for (const char *source : {rule->explanation, rule->mend}) {
+        const QString text = ruleText(source);
+        if (!text.isEmpty())
+            parts << text;
+    }
+    return parts.isEmpty() ? tag : parts.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -117,9 +135,9 @@ void FindingsList::show(const QList<Finding> &findings)
     for (const Finding &finding : findings) {
         // Paths and values in a message may hold characters that would turn
         // the line around or hide part of it.
-        const QString message = printable(finding.message);
+        const QString message = printable(windowWords(finding));
         auto *item = new QListWidgetItem(mark(finding.severity) + QLatin1Char(' ') + message, view);
-        item->setToolTip(finding.tag);
+        item->setToolTip(explanationOf(finding.tag));
         item->setData(Qt::AccessibleDescriptionRole, finding.tag);
         item->setData(Qt::AccessibleTextRole,
                       severityWord(finding.severity) + QStringLiteral("：") + message);
