@@ -11,6 +11,7 @@
 #include "cli/cliprogress.h"
 #include "engine/checkfindings.h"
 #include "engine/packagefacts.h"
+#include "engine/packgate.h"
 #include "engine/prefilljob.h"
 #include "package/packagemetadata.h"
 #include "package/valuechoice.h"
@@ -31,6 +32,7 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -558,10 +560,13 @@ private:
                           .arg(warnings);
             return end(report.passed ? CommandSucceeded : CommandFailed);
         }
-        if (errors > 0) {
+        const auto stopping = std::count_if(
+            report.findings.cbegin(), report.findings.cend(),
+            [](const Finding &finding) { return stopsPack(finding, Face::CommandLine); });
+        if (stopping > 0) {
             report.verdict =
                 QCoreApplication::translate("CommandLine", "有 %1 个错误，什么也没打包")
-                    .arg(errors);
+                    .arg(stopping);
             return end(CommandFailed);
         }
         pack();
