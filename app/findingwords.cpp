@@ -33,7 +33,7 @@ QString numberOf(const Finding &finding, int i, const QString &reported)
 
 QString readerProblemWords(const Finding &finding)
 {
-    const QString key = param(finding, 0);
+    QString key = param(finding, 0);
     const QString detail = param(finding, 1);
     if (key == QLatin1String("missing"))
         return QCoreApplication::translate("FindingsList", "没有装 plinvex-reader");
