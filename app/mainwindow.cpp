@@ -518,7 +518,7 @@ bool MainWindow::packRequestAccepted()
     PackageFacts facts = packageFacts(path, lastMetadata, lastEarlier);
     // Only a reading of this very package says it was cut short.
     facts.corrupt = !corruptPackage.isEmpty() && path == corruptPackage;
-    const WindowVerdict verdict = windowVerdict(checkSubmission(formValues(), facts), path);
+    const WindowVerdict verdict = windowVerdict(formValues(), facts);
     switch (verdict.refusal) {
     case WindowRefusal::None:
         return true;

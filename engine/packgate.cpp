@@ -3,7 +3,11 @@
 
 #include "engine/packgate.h"
 
+#include "bundle/submission.h"
+
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -97,4 +101,22 @@ WindowVerdict windowVerdict(const QList<Finding> &findings, const QString &packa
             return {row.refusal, *finding};
     }
     return {};
+}
+
+WindowVerdict windowVerdict(const SubmissionValues &values, const PackageFacts &package)
+{
+    // Measuring ten screenshots on a press would hold the window still for
+    // a good part of a second; what the pack needs of them it finds itself.
+    SubmissionValues withoutPictures = values;
+    withoutPictures.logo = SourcedText();
+    withoutPictures.screenshots.clear();
+    QList<Finding> findings = checkSubmission(withoutPictures, package);
+    const auto given = [&values](const Finding &finding) {
+        if (finding.tag != QLatin1String("required-empty"))
+            return false;
+        return (finding.field == QLatin1String("logo") && !values.logo.value.isEmpty()) ||
+               (finding.field == QLatin1String("screenshots") && !values.screenshots.isEmpty());
+    };
+    findings.erase(std::remove_if(findings.begin(), findings.end(), given), findings.end());
+    return windowVerdict(findings, values.package.value);
 }

@@ -60,4 +60,9 @@ struct WindowVerdict
 // package at `packagePath`: the first of its refusals that holds, or none.
 WindowVerdict windowVerdict(const QList<Finding> &findings, const QString &packagePath);
 
+// The same for the form's values and its package, checked at once: the
+// refusals ask of the logo and the screenshots only whether they are given,
+// so no picture is opened or decoded.
+WindowVerdict windowVerdict(const SubmissionValues &values, const PackageFacts &package);
+
 #endif
