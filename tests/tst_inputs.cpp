@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/mainwindow.h"
+#include "engine/rulebook.h"
 #include "support/dragdrop.h"
 #include "support/jobrun.h"
 #include "support/modalanswerer.h"
@@ -931,6 +932,12 @@ void TestInputs::findingsFollowTheForm()
     QVERIFY(homepage);
     QVERIFY2(homepage->text().startsWith(QStringLiteral("⚠ 主页不是 http(s) 网址：")),
              qPrintable(homepage->text()));
+    // Its tooltip says why a store cares, as the rule book has it.
+    const Rule *rule = ruleOf(QStringLiteral("homepage-not-url"));
+    QVERIFY(rule);
+    const QString why = ruleText(rule->explanation);
+    QVERIFY2(homepage->toolTip().startsWith(why.isEmpty() ? rule->tag : why),
+             qPrintable(homepage->toolTip()));
     QListWidgetItem *small = findingLine(QStringLiteral("logo-too-small"));
     QVERIFY(small);
     QVERIFY2(small->text().startsWith(QStringLiteral("⚠ Logo图标只有")), qPrintable(small->text()));
