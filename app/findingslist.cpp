@@ -7,6 +7,7 @@
 #include "bundle/submission.h"
 #include "engine/checkjob.h"
 #include "engine/picturemeasure.h"
+#include "engine/rulebook.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -45,6 +46,22 @@ QString severityWord(Severity severity)
         break;
     }
     return QCoreApplication::translate("MainWindow", "提示");
+}
+
+// Why the store cares and how to mend it, as the rule book says; the tag
+// where the book has no words for it, so it can still be looked up.
+QString explanationOf(const QString &tag)
+{
+    const Rule *rule = ruleOf(tag);
+    if (!rule)
+        return tag;
+    QStringList parts;
+    for (const char *source : {rule->explanation, rule->mend}) {
+        const QString text = ruleText(source);
+        if (!text.isEmpty())
+            parts << text;
+    }
+    return parts.isEmpty() ? tag : parts.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -122,7 +139,7 @@ void FindingsList::show(const QList<Finding> &findings)
         // the line around or hide part of it.
         const QString message = printable(windowWords(finding));
         auto *item = new QListWidgetItem(mark(finding.severity) + QLatin1Char(' ') + message, view);
-        item->setToolTip(finding.tag);
+        item->setToolTip(explanationOf(finding.tag));
         item->setData(Qt::AccessibleDescriptionRole, finding.tag);
         item->setData(Qt::AccessibleTextRole,
                       severityWord(finding.severity) + QStringLiteral("：") + message);

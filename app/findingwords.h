@@ -10,4 +10,8 @@
 // by the form's own label ("打包者还空着").
 QString windowWords(const Finding &finding);
 
+// The label the form shows beside the field a finding is about ("打包者"),
+// in the UI language; empty for a field the form does not have.
+QString formLabel(const QString &field);
+
 #endif

@@ -5,6 +5,7 @@
 
 #include "app/deferredpolish.h"
 #include "app/findingslist.h"
+#include "app/findingwords.h"
 #include "app/form/formbuilder.h"
 #include "app/formprefill.h"
 #include "app/screenshotlist.h"
@@ -15,6 +16,7 @@
 #include "bundle/desktopfolder.h"
 #include "engine/checkfindings.h"
 #include "engine/packagefacts.h"
+#include "engine/packgate.h"
 #include "engine/pictureheader.h"
 #include "engine/prefilljob.h"
 #include "package/valuechoice.h"
@@ -508,85 +510,53 @@ void MainWindow::addScreenshot(const QUrl &url)
 
 // ---------------------------------------------------------------- packing
 
+// The refusals, their order and the findings behind them are the engine's
+// window gate; here they only become boxes.
 bool MainWindow::packRequestAccepted()
 {
-    const QFileInfo package(form->filename->text());
-    if (!package.exists()) {
+    const QString path = form->filename->text();
+    PackageFacts facts = packageFacts(path, lastMetadata, lastEarlier);
+    // Only a reading of this very package says it was cut short.
+    facts.corrupt = !corruptPackage.isEmpty() && path == corruptPackage;
+    const WindowVerdict verdict = windowVerdict(formValues(), facts);
+    switch (verdict.refusal) {
+    case WindowRefusal::None:
+        return true;
+    case WindowRefusal::PackageMissing:
         QMessageBox::critical(this, tr("呐！"), tr("这是个不存在的文件啊喂！"), QMessageBox::Ok,
                               QMessageBox::NoButton);
-        return false;
-    }
-    if (package.suffix() != QLatin1String("deb")) {
+        break;
+    case WindowRefusal::NotDebName:
         QMessageBox::critical(this, tr("呐！"), tr("内个...你选择的好像不是deb文件呐～"),
                               QMessageBox::Ok, QMessageBox::NoButton);
-        return false;
-    }
-    if (!requiredInputsFilled()) {
+        break;
+    case WindowRefusal::RequiredEmpty:
         QMessageBox::information(nullptr, tr("诶？"), tr("你好像忘记了什么～"), QMessageBox::Ok,
                                  QMessageBox::NoButton);
-        return false;
-    }
-    // The name becomes a folder that a failed pack removes again: it must
-    // name exactly one folder on the desktop.
-    if (!isPlainFolderName(form->pkgname->text())) {
+        break;
+    case WindowRefusal::PkgnameNotFolderName:
         QMessageBox::critical(this, tr("呐！"), tr("包名不能包含斜杠，也不能是.或..哦～"),
                               QMessageBox::Ok, QMessageBox::NoButton);
-        return false;
-    }
-    // A package cut short would go to the store broken.
-    if (!corruptPackage.isEmpty() && form->filename->text() == corruptPackage) {
+        break;
+    case WindowRefusal::PackageCorrupt:
         QMessageBox::critical(this, tr("呐！"), tr("这个安装包不完整或者坏掉了，不能打包哦～"),
                               QMessageBox::Ok, QMessageBox::NoButton);
-        return false;
+        break;
+    case WindowRefusal::HiddenCharacter: {
+        const Finding &hidden = verdict.finding;
+        const QString character = hidden.params.isEmpty() ? hidden.measured : hidden.params.first();
+        QMessageBox::critical(this, tr("呐！"),
+                              tr("%1里有一个看不见的字符 %2，删掉它再打包吧～")
+                                  .arg(formLabel(hidden.field), character),
+                              QMessageBox::Ok, QMessageBox::NoButton);
+        break;
     }
-    return valuesTrustworthy();
-}
-
-// What goes into app.json and names the bundle folder, as the command
-// line's check has it: no hidden characters, a web homepage. A package name
-// outside Debian's rules still packs, as it always did (the check only warns
-// of it): the folder test above keeps it one folder on the desktop.
-bool MainWindow::valuesTrustworthy()
-{
-    const QList<QPair<QString, QString>> fields = {
-        {tr("应用名称"), form->name->text()},
-        {tr("deb位置"), QFileInfo(form->filename->text()).fileName()},
-        {tr("包名"), form->pkgname->text()},
-        {tr("版本"), form->version->text()},
-        {tr("作者"), form->author->text()},
-        {tr("主页"), form->website->text()},
-        {tr("打包者"), form->contributor->text()},
-    };
-    for (const auto &field : fields) {
-        const char32_t hidden = firstHiddenCharacter(field.second);
-        if (hidden != 0)
-            return refuseHiddenCharacter(field.first, hidden);
-    }
-    const char32_t hidden = firstHiddenCharacter(form->info->toPlainText(), true);
-    if (hidden != 0)
-        return refuseHiddenCharacter(tr("介绍信息"), hidden);
-    if (hasForeignScheme(form->website->text())) {
+    case WindowRefusal::HomepageScheme:
         QMessageBox::critical(this, tr("呐！"), tr("主页只能是http或https开头的网址哦～"),
                               QMessageBox::Ok, QMessageBox::NoButton);
-        return false;
+        break;
     }
-    return true;
-}
-
-bool MainWindow::refuseHiddenCharacter(const QString &field, char32_t character)
-{
-    QMessageBox::critical(
-        this, tr("呐！"),
-        tr("%1里有一个看不见的字符 %2，删掉它再打包吧～").arg(field, codePointName(character)),
-        QMessageBox::Ok, QMessageBox::NoButton);
     return false;
-}
-
-bool MainWindow::requiredInputsFilled() const
-{
-    return !form->name->text().isEmpty() && !form->pkgname->text().isEmpty() &&
-           !form->version->text().isEmpty() && !form->contributor->text().isEmpty() &&
-           !iconPath.isEmpty() && !screenshots->isEmpty() && !form->info->toPlainText().isEmpty();
 }
 
 // The store wants every key filled; a blank marks an optional field left out.

@@ -86,9 +86,6 @@ private:
     void addScreenshot(const QUrl &url);
 
     bool packRequestAccepted();
-    bool valuesTrustworthy();
-    bool refuseHiddenCharacter(const QString &field, char32_t character);
-    bool requiredInputsFilled() const;
     SubmissionValues formValues() const;
     void fillOptionalFields();
     void takeSnapshot();

@@ -8,6 +8,7 @@
 #include "bundle/packagelock.h"
 #include "bundle/sizetext.h"
 #include "bundle/textlines.h"
+#include "engine/packgate.h"
 #include "package/valuechoice.h"
 #include "support/foldersnapshot.h"
 #include "support/jobrun.h"
@@ -307,6 +308,8 @@ class TestPacking : public QObject
 private slots:
     void refusesPackRequest_data();
     void refusesPackRequest();
+    void gateOfEachFace_data();
+    void gateOfEachFace();
     void packsBundle_data();
     void packsBundle();
     void packsUnderCLocale();
@@ -462,6 +465,84 @@ void TestPacking::refusesPackRequest()
     QCOMPARE(entriesOf(scene.home.desktop()), QStringList());
     QVERIFY2(folderSnapshot(scene.home.path()) == homeBefore,
              qPrintable(snapshotDifference(homeBefore, folderSnapshot(scene.home.path()))));
+}
+
+// Which findings stop a pack, in each face: the window's refusals in their
+// order, the command line's every error not ignored.
+void TestPacking::gateOfEachFace_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("findings"); // tag field severity [ignored]
+    QTest::addColumn<int>("refusal");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("commandLineStops");
+
+    const QString deb = QStringLiteral("/tmp/viewer_1.0_all.deb");
+    QTest::newRow("the form's first field is named")
+        << deb
+        << QStringList{QStringLiteral("hidden-character pkgname error"),
+                       QStringLiteral("hidden-character name error")}
+        << int(WindowRefusal::HiddenCharacter) << QStringLiteral("name") << 2;
+    QTest::newRow("a missing package before empty inputs")
+        << QString()
+        << QStringList{QStringLiteral("package-missing package error"),
+                       QStringLiteral("required-empty contributor error")}
+        << int(WindowRefusal::PackageMissing) << QStringLiteral("package") << 2;
+    QTest::newRow("the window goes by the name")
+        << QStringLiteral("/tmp/viewer_1.0_all.deb.bak") << QStringList()
+        << int(WindowRefusal::NotDebName) << QString() << 0;
+    QTest::newRow("completeness before the name's shape")
+        << deb
+        << QStringList{QStringLiteral("pkgname-not-folder-name pkgname error"),
+                       QStringLiteral("required-empty description error")}
+        << int(WindowRefusal::RequiredEmpty) << QStringLiteral("description") << 2;
+    QTest::newRow("errors the pack itself meets")
+        << deb
+        << QStringList{QStringLiteral("version-invalid version error"),
+                       QStringLiteral("screenshot-missing screenshots error"),
+                       QStringLiteral("image-too-large logo error")}
+        << int(WindowRefusal::None) << QString() << 3;
+    QTest::newRow("warnings stop neither")
+        << deb
+        << QStringList{QStringLiteral("pkgname-not-debian pkgname warning"),
+                       QStringLiteral("logo-too-small logo warning")}
+        << int(WindowRefusal::None) << QString() << 0;
+    QTest::newRow("an ignored error stops neither")
+        << deb << QStringList{QStringLiteral("homepage-scheme homepage error ignored")}
+        << int(WindowRefusal::None) << QString() << 0;
+}
+
+void TestPacking::gateOfEachFace()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, findings);
+    QFETCH(int, refusal);
+    QFETCH(QString, field);
+    QFETCH(int, commandLineStops);
+
+    QList<Finding> made;
+    for (const QString &line : findings) {
+        const QStringList parts = line.split(QLatin1Char(' '));
+        Finding finding;
+        finding.tag = parts.at(0);
+        finding.field = parts.at(1);
+        finding.severity =
+            parts.at(2) == QLatin1String("error") ? Severity::Error : Severity::Warning;
+        finding.ignored = parts.size() > 3;
+        made << finding;
+    }
+    const WindowVerdict verdict = windowVerdict(made, path);
+    QCOMPARE(int(verdict.refusal), refusal);
+    QCOMPARE(verdict.finding.field, field);
+    int stops = 0;
+    for (const Finding &finding : made) {
+        stops += stopsPack(finding, Face::CommandLine) ? 1 : 0;
+        bool listed = false;
+        for (const WindowGateRow &row : windowGate())
+            listed = listed || row.tags.contains(finding.tag);
+        QCOMPARE(stopsPack(finding, Face::Window), listed && !finding.ignored);
+    }
+    QCOMPARE(stops, commandLineStops);
 }
 
 // ---------------------------------------------------------------- packing

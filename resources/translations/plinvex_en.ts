@@ -627,6 +627,237 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     </message>
 </context>
 <context>
+    <name>FindingsList</name>
+    <message>
+        <source>没有装 plinvex-reader</source>
+        <translation>plinvex-reader is not installed</translation>
+    </message>
+    <message>
+        <source>读取程序启动不了</source>
+        <translation>the reader could not be started</translation>
+    </message>
+    <message>
+        <source>读取程序因信号 %1 中止</source>
+        <translation>the reader was stopped by signal %1</translation>
+    </message>
+    <message>
+        <source>读取超时</source>
+        <translation>the reading timed out</translation>
+    </message>
+    <message>
+        <source>读取程序输出太多</source>
+        <translation>the reader printed too much</translation>
+    </message>
+    <message>
+        <source>读取程序以状态 %1 结束</source>
+        <translation>the reader ended with status %1</translation>
+    </message>
+    <message>
+        <source>读取程序的回答看不懂</source>
+        <translation>the reader&apos;s answer made no sense</translation>
+    </message>
+    <message>
+        <source>自检没有结果</source>
+        <translation>its self-test gave no answer</translation>
+    </message>
+    <message>
+        <source>%1 没被拦住</source>
+        <translation>%1 not refused</translation>
+    </message>
+    <message>
+        <source>还没有选%1</source>
+        <translation>No %1 chosen yet</translation>
+    </message>
+    <message>
+        <source>%1里还一张截图也没有</source>
+        <translation>%1 has no screenshot yet</translation>
+    </message>
+    <message>
+        <source>%1还空着</source>
+        <translation>%1 is still empty</translation>
+    </message>
+    <message>
+        <source>%1里有一个看不见的字符 %2，它会让商店显示出别的样子，删掉它吧</source>
+        <translation>%1 holds an invisible character %2 that makes the store show something else; delete it</translation>
+    </message>
+    <message>
+        <source>%1里有一个看不见的字符 %2，它会让商店显示出别的样子，删掉它吧：%3</source>
+        <translation>%1 holds an invisible character %2 that makes the store show something else; delete it: %3</translation>
+    </message>
+    <message>
+        <source>%1里的这个文件不存在：%2</source>
+        <translation>%1: there is no such file: %2</translation>
+    </message>
+    <message>
+        <source>%1里的这个不是普通的文件，用不了：%2</source>
+        <translation>%1: this is not a regular file and cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>%1里的这个不是读得懂的 Debian 安装包：%2</source>
+        <translation>%1: this is not a Debian package that can be read: %2</translation>
+    </message>
+    <message>
+        <source>%1里的安装包不完整或者坏了，读不到结尾：%2</source>
+        <translation>%1: the package is incomplete or broken and cannot be read to its end: %2</translation>
+    </message>
+    <message>
+        <source>没能读出安装包自己的信息（%1），表格里什么也没替你填</source>
+        <translation>The package&apos;s own details could not be read (%1); nothing was filled in for you</translation>
+    </message>
+    <message>
+        <source>安装包里既没有应用的桌面入口，也没有应用的 AppStream 信息，它不像是一个应用（插件或者库？）</source>
+        <translation>The package has neither an application&apos;s desktop entry nor an application&apos;s AppStream data; it does not look like an application (a plugin or a library?)</translation>
+    </message>
+    <message>
+        <source>读安装包的程序没能把自己关起来（%1），包里的内容是在没有这层防护时读的</source>
+        <translation>The reader of packages could not confine itself (%1); the package was read without that protection</translation>
+    </message>
+    <message>
+        <source>安装包里的文本文件含有 NUL 字节，从中读到的内容可能不对：%1</source>
+        <translation>Text files in the package hold a NUL byte; what was read from them may be wrong: %1</translation>
+    </message>
+    <message>
+        <source>安装包有好几个桌面入口，没有哪个点明是主程序，用了 %1</source>
+        <translation>The package has several desktop entries and none is named as the main one; took %1</translation>
+    </message>
+    <message>
+        <source>桌面上早先那份的 app.json 太大了，没有读，表格里什么也没从里面填：%1</source>
+        <translation>The app.json of the earlier bundle on the desktop is too large and was not read; nothing was filled in from it: %1</translation>
+    </message>
+    <message>
+        <source>%1的文件名里有网址转义 %2，商店会原样显示：%3</source>
+        <translation>The file name in %1 holds the web escape %2, which the store shows as it is: %3</translation>
+    </message>
+    <message>
+        <source>安装包里读不出%1，在%1这一栏填上吧</source>
+        <translation>The package does not say its %1: type it into %1</translation>
+    </message>
+    <message>
+        <source>%1不能包含斜杠，也不能是.或..：%2</source>
+        <translation>%1 may not hold a slash, nor be . or ..: %2</translation>
+    </message>
+    <message>
+        <source>%1不合 Debian 的写法（小写字母、数字和 + - .，至少两个字符，以字母或数字开头）：%2</source>
+        <translation>%1 does not follow Debian&apos;s rules (lower-case letters, digits and + - ., at least two characters, beginning with a letter or a digit): %2</translation>
+    </message>
+    <message>
+        <source>%1里填的 %2 和安装包自己的 %3 不一样</source>
+        <translation>%1 says %2, but the package says %3</translation>
+    </message>
+    <message>
+        <source>dpkg 不认这个%1：%2（%3）</source>
+        <translation>dpkg does not accept this %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>dpkg 会对这个%1发出警告：%2（%3）</source>
+        <translation>dpkg warns of this %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1的上游部分 %2 不是 AppStream 里最新的发布 %3</source>
+        <translation>The upstream part of %1, %2, is not the newest release in AppStream, %3</translation>
+    </message>
+    <message>
+        <source>%1是一个预发布版本：%2</source>
+        <translation>%1 is a pre-release: %2</translation>
+    </message>
+    <message>
+        <source>%1有 %2 列宽，商店的列表里超过 %3 列就显示不全了</source>
+        <translation>%1 is %2 columns wide; the store&apos;s list cuts off anything beyond %3</translation>
+    </message>
+    <message>
+        <source>%1最后不用加标点：%2</source>
+        <translation>%1 needs no punctuation at its end: %2</translation>
+    </message>
+    <message>
+        <source>%1里好像带了一句口号，放到%2里更好：%3</source>
+        <translation>%1 seems to carry a slogan; it is better in %2: %3</translation>
+    </message>
+    <message>
+        <source>%1只能是 http 或 https 网址，别的协议会被商店当成链接打开：%2</source>
+        <translation>%1 can only be an http or https address; the store would open any other scheme as a link: %2</translation>
+    </message>
+    <message>
+        <source>%1不是 http(s) 网址：%2</source>
+        <translation>%1 is not an http(s) address: %2</translation>
+    </message>
+    <message>
+        <source>%1只有短短一行，多写几句吧～</source>
+        <translation>%1 is one short line; write a few more sentences</translation>
+    </message>
+    <message>
+        <source>%1有 %2 列宽，超过了 %3，挑重点写吧～</source>
+        <translation>%1 is %2 columns wide, more than %3; keep to what matters</translation>
+    </message>
+    <message>
+        <source>%1里还有占位的字（TODO、敬请期待之类），写完再投吧</source>
+        <translation>%1 still holds placeholder words (TODO, coming soon and the like); finish it before you submit</translation>
+    </message>
+    <message>
+        <source>%1第 %2 行的文字和其余的不是同一种，可能缺了翻译，商店里会中英混杂</source>
+        <translation>Line %2 of %1 is not in the language of the rest, perhaps a missing translation; the store would show the languages mixed</translation>
+    </message>
+    <message>
+        <source>%1里的这个不是 PNG、JPEG 或 GIF 图片：%2</source>
+        <translation>%1: this is not a PNG, JPEG or GIF picture: %2</translation>
+    </message>
+    <message>
+        <source>%1只有 %2，会被放大到 %3：%4</source>
+        <translation>%1 is only %2 and will be enlarged to %3: %4</translation>
+    </message>
+    <message>
+        <source>%1不是正方形（%2），放进商店的方框会留边：%3</source>
+        <translation>%1 is not square (%2) and will sit in the store&apos;s square with margins: %3</translation>
+    </message>
+    <message>
+        <source>%1不透明的部分只占画布的 %2，看起来会很小：%3</source>
+        <translation>The opaque part of %1 covers only %2 of its canvas; it will look small: %3</translation>
+    </message>
+    <message>
+        <source>%1不透明的部分只占画布的 %2，几乎看不见：%3</source>
+        <translation>The opaque part of %1 covers only %2 of its canvas; it will be almost invisible: %3</translation>
+    </message>
+    <message>
+        <source>它依赖的包或者图标主题包</source>
+        <translation>the packages it depends on or an icon theme package</translation>
+    </message>
+    <message>
+        <source>安装包里没有它的图标 %1；可能在 %2 里，放在安装包旁边再选一次安装包，或者自己选一个%3</source>
+        <translation>The package does not hold its icon %1; it may be in %2: put that beside the package and choose the package again, or choose a %3 yourself</translation>
+    </message>
+    <message>
+        <source>这张截图只有 %1，会被放大到 %2：%3</source>
+        <translation>This screenshot is only %1 and will be enlarged to %2: %3</translation>
+    </message>
+    <message>
+        <source>这张截图和第 %1 张一模一样：%2</source>
+        <translation>This screenshot is the same as number %1: %2</translation>
+    </message>
+    <message>
+        <source>这张截图和第 %1 张几乎一样：%2</source>
+        <translation>This screenshot looks nearly the same as number %1: %2</translation>
+    </message>
+    <message>
+        <source>这张截图几乎是一片纯色（%1），是不是截错了：%2</source>
+        <translation>This screenshot is nearly all one colour (%1); is it the right one? %2</translation>
+    </message>
+    <message>
+        <source>这张截图边上有 %1 像素宽的全透明边，商店会把它显示成一条空带：%2</source>
+        <translation>This screenshot has a fully transparent edge %1 pixels wide, which the store shows as an empty band: %2</translation>
+    </message>
+    <message>
+        <source>这张截图是 %1，和 4:3 的框差得远，会留很宽的边：%2</source>
+        <translation>This screenshot is %1, far from the 4:3 frame, and will have wide margins: %2</translation>
+    </message>
+    <message>
+        <source>%1里的这张图片有 %2 这么大，超过了能读的上限（每边 %3 像素，一共 %4 像素）：%5</source>
+        <translation>%1: this picture is %2, beyond what can be read (%3 pixels a side, %4 pixels in all): %5</translation>
+    </message>
+    <message>
+        <source>%1里的这张是动图，只会用它的第一帧：%2</source>
+        <translation>%1: this picture is animated; only its first frame will be used: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>移除这张截图</source>
