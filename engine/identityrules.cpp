@@ -41,14 +41,16 @@ void checkPkgNameRules(RuleFindings &rules, const SourcedText &pkgName)
     if (!identityPresent(rules, pkgName, field, "pkgname-unreadable"))
         return;
     const QString &name = pkgName.value;
-    if (rules.hiddenCharacter(name, field))
-        return;
+    const bool hidden = rules.hiddenCharacter(name, field);
     // Empty, ".", "..", a slash or a NUL would put the bundle somewhere
-    // else than one folder of its own on the desktop.
+    // else than one folder of its own on the desktop. Said even beside a
+    // hidden character: the window's refusal of such a name comes first.
     if (!isPlainFolderName(name)) {
         rules.add("pkgname-not-folder-name", Severity::Error, field, {name});
         return;
     }
+    if (hidden)
+        return;
     if (!isDebianPackageName(name))
         rules.add("pkgname-not-debian", Severity::Warning, field, {name});
     const QString &own = rules.package.ownName;

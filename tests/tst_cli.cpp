@@ -537,6 +537,10 @@ void TestCli::commandLines_data()
     QTest::newRow("escape in the author stops the pack")
         << with(pack, {QStringLiteral("--author"), QStringLiteral("Up\x1b]0;x\x07stream")}) << 1
         << hidden;
+    QTest::newRow("a hidden character does not hide a slash")
+        << with(pack, {QStringLiteral("--pkgname"), QStringLiteral("a/\u202eb")}) << 1
+        << QStringList{QStringLiteral("hidden-character"),
+                       QStringLiteral("pkgname-not-folder-name")};
     QTest::newRow("line separator in the homepage")
         << with(pack, {QStringLiteral("--homepage"), QStringLiteral("https://example.org/\u2028x")})
         << 1 << hidden;
