@@ -93,6 +93,8 @@ const Words kWords[] = {
 
 // The words of the tags worded below, with the sources of their parts.
 const Words kOtherWords[] = {
+    {"bundle-member-forbidden", QT_TRANSLATE_NOOP("CommandLine", "多出来的一个安装包")},
+    {"bundle-member-forbidden", QT_TRANSLATE_NOOP("CommandLine", "一个可执行的程序")},
     {"package-metadata-unreadable",
      QT_TRANSLATE_NOOP("CommandLine", "没能读出安装包自己的信息（%1），什么也没从里面填")},
     {"package-metadata-unreadable", QT_TRANSLATE_NOOP("CommandLine", "没有装 plinvex-reader")},
@@ -258,6 +260,11 @@ QString commandLineWords(const Finding &finding)
         QStringList shown;
         for (const QString &value : finding.params)
             shown << printable(value);
+        // What kind of member it is, said in words rather than by its key.
+        if (tag == QLatin1String("bundle-member-forbidden"))
+            shown = QStringList{param(finding, 0) == QLatin1String("package")
+                                    ? said("多出来的一个安装包")
+                                    : said("一个可执行的程序")};
         return filled(said(bundle), shown);
     }
     // A tag these words do not know yet (a newer rule): its tag and facts.

@@ -289,6 +289,18 @@ void BundleCheckJob::judge(const ToolResult &result)
         }
         found.append(finding);
     }
+    // An archive's pictures are reported by the members that hold them.
+    if (!folder) {
+        if (files.contains(bundleIconName()))
+            read.logo = {top + QLatin1Char('/') + bundleIconName(), ValueSource::EarlierBundle};
+        QMap<int, QString> screens;
+        for (const QString &name : bundle.files) {
+            if (const int number = screenshotNumber(name))
+                screens.insert(number, top + QLatin1Char('/') + name);
+        }
+        read.screenshots = screens.values();
+        read.screenshotsSource = screens.isEmpty() ? ValueSource::None : ValueSource::EarlierBundle;
+    }
     finish();
 }
 

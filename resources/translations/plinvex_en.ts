@@ -625,6 +625,14 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <source>怎么改：</source>
         <translation>How to mend: </translation>
     </message>
+    <message>
+        <source>多出来的一个安装包</source>
+        <translation>a second package</translation>
+    </message>
+    <message>
+        <source>一个可执行的程序</source>
+        <translation>an executable program</translation>
+    </message>
 </context>
 <context>
     <name>FindingsList</name>
