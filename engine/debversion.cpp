@@ -14,7 +14,7 @@ namespace {
 
 VersionVerdict verdict(VersionVerdict::Kind kind, const char *reason)
 {
-    return {kind, QCoreApplication::translate("CommandLine", reason)};
+    return {kind, QCoreApplication::translate("DebVersion", reason)};
 }
 
 } // namespace
@@ -26,11 +26,11 @@ VersionVerdict checkDebVersion(const QString &version)
     // dpkg drops blanks around the version before anything else.
     const QString text = version.trimmed();
     if (text.isEmpty())
-        return verdict(VersionVerdict::Invalid, QT_TRANSLATE_NOOP("CommandLine", "版本号是空的"));
+        return verdict(VersionVerdict::Invalid, QT_TRANSLATE_NOOP("DebVersion", "版本号是空的"));
     for (const QChar c : text) {
         if (c.isSpace())
             return verdict(VersionVerdict::Invalid,
-                           QT_TRANSLATE_NOOP("CommandLine", "版本号中间有空白"));
+                           QT_TRANSLATE_NOOP("DebVersion", "版本号中间有空白"));
     }
     QString rest = text;
     const int colon = text.indexOf(QLatin1Char(':'));
@@ -38,21 +38,21 @@ VersionVerdict checkDebVersion(const QString &version)
         const QString epoch = text.left(colon);
         if (epoch.isEmpty())
             return verdict(VersionVerdict::Invalid,
-                           QT_TRANSLATE_NOOP("CommandLine", "冒号前的纪元是空的"));
+                           QT_TRANSLATE_NOOP("DebVersion", "冒号前的纪元是空的"));
         for (const QChar c : epoch) {
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 return verdict(VersionVerdict::Invalid,
-                               QT_TRANSLATE_NOOP("CommandLine", "冒号前的纪元不是数字"));
+                               QT_TRANSLATE_NOOP("DebVersion", "冒号前的纪元不是数字"));
         }
         bool fits = false;
         const qlonglong value = epoch.toLongLong(&fits);
         if (!fits || value > INT_MAX)
             return verdict(VersionVerdict::Invalid,
-                           QT_TRANSLATE_NOOP("CommandLine", "冒号前的纪元太大了"));
+                           QT_TRANSLATE_NOOP("DebVersion", "冒号前的纪元太大了"));
         rest = text.mid(colon + 1);
         if (rest.isEmpty())
             return verdict(VersionVerdict::Invalid,
-                           QT_TRANSLATE_NOOP("CommandLine", "冒号后面什么也没有"));
+                           QT_TRANSLATE_NOOP("DebVersion", "冒号后面什么也没有"));
     }
     QString upstream = rest;
     QString revision;
@@ -62,23 +62,23 @@ VersionVerdict checkDebVersion(const QString &version)
         revision = rest.mid(hyphen + 1);
         if (revision.isEmpty())
             return verdict(VersionVerdict::Invalid,
-                           QT_TRANSLATE_NOOP("CommandLine", "连字符后的修订号是空的"));
+                           QT_TRANSLATE_NOOP("DebVersion", "连字符后的修订号是空的"));
     }
     if (upstream.isEmpty())
         return verdict(VersionVerdict::Invalid,
-                       QT_TRANSLATE_NOOP("CommandLine", "上游版本号是空的"));
+                       QT_TRANSLATE_NOOP("DebVersion", "上游版本号是空的"));
     // deb-version(7) allows only these characters; a version holding others
     // cannot be built into a package.
     if (!onlyAsciiAlnumOr(upstream, QLatin1String(".-+~:")))
         return verdict(VersionVerdict::Invalid,
-                       QT_TRANSLATE_NOOP("CommandLine", "上游版本号里有不允许的字符"));
+                       QT_TRANSLATE_NOOP("DebVersion", "上游版本号里有不允许的字符"));
     if (!onlyAsciiAlnumOr(revision, QLatin1String(".+~")))
         return verdict(VersionVerdict::Invalid,
-                       QT_TRANSLATE_NOOP("CommandLine", "修订号里有不允许的字符"));
+                       QT_TRANSLATE_NOOP("DebVersion", "修订号里有不允许的字符"));
     // "Should start with a digit": dpkg only warns.
     if (!(upstream.at(0) >= QLatin1Char('0') && upstream.at(0) <= QLatin1Char('9')))
         return verdict(VersionVerdict::Dubious,
-                       QT_TRANSLATE_NOOP("CommandLine", "上游版本号不是以数字开头的"));
+                       QT_TRANSLATE_NOOP("DebVersion", "上游版本号不是以数字开头的"));
     return {};
 }
 

@@ -102,50 +102,6 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
         <translation>This image is animated; only its first frame is used: %1</translation>
     </message>
     <message>
-        <source>版本号是空的</source>
-        <translation>the version is empty</translation>
-    </message>
-    <message>
-        <source>版本号中间有空白</source>
-        <translation>it holds blanks</translation>
-    </message>
-    <message>
-        <source>冒号前的纪元是空的</source>
-        <translation>the epoch before the colon is empty</translation>
-    </message>
-    <message>
-        <source>冒号前的纪元不是数字</source>
-        <translation>the epoch before the colon is not a number</translation>
-    </message>
-    <message>
-        <source>冒号前的纪元太大了</source>
-        <translation>the epoch before the colon is too big</translation>
-    </message>
-    <message>
-        <source>冒号后面什么也没有</source>
-        <translation>nothing follows the colon</translation>
-    </message>
-    <message>
-        <source>连字符后的修订号是空的</source>
-        <translation>the revision after the hyphen is empty</translation>
-    </message>
-    <message>
-        <source>上游版本号是空的</source>
-        <translation>the upstream version is empty</translation>
-    </message>
-    <message>
-        <source>上游版本号里有不允许的字符</source>
-        <translation>the upstream version holds a character that is not allowed</translation>
-    </message>
-    <message>
-        <source>修订号里有不允许的字符</source>
-        <translation>the revision holds a character that is not allowed</translation>
-    </message>
-    <message>
-        <source>上游版本号不是以数字开头的</source>
-        <translation>the upstream version does not start with a digit</translation>
-    </message>
-    <message>
         <source>商店里显示的名字</source>
         <translation>The name the store shows</translation>
     </message>
@@ -632,6 +588,53 @@ Each command lists its options: plinvex pack --help, plinvex check --help.</tran
     <message>
         <source>一个可执行的程序</source>
         <translation>an executable program</translation>
+    </message>
+</context>
+<context>
+    <name>DebVersion</name>
+    <message>
+        <source>版本号是空的</source>
+        <translation>the version is empty</translation>
+    </message>
+    <message>
+        <source>版本号中间有空白</source>
+        <translation>it holds blanks</translation>
+    </message>
+    <message>
+        <source>冒号前的纪元是空的</source>
+        <translation>the epoch before the colon is empty</translation>
+    </message>
+    <message>
+        <source>冒号前的纪元不是数字</source>
+        <translation>the epoch before the colon is not a number</translation>
+    </message>
+    <message>
+        <source>冒号前的纪元太大了</source>
+        <translation>the epoch before the colon is too big</translation>
+    </message>
+    <message>
+        <source>冒号后面什么也没有</source>
+        <translation>nothing follows the colon</translation>
+    </message>
+    <message>
+        <source>连字符后的修订号是空的</source>
+        <translation>the revision after the hyphen is empty</translation>
+    </message>
+    <message>
+        <source>上游版本号是空的</source>
+        <translation>the upstream version is empty</translation>
+    </message>
+    <message>
+        <source>上游版本号里有不允许的字符</source>
+        <translation>the upstream version holds a character that is not allowed</translation>
+    </message>
+    <message>
+        <source>修订号里有不允许的字符</source>
+        <translation>the revision holds a character that is not allowed</translation>
+    </message>
+    <message>
+        <source>上游版本号不是以数字开头的</source>
+        <translation>the upstream version does not start with a digit</translation>
     </message>
 </context>
 <context>
@@ -1835,10 +1838,6 @@ The archive couldn&apos;t take its name: %1</translation>
         <translation>The store unpacks a complete gzip-compressed tar archive; one cut short, corrupt or of another kind it cannot unpack either.</translation>
     </message>
     <message>
-        <source>用 plinvex pack --compress 重新打包。</source>
-        <translation>Pack it again with plinvex pack --compress.</translation>
-    </message>
-    <message>
         <source>压缩包或解开后的内容太大</source>
         <translation>The archive, or what it unpacks to, is too large</translation>
     </message>
@@ -2217,6 +2216,10 @@ The archive couldn&apos;t take its name: %1</translation>
     <message>
         <source>用 plinvex pack 重新生成图片，它会去掉这些块。</source>
         <translation>Make the pictures again with plinvex pack, which drops them.</translation>
+    </message>
+    <message>
+        <source>用 Plinvex 重新打包并压缩。</source>
+        <translation>Pack and compress it again with Plinvex.</translation>
     </message>
 </context>
 </TS>
