@@ -124,6 +124,7 @@ BundleCheckJob::BundleCheckJob(QString path, QObject *parent)
 
 BundleCheckJob::~BundleCheckJob()
 {
+    delete selfTest;
     delete reader;
     if (archiveFd >= 0)
         ::close(archiveFd);
@@ -165,6 +166,23 @@ void BundleCheckJob::begin()
         return;
     }
     reportStep(Step::Read);
+    if (knownConfinement(command.program, &confinement))
+        return readBundle(command);
+    // As for a package: the reader's confinement is proven by trying the
+    // ways out of it, once per process, never taken from its word.
+    selfTest = new ToolRun(readerSelfTestCommand(command.program));
+    connect(selfTest, &ToolRun::finished, this, [this, command](const ToolResult &result) {
+        if (result.cancelled)
+            return finish();
+        confinement = readerSelfTestResult(result);
+        rememberConfinement(command.program, confinement);
+        readBundle(command);
+    });
+    selfTest->start();
+}
+
+void BundleCheckJob::readBundle(const ToolCommand &command)
+{
     reader = new ToolRun(command);
     connect(reader, &ToolRun::finished, this, [this](const ToolResult &result) {
         if (result.cancelled)
@@ -218,6 +236,7 @@ void BundleCheckJob::judge(const ToolResult &result)
                                      QString::number(bundle.package.readerDetail)};
         found.append(finding);
         facts.path = path;
+        facts.confinement = confinement;
         facts.readerProblem = bundle.package.readerProblem;
         facts.readerDetail = bundle.package.readerDetail;
         return finish();
@@ -242,6 +261,7 @@ void BundleCheckJob::judge(const ToolResult &result)
         read.screenshotsSource = ValueSource::EarlierBundle;
     }
     facts = memberFacts(read.package.value, bundle);
+    facts.confinement = confinement;
     const QString controlMember = top + QLatin1Char('/') + bundleControlFileName();
     for (Finding finding : checkSubmission(read, facts)) {
         const QString &field = finding.field;
@@ -306,7 +326,9 @@ void BundleCheckJob::judge(const ToolResult &result)
 
 void BundleCheckJob::callOff()
 {
-    if (reader && reader->isRunning())
+    if (selfTest && selfTest->isRunning())
+        selfTest->kill();
+    else if (reader && reader->isRunning())
         reader->kill();
     else
         finish();

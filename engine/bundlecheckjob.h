@@ -14,6 +14,7 @@
 #include <memory>
 
 class ToolRun;
+struct ToolCommand;
 struct ToolResult;
 struct BundleFolderListing;
 
@@ -43,6 +44,7 @@ protected:
     void callOff() override;
 
 private:
+    void readBundle(const ToolCommand &command);
     void judge(const ToolResult &result);
 
     QString path;
@@ -52,7 +54,9 @@ private:
     InputKind kind = InputKind::Unknown;
     int archiveFd = -1;
     std::unique_ptr<BundleFolderListing> listing;
+    ToolRun *selfTest = nullptr;
     ToolRun *reader = nullptr;
+    ReaderConfinement confinement; // what the reader's self-test proved
 };
 
 #endif

@@ -320,6 +320,8 @@ void TestBundleCheck::judgesWhatTheStoreReceives()
         QVERIFY2(!found, qPrintable(seen.join(QStringLiteral("; "))));
         QCOMPARE(job.values().pkgName.value, QStringLiteral("hello"));
         QCOMPARE(job.package().ownVersion, QStringLiteral("1.0"));
+        // Proven by the reader's self-test, as a package's reading is.
+        QVERIFY(job.package().confinement.tested);
     } else {
         QVERIFY2(found, qPrintable(seen.join(QStringLiteral("; "))));
     }
