@@ -3,6 +3,7 @@
 
 #include "cli/inputreport.h"
 
+#include "cli/commandoutput.h"
 #include "cli/findingwords.h"
 #include "engine/rulebook.h"
 
@@ -126,23 +127,6 @@ QJsonObject sarifResult(const InputReport &report, const Finding &finding,
     return result;
 }
 
-// The document with every hidden character of its strings written as a
-// \uNNNN escape: the same to a parser, nothing raw for a terminal or a CI
-// log it is printed on. Outside strings JSON is ASCII.
-QByteArray withHiddenEscaped(const QByteArray &json)
-{
-    const QString text = QString::fromUtf8(json);
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x7f && isHiddenCharacter(c.unicode()))
-            escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            escaped += c;
-    }
-    return escaped.toUtf8();
-}
-
 // GitHub reads a workflow command's message up to the line's end, decoding
 // %25, %0D and %0A; a property also ends at ',' and its name at ':'. The
 // other characters a log would obey are shown escaped, as the text report does.
@@ -214,7 +198,7 @@ QByteArray sarifReport(const QList<InputReport> &reports)
     const QJsonObject document{{QStringLiteral("$schema"), kSarifSchema},
                                {QStringLiteral("version"), QStringLiteral("2.1.0")},
                                {QStringLiteral("runs"), QJsonArray{run}}};
-    return withHiddenEscaped(QJsonDocument(document).toJson(QJsonDocument::Indented));
+    return escapedJson(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
 
 QByteArray githubReport(const QList<InputReport> &reports)

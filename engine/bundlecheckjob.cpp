@@ -5,6 +5,7 @@
 
 #include "bundle/bundlelayout.h"
 #include "engine/bundlerules.h"
+#include "engine/packagefacts.h"
 #include "package/bundleread.h"
 #include "package/confinedreader.h"
 #include "package/readerconfinement.h"
@@ -40,28 +41,6 @@ QByteArray headOf(const QString &path, int most)
     return got > 0 ? head.left(int(got)) : QByteArray();
 }
 
-QString problemKey(ReaderProblem problem)
-{
-    switch (problem) {
-    case ReaderProblem::Missing:
-        return QStringLiteral("missing");
-    case ReaderProblem::NotStarted:
-        return QStringLiteral("not-started");
-    case ReaderProblem::Crashed:
-        return QStringLiteral("crashed");
-    case ReaderProblem::TimedOut:
-        return QStringLiteral("timed-out");
-    case ReaderProblem::TooMuchOutput:
-        return QStringLiteral("too-much-output");
-    case ReaderProblem::Failed:
-        return QStringLiteral("failed");
-    case ReaderProblem::BadAnswer:
-    case ReaderProblem::None:
-        break;
-    }
-    return QStringLiteral("bad-answer");
-}
-
 ReaderProblem problemOf(const ToolResult &result)
 {
     if (!result.started)
@@ -81,21 +60,14 @@ PackageFacts memberFacts(const QString &path, const BundleFacts &bundle)
 {
     PackageFacts facts;
     facts.path = path;
-    const PackageMetadata &read = bundle.package;
     facts.exists = !bundle.packageMember.isEmpty();
     facts.regularFile = facts.exists;
-    facts.readerProblem = read.readerProblem;
-    facts.readerDetail = read.readerDetail;
-    if (!facts.exists)
-        return facts;
-    facts.corrupt = read.corrupt;
-    facts.guessedEntry = read.guessedEntry;
-    facts.readable = read.readable;
-    facts.ownName = read.package;
-    facts.ownVersion = read.version;
-    facts.appStreamRelease = read.newestRelease;
-    facts.notApplication = read.readable && !read.application;
-    facts.textsWithNul = read.textsWithNul;
+    if (facts.exists) {
+        takeReading(facts, bundle.package);
+    } else {
+        facts.readerProblem = bundle.package.readerProblem;
+        facts.readerDetail = bundle.package.readerDetail;
+    }
     return facts;
 }
 
@@ -232,7 +204,7 @@ void BundleCheckJob::judge(const ToolResult &result)
         finding.tag = QStringLiteral("package-metadata-unreadable");
         finding.field = QStringLiteral("bundle");
         finding.member = top;
-        finding.params = QStringList{problemKey(bundle.package.readerProblem),
+        finding.params = QStringList{readerProblemKey(bundle.package.readerProblem),
                                      QString::number(bundle.package.readerDetail)};
         found.append(finding);
         facts.path = path;

@@ -9,6 +9,20 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+void takeReading(PackageFacts &facts, const PackageMetadata &read)
+{
+    facts.corrupt = read.corrupt;
+    facts.readerProblem = read.readerProblem;
+    facts.readerDetail = read.readerDetail;
+    facts.guessedEntry = read.guessedEntry;
+    facts.readable = read.readable;
+    facts.ownName = read.package;
+    facts.ownVersion = read.version;
+    facts.appStreamRelease = read.newestRelease;
+    facts.notApplication = read.readable && !read.application;
+    facts.textsWithNul = read.textsWithNul;
+}
+
 PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
                           const EarlierBundle &earlier)
 {
@@ -20,11 +34,8 @@ PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
     facts.regularFile = info.isFile();
     if (!facts.regularFile)
         return facts;
-    facts.corrupt = read.corrupt;
-    facts.readerProblem = read.readerProblem;
-    facts.readerDetail = read.readerDetail;
+    takeReading(facts, read);
     facts.confinement = read.confinement;
-    facts.guessedEntry = read.guessedEntry;
     if (read.logoPng.isEmpty() && !read.iconName.isEmpty()) {
         facts.missingIcon = read.iconName;
         // Packages that hold a program's shared files by these names are
@@ -36,11 +47,28 @@ PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
                 facts.iconCompanions << name;
         }
     }
-    facts.readable = read.readable;
-    facts.ownName = read.package;
-    facts.ownVersion = read.version;
-    facts.appStreamRelease = read.newestRelease;
-    facts.notApplication = read.readable && !read.application;
-    facts.textsWithNul = read.textsWithNul;
     return facts;
+}
+
+QString readerProblemKey(ReaderProblem problem)
+{
+    switch (problem) {
+    case ReaderProblem::None:
+        break;
+    case ReaderProblem::Missing:
+        return QStringLiteral("missing");
+    case ReaderProblem::NotStarted:
+        return QStringLiteral("not-started");
+    case ReaderProblem::Crashed:
+        return QStringLiteral("crashed");
+    case ReaderProblem::TimedOut:
+        return QStringLiteral("timed-out");
+    case ReaderProblem::TooMuchOutput:
+        return QStringLiteral("too-much-output");
+    case ReaderProblem::Failed:
+        return QStringLiteral("failed");
+    case ReaderProblem::BadAnswer:
+        return QStringLiteral("bad-answer");
+    }
+    return {};
 }

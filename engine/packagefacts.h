@@ -18,4 +18,13 @@ struct PackageMetadata;
 PackageFacts packageFacts(const QString &path, const PackageMetadata &read,
                           const EarlierBundle &earlier);
 
+// What the confined reader made of a package, as the check takes it: the
+// package's own name and version, whether it was read to its end, and what
+// the reader could not do.
+void takeReading(PackageFacts &facts, const PackageMetadata &read);
+
+// What kept the confined reader from answering, as a key each face words
+// ("timed-out"); empty when nothing did.
+QString readerProblemKey(ReaderProblem problem);
+
 #endif

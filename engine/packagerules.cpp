@@ -3,34 +3,12 @@
 
 #include "engine/checkrules.h"
 
+#include "engine/packagefacts.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
-
-// What kept the confined reader from answering, as a key each face words.
-QString readerProblemKey(ReaderProblem problem)
-{
-    switch (problem) {
-    case ReaderProblem::None:
-        break;
-    case ReaderProblem::Missing:
-        return QStringLiteral("missing");
-    case ReaderProblem::NotStarted:
-        return QStringLiteral("not-started");
-    case ReaderProblem::Crashed:
-        return QStringLiteral("crashed");
-    case ReaderProblem::TimedOut:
-        return QStringLiteral("timed-out");
-    case ReaderProblem::TooMuchOutput:
-        return QStringLiteral("too-much-output");
-    case ReaderProblem::Failed:
-        return QStringLiteral("failed");
-    case ReaderProblem::BadAnswer:
-        return QStringLiteral("bad-answer");
-    }
-    return {};
-}
 
 // What of the reader's confinement its self-test did not see hold:
 // "Landlock", "seccomp" and the names of the attempts not refused; nothing
