@@ -233,11 +233,12 @@ BundlePicture readPicture(const QByteArray &bytes)
             break;
         }
     }
-    // Decoded only when it claims a size a real picture has; one claiming
-    // more is judged by what it claims.
+    // Decoded only when every chunk fits in the file and it claims a size a
+    // real picture has: libpng allocates what a chunk claims before reading
+    // it. One claiming more is judged by what it claims.
     constexpr qint64 kMostDecoded = qint64(4096) * 4096;
     bool decodes = true;
-    if (width > 0 && height > 0 && qint64(width) * height <= kMostDecoded)
+    if (ended && width > 0 && height > 0 && qint64(width) * height <= kMostDecoded)
         decodes = !QImage::fromData(bytes, "PNG").isNull();
     picture.png = ended && width > 0 && height > 0 && decodes;
     return picture;
